@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a task needs when they are missing.
+# Usage: scripts/deps.sh run|test|tools
+set -euo pipefail
+
+common=(cmake ninja-build g++ pkg-config)
+case "${1:-run}" in
+  run)   pkgs=("${common[@]}") ;;
+  test)  pkgs=("${common[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
+  tools) pkgs=("${common[@]}" famfamfam-flag-png) ;;
+  *) echo "usage: $0 run|test|tools" >&2; exit 64 ;;
+esac
+
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,34 @@
+#pragma once
+// Shared state of one qor-cli run: options, the loaded database and output helpers.
+
+#include "database/STheClass.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qor::cli {
+
+// Options and database of one command-line run.
+struct CliContext {
+    std::string dataDir;
+    std::vector<std::string> args; // the command's own arguments
+    std::unique_ptr<The_Class> db = std::make_unique<The_Class>();
+
+    // Loads f1data5.dat / f1notes5.dat from dataDir; prints the load message and
+    // returns false on failure.
+    bool Load(std::ostream& err);
+};
+
+// The folder the program file is in, ending in '/'.
+std::string ProgramFolder();
+// Database text (Windows-1254) for the terminal (UTF-8).
+std::string Out(const std::string& cp1254);
+
+int CmdInfo(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdCheck(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdResave(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdGP(CliContext& ctx, std::ostream& out, std::ostream& err);
+
+} // namespace qor::cli

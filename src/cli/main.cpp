@@ -1,0 +1,53 @@
+// qor-cli: the database's tables and checks from the command line.
+
+#include "CliContext.h"
+
+#include <cstring>
+#include <iostream>
+#include <map>
+
+namespace {
+
+void Usage(std::ostream& os) {
+    os << "usage: qor-cli [--data DIR] COMMAND [ARGS...]\n"
+          "commands:\n"
+          "  info        counters, last year and view settings of the database\n"
+          "  check       report every broken structural rule (exit 1 when any)\n"
+          "  resave      load and save the database again\n"
+          "  gp DATE     classification of one Grand Prix, e.g. gp \"22 Oct 2006\"\n"
+          "  (none)      classification of the last Grand Prix of the last season\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace qor::cli;
+    CliContext ctx;
+    ctx.dataDir = ProgramFolder();
+    std::string command;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--data" && i + 1 < argc) {
+            ctx.dataDir = argv[++i];
+            if (!ctx.dataDir.empty() && ctx.dataDir.back() != '/') ctx.dataDir += '/';
+        } else if (a == "--help" || a == "-h") {
+            Usage(std::cout);
+            return 0;
+        } else if (command.empty()) {
+            command = a;
+        } else {
+            ctx.args.push_back(a);
+        }
+    }
+    using Handler = int (*)(CliContext&, std::ostream&, std::ostream&);
+    const std::map<std::string, Handler> commands = {
+        {"info", CmdInfo}, {"check", CmdCheck}, {"resave", CmdResave}, {"gp", CmdGP}};
+    if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
+    const auto it = commands.find(command);
+    if (it == commands.end()) {
+        std::cerr << "qor-cli: unknown command '" << command << "'\n";
+        Usage(std::cerr);
+        return 64;
+    }
+    return it->second(ctx, std::cout, std::cerr);
+}

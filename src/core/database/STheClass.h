@@ -1,0 +1,202 @@
+#pragma once
+// The results database: every table of the championship history and the operations on it.
+
+#include "database/Records.h"
+
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qor {
+
+// Table capacities (maximum number of rows; row 0 is never used).
+inline constexpr int MaxDrivers = 850;
+inline constexpr int MaxTeams = 200;
+inline constexpr int MaxGPNames = 50;
+inline constexpr int MaxTracks = 100;
+inline constexpr int MaxReasons = 1700;
+inline constexpr int MaxNationalities = 50;
+inline constexpr int MaxCountries = 30;
+inline constexpr int MaxRemarks = 150;
+inline constexpr int MaxNotes = 1000;
+inline constexpr int MaxOtherNames = 100;
+inline constexpr int MaxSeasons = 61;
+inline constexpr int MaxGPs = 900;
+inline constexpr int MaxResults = 20000;
+inline constexpr int MaxDriverStandings = 1300;
+inline constexpr int MaxTeamStandings = 600;
+inline constexpr int FirstYear = 1950;
+inline constexpr int LastPossibleYear = FirstYear + MaxSeasons - 1; // 2010
+inline constexpr std::uint16_t NoteCodeBase = 20000;
+inline constexpr std::uint16_t EmptyReasonCode = 15;
+
+inline constexpr const char* ProgramVersion = "1.88";
+inline constexpr const char* Unknown = "_____";
+
+// The season rows, indexed by year (1950..2010) rather than from 1.
+struct SeasonTable {
+    std::array<TSeasonRow, MaxSeasons> rows{};
+
+    TSeasonRow& operator[](int year) {
+        assert(year >= FirstYear && year <= LastPossibleYear);
+        return rows[static_cast<std::size_t>(year - FirstYear)];
+    }
+    const TSeasonRow& operator[](int year) const {
+        assert(year >= FirstYear && year <= LastPossibleYear);
+        return rows[static_cast<std::size_t>(year - FirstYear)];
+    }
+};
+
+// Every table, counter and view setting: the part of the database that a load replaces whole.
+struct TheClassData {
+    std::array<ShortString<35>, MaxDrivers + 1> DriverNames{};
+    std::array<std::uint8_t, MaxDrivers + 1> DriverNat{};
+    std::uint16_t DriverCount = 0;
+
+    std::array<ShortString<25>, MaxTeams + 1> TeamNames{};
+    std::array<std::uint8_t, MaxTeams + 1> TeamCountry{};
+    std::uint16_t TeamCount = 0;
+
+    std::array<ShortString<20>, MaxGPNames + 1> GPNames{};
+    std::uint16_t GPNameCount = 0;
+
+    std::array<ShortString<20>, MaxTracks + 1> TrackNames{};
+    std::uint16_t TrackCount = 0;
+
+    std::array<ShortString<45>, MaxReasons + 1> Reasons{};
+    std::uint16_t ReasonCount = 0;
+
+    std::array<ShortString<15>, MaxNationalities + 1> Nationalities{};
+    std::uint16_t NationalityCount = 0;
+
+    std::array<ShortString<15>, MaxCountries + 1> Countries{};
+    std::uint16_t CountryCount = 0;
+
+    std::array<ShortString<35>, MaxRemarks + 1> GPRemarksEn{};
+    std::array<ShortString<35>, MaxRemarks + 1> GPRemarksTr{};
+    std::uint16_t RemarkCount = 0;
+
+    // Element 0 is unused; the vector holds NoteCount + 1 elements.
+    std::vector<TNoteRec> Notes = std::vector<TNoteRec>(1);
+    std::uint16_t NoteCount = 0;
+    // The notes file's header record (its first word is rewritten with NoteCount on save).
+    TNoteRec NotesHeader{};
+
+    std::vector<TOtherName> OtherNames;
+    std::int32_t OtherNameCount = 0;
+
+    std::array<TTeamFullName, 12> TeamFullNames{};
+    std::int32_t TeamFullNameCount = 0;
+
+    SeasonTable Seasons{};
+    std::uint16_t SeasonCount = 0;
+    int LastYear = FirstYear - 1;
+
+    std::array<TGPRow, MaxGPs + 1> GPs{};
+    std::uint16_t GPCount = 0;
+
+    std::array<TResultRec, MaxResults + 1> Results{};
+    std::uint16_t ResultCount = 0;
+
+    std::array<TDriverStanding, MaxDriverStandings + 1> DriverStandings{};
+    std::uint16_t DriverStandingCount = 0;
+
+    std::array<TTeamStanding, MaxTeamStandings + 1> TeamStandings{};
+    std::uint16_t TeamStandingCount = 0;
+
+    std::array<std::uint8_t, 224> Header{};
+
+    // View settings kept in the data file header.
+    std::uint8_t LanguageMode = 1;
+    std::uint8_t ColorTheme = 0;
+    std::uint8_t GridLineStyle = 0;
+    std::uint8_t OddEvenRows = 0;
+    std::uint8_t SpareOption = 0;
+    std::uint8_t CompareView = 0;
+    std::uint8_t StatsWindowSize = 25;
+    std::uint8_t DarkLevel = 0;
+    std::uint8_t FontSizeMode = 0;
+    std::uint8_t OnlineOption = 0;
+};
+
+// The one database object of the program: tables, loading and saving, lookups, formats, edits.
+class The_Class : public TheClassData {
+  public:
+    The_Class();
+
+    // Folder of the data files, ending in '/' (or empty for the current folder).
+    std::string DataPath;
+    std::string DataFileName;
+    std::string NotesFileName;
+    std::string LastError;
+    // When set, every lookup or edit failure adds "Debug:" + the message.
+    std::vector<std::string>* DebugLines = nullptr;
+
+    // ---- Loading and saving -------------------------------------------------------------
+    // 0 on success, 1 on failure (LastError holds the message or is empty for a damaged file).
+    // A failed load leaves the tables exactly as they were.
+    int LoadDatabase(const std::string& dataName, const std::string& notesName, int strictVersion);
+    // The same checks and result on file images in memory (no other_names.txt).
+    int LoadDatabaseImage(const std::vector<std::uint8_t>& data,
+                          const std::vector<std::uint8_t>* notes, int strictVersion);
+    // 1 on success, 0 when a file could not be written; old files stay intact on failure.
+    int SaveDatabase();
+    // Rewrites header bytes 12..20 of the data file; true when written.
+    bool SaveViewSettings();
+    // The full name of a team abbreviation, or the text itself.
+    std::string TeamFullName(std::string_view abbreviation) const;
+    // The data file image SaveDatabase writes (header and blocks).
+    std::vector<std::uint8_t> BuildDataImage() const;
+    // The notes file image (header record and notes).
+    std::vector<std::uint8_t> BuildNotesImage() const;
+    // Loads other_names.txt from a path; missing file leaves the list as it is.
+    void LoadOtherNames(const std::string& path);
+
+    // ---- Lookups by text (index or 0 with a debug line) -----------------------------------
+    std::uint16_t FindGP(std::string_view text) const;
+    std::uint16_t FindTrack(std::string_view text) const;
+    std::uint16_t FindDriver(std::string_view text) const;
+    std::uint16_t FindDriverCI(std::string_view text) const;
+    std::uint16_t FindTeam(std::string_view text) const;
+    std::uint16_t FindReason(std::string_view text) const;
+    std::uint16_t FindDriverNat(std::string_view text) const;
+    std::uint16_t FindGPByDate(std::string_view dateText) const;
+    std::uint16_t GPOfResult(int result) const;
+
+    // ---- Accessors from index to text ("_____" beyond the table) -----------------------------
+    std::string DriverName(int driver) const;
+    std::string TeamName(int team) const;
+    std::string GPNameOf(int gpName) const;
+    std::string TrackNameOf(int track) const;
+    std::string ResultDriverName(int result) const;
+    std::string ResultTeamName(int result) const;
+    std::string DriverNatName(int driver) const;
+    std::string TeamCountryName(int team) const;
+    std::string RemarkText(int remark) const;
+    std::string ReasonText(int code) const;
+    static std::string NumText(std::uint8_t value);
+    static int YearOfDate(std::uint16_t date) { return (date >> 9) + FirstYear; }
+    void FillYears(std::vector<std::string>& list) const;
+    void FillTeamYears(std::vector<std::string>& list) const;
+
+    // ---- Dates and times -----------------------------------------------------------------
+    std::string FormatDate(std::uint16_t date) const;
+    std::string FormatDateAlt(std::uint16_t date) const;
+    std::uint16_t ParseDate(std::string_view text) const;
+    static std::uint32_t ParseTime(std::string_view text);
+    static std::string FormatTime(std::uint32_t code);
+
+    // Number of seasons' GPs or results in a range (0 for an empty range).
+    static int RangeCount(int first, int last) { return last >= first ? last - first + 1 : 0; }
+    bool IsYearLoaded(int year) const { return year >= FirstYear && year <= LastYear; }
+
+    void Debug(std::string_view message) const;
+
+  private:
+    friend class DatabaseLoader;
+};
+
+} // namespace qor

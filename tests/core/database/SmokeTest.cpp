@@ -1,0 +1,3 @@
+#include "support/Fixtures.h"
+#include <gtest/gtest.h>
+TEST(Smoke, Builds) { EXPECT_EQ(qor::testing::MakeSmallDatabase()->GPCount, 4); }

@@ -1,0 +1,66 @@
+#pragma once
+// Databases built in memory for tests and benchmarks, and temporary folders.
+
+#include "database/STheClass.h"
+
+#include <memory>
+#include <string>
+
+namespace qor::testing {
+
+// Appends rows in chronological order, keeping every range field consistent.
+class DatabaseBuilder {
+  public:
+    explicit DatabaseBuilder(The_Class& db) : db_(db) {}
+
+    std::uint16_t Driver(const std::string& name, std::uint8_t nat = 0);
+    std::uint8_t Team(const std::string& name, std::uint8_t country = 0);
+    std::uint8_t Track(const std::string& name);
+    std::uint8_t GPName(const std::string& name);
+    std::uint16_t Reason(const std::string& text);
+    std::uint8_t Nationality(const std::string& text);
+    std::uint8_t Country(const std::string& text);
+    std::uint8_t Remark(const std::string& en, const std::string& tr);
+    std::uint16_t Note(const std::string& text); // returns the note's reason code
+
+    // Opens seasons up to and including `year` (all of them empty).
+    void SeasonsUpTo(int year);
+    // Appends a GP to its (last opened) season; dates must come in increasing order.
+    std::uint16_t GP(int year, int month, int day, std::uint8_t track, std::uint8_t name,
+                     std::uint8_t laps = 0);
+    // Appends a result to the last GP (callers add them in position order).
+    std::uint16_t Result(std::uint16_t driver, std::uint8_t pos, std::uint8_t team,
+                         std::uint32_t time, std::uint16_t reason, std::uint16_t grid = 0);
+    std::uint16_t DriverStanding(int year, std::uint16_t driver, std::uint8_t team, float points);
+    std::uint16_t TeamStanding(int year, std::uint16_t team, const std::string& name, float points);
+
+  private:
+    The_Class& db_;
+};
+
+std::uint16_t PackDate(int year, int month, int day);
+
+// A small but complete database: three seasons (1950..1952), names, GPs, results, standings.
+std::unique_ptr<The_Class> MakeSmallDatabase();
+// A database with every table at or near its capacity (for load/save benchmarks and tests).
+std::unique_ptr<The_Class> MakeFullSizeDatabase();
+
+// A fresh folder under the system's temporary folder, removed with its content afterwards.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    // The folder path, ending in '/'.
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + name; }
+
+  private:
+    std::string path_;
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+} // namespace qor::testing
