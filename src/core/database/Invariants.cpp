@@ -130,55 +130,49 @@ void CheckStandings(const TheClassData& d, Report& r) {
     }
 }
 
-// Rule 5: every stored index is 0 or within the table it points into.
+// Rule 5: every stored index is 0 or within the table it points into. Texts are built only
+// for a violation: this runs on every load.
 void CheckIndexes(const TheClassData& d, Report& r) {
-    const auto bad = [&](const std::string& where, long value, long count) {
-        r.add("5: " + where + " refers to " + S(value) + " beyond " + S(count));
+    const auto check = [&](long value, long count, auto&& where) {
+        if (value > count) r.add("5: " + where() + " refers to " + S(value) + " beyond " + S(count));
     };
     for (int i = 1; i <= d.DriverCount && !r.full(); ++i)
-        if (d.DriverNat[static_cast<std::size_t>(i)] > d.NationalityCount)
-            bad("nationality of driver " + S(i), d.DriverNat[static_cast<std::size_t>(i)],
-                d.NationalityCount);
+        check(d.DriverNat[static_cast<std::size_t>(i)], d.NationalityCount,
+              [&] { return "nationality of driver " + S(i); });
     for (int i = 1; i <= d.TeamCount && !r.full(); ++i)
-        if (d.TeamCountry[static_cast<std::size_t>(i)] > d.CountryCount)
-            bad("country of team " + S(i), d.TeamCountry[static_cast<std::size_t>(i)], d.CountryCount);
+        check(d.TeamCountry[static_cast<std::size_t>(i)], d.CountryCount,
+              [&] { return "country of team " + S(i); });
     for (int g = 1; g <= d.GPCount && !r.full(); ++g) {
         const TGPRow& gp = d.GPs[static_cast<std::size_t>(g)];
-        const std::string w = "GP " + S(g);
-        if (gp.Track > d.TrackCount) bad(w + " track", gp.Track, d.TrackCount);
-        if (gp.GPName > d.GPNameCount) bad(w + " name", gp.GPName, d.GPNameCount);
-        if (gp.FLDriver > d.DriverCount) bad(w + " fastest-lap driver", gp.FLDriver, d.DriverCount);
-        if (gp.PoleDriver > d.DriverCount) bad(w + " pole driver", gp.PoleDriver, d.DriverCount);
-        if (gp.Remark > d.RemarkCount) bad(w + " weather", gp.Remark, d.RemarkCount);
+        check(gp.Track, d.TrackCount, [&] { return "GP " + S(g) + " track"; });
+        check(gp.GPName, d.GPNameCount, [&] { return "GP " + S(g) + " name"; });
+        check(gp.FLDriver, d.DriverCount, [&] { return "GP " + S(g) + " fastest-lap driver"; });
+        check(gp.PoleDriver, d.DriverCount, [&] { return "GP " + S(g) + " pole driver"; });
+        check(gp.Remark, d.RemarkCount, [&] { return "GP " + S(g) + " weather"; });
     }
     for (int i = 1; i <= d.ResultCount && !r.full(); ++i) {
         const TResultRec& res = d.Results[static_cast<std::size_t>(i)];
-        const std::string w = "result " + S(i);
-        if (res.Driver > d.DriverCount) bad(w + " driver", res.Driver, d.DriverCount);
-        if (res.Team > d.TeamCount) bad(w + " team", res.Team, d.TeamCount);
-        if (res.Reason > NoteCodeBase) {
-            if (res.Reason - NoteCodeBase > d.NoteCount)
-                bad(w + " note", res.Reason - NoteCodeBase, d.NoteCount);
-        } else if (res.Reason > d.ReasonCount) {
-            bad(w + " description", res.Reason, d.ReasonCount);
-        }
+        check(res.Driver, d.DriverCount, [&] { return "result " + S(i) + " driver"; });
+        check(res.Team, d.TeamCount, [&] { return "result " + S(i) + " team"; });
+        // Note codes are not checked: the notes live in a file of their own, and a code
+        // whose note is missing shows "_____" rather than making the results unusable.
+        if (res.Reason <= NoteCodeBase)
+            check(res.Reason, d.ReasonCount, [&] { return "result " + S(i) + " description"; });
     }
     for (int y = FirstYear; y <= d.LastYear && !r.full(); ++y) {
         const TSeasonRow& s = d.Seasons[y];
-        const std::string w = "season " + S(y);
-        if (s.ChampDriver > d.DriverCount) bad(w + " champion", s.ChampDriver, d.DriverCount);
-        if (s.ChampDriverTeam > d.TeamCount) bad(w + " champion's team", s.ChampDriverTeam, d.TeamCount);
-        if (s.ChampTeam > d.TeamCount) bad(w + " champion team", s.ChampTeam, d.TeamCount);
+        check(s.ChampDriver, d.DriverCount, [&] { return "season " + S(y) + " champion"; });
+        check(s.ChampDriverTeam, d.TeamCount, [&] { return "season " + S(y) + " champion's team"; });
+        check(s.ChampTeam, d.TeamCount, [&] { return "season " + S(y) + " champion team"; });
     }
     for (int i = 1; i <= d.DriverStandingCount && !r.full(); ++i) {
         const TDriverStanding& s = d.DriverStandings[static_cast<std::size_t>(i)];
-        if (s.Driver > d.DriverCount) bad("driver standing " + S(i), s.Driver, d.DriverCount);
-        if (s.Team > d.TeamCount) bad("driver standing " + S(i) + " team", s.Team, d.TeamCount);
+        check(s.Driver, d.DriverCount, [&] { return "driver standing " + S(i); });
+        check(s.Team, d.TeamCount, [&] { return "driver standing " + S(i) + " team"; });
     }
-    for (int i = 1; i <= d.TeamStandingCount && !r.full(); ++i) {
-        const TTeamStanding& s = d.TeamStandings[static_cast<std::size_t>(i)];
-        if (s.Team > d.TeamCount) bad("team standing " + S(i), s.Team, d.TeamCount);
-    }
+    for (int i = 1; i <= d.TeamStandingCount && !r.full(); ++i)
+        check(d.TeamStandings[static_cast<std::size_t>(i)].Team, d.TeamCount,
+              [&] { return "team standing " + S(i); });
 }
 
 // Counters above their table's capacity make every other check unsafe.
