@@ -30,5 +30,7 @@ int CmdInfo(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdCheck(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdResave(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdGP(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdImportDiff(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdImport(CliContext& ctx, std::ostream& out, std::ostream& err);
 
 } // namespace qor::cli
