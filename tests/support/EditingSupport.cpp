@@ -76,29 +76,59 @@ template <typename T> bool SameBytes(const T& a, const T& b) {
 
 std::string FirstDifference(const TheClassData& a, const TheClassData& b) {
 #define QOR_COMPARE(member)                                                                        \
-    if (!SameBytes(a.member, b.member)) return #member;
-    QOR_COMPARE(DriverNames)
-    QOR_COMPARE(DriverNat) QOR_COMPARE(DriverCount) QOR_COMPARE(TeamNames) QOR_COMPARE(
-        TeamCountry) QOR_COMPARE(TeamCount) QOR_COMPARE(GPNames) QOR_COMPARE(GPNameCount)
-        QOR_COMPARE(TrackNames) QOR_COMPARE(TrackCount) QOR_COMPARE(Reasons) QOR_COMPARE(
-            ReasonCount) QOR_COMPARE(Nationalities) QOR_COMPARE(NationalityCount)
-            QOR_COMPARE(Countries) QOR_COMPARE(CountryCount) QOR_COMPARE(GPRemarksEn) QOR_COMPARE(
-                GPRemarksTr) QOR_COMPARE(RemarkCount) QOR_COMPARE(NoteCount)
-                QOR_COMPARE(NotesHeader) QOR_COMPARE(OtherNameCount) QOR_COMPARE(TeamFullNames)
-                    QOR_COMPARE(TeamFullNameCount) QOR_COMPARE(Seasons) QOR_COMPARE(SeasonCount)
-                        QOR_COMPARE(LastYear) QOR_COMPARE(GPs) QOR_COMPARE(GPCount) QOR_COMPARE(
-                            Results) QOR_COMPARE(ResultCount) QOR_COMPARE(DriverStandings)
-                            QOR_COMPARE(DriverStandingCount) QOR_COMPARE(TeamStandings) QOR_COMPARE(
-                                TeamStandingCount) QOR_COMPARE(Header) QOR_COMPARE(LanguageMode)
-                                QOR_COMPARE(ColorTheme) QOR_COMPARE(GridLineStyle) QOR_COMPARE(
-                                    OddEvenRows) QOR_COMPARE(SpareOption) QOR_COMPARE(CompareView)
-                                    QOR_COMPARE(StatsWindowSize) QOR_COMPARE(DarkLevel)
-                                        QOR_COMPARE(FontSizeMode) QOR_COMPARE(OnlineOption)
+    do {                                                                                           \
+        if (!SameBytes(a.member, b.member)) return #member;                                        \
+    } while (false)
+    QOR_COMPARE(DriverNames);
+    QOR_COMPARE(DriverNat);
+    QOR_COMPARE(DriverCount);
+    QOR_COMPARE(TeamNames);
+    QOR_COMPARE(TeamCountry);
+    QOR_COMPARE(TeamCount);
+    QOR_COMPARE(GPNames);
+    QOR_COMPARE(GPNameCount);
+    QOR_COMPARE(TrackNames);
+    QOR_COMPARE(TrackCount);
+    QOR_COMPARE(Reasons);
+    QOR_COMPARE(ReasonCount);
+    QOR_COMPARE(Nationalities);
+    QOR_COMPARE(NationalityCount);
+    QOR_COMPARE(Countries);
+    QOR_COMPARE(CountryCount);
+    QOR_COMPARE(GPRemarksEn);
+    QOR_COMPARE(GPRemarksTr);
+    QOR_COMPARE(RemarkCount);
+    QOR_COMPARE(NoteCount);
+    QOR_COMPARE(NotesHeader);
+    QOR_COMPARE(OtherNameCount);
+    QOR_COMPARE(TeamFullNames);
+    QOR_COMPARE(TeamFullNameCount);
+    QOR_COMPARE(Seasons);
+    QOR_COMPARE(SeasonCount);
+    QOR_COMPARE(LastYear);
+    QOR_COMPARE(GPs);
+    QOR_COMPARE(GPCount);
+    QOR_COMPARE(Results);
+    QOR_COMPARE(ResultCount);
+    QOR_COMPARE(DriverStandings);
+    QOR_COMPARE(DriverStandingCount);
+    QOR_COMPARE(TeamStandings);
+    QOR_COMPARE(TeamStandingCount);
+    QOR_COMPARE(Header);
+    QOR_COMPARE(LanguageMode);
+    QOR_COMPARE(ColorTheme);
+    QOR_COMPARE(GridLineStyle);
+    QOR_COMPARE(OddEvenRows);
+    QOR_COMPARE(SpareOption);
+    QOR_COMPARE(CompareView);
+    QOR_COMPARE(StatsWindowSize);
+    QOR_COMPARE(DarkLevel);
+    QOR_COMPARE(FontSizeMode);
+    QOR_COMPARE(OnlineOption);
 #undef QOR_COMPARE
-                                            if (a.Notes.size() != b.Notes.size() ||
-                                                std::memcmp(a.Notes.data(), b.Notes.data(),
-                                                            a.Notes.size() * sizeof(TNoteRec)) !=
-                                                    0) return "Notes";
+    if (a.Notes.size() != b.Notes.size() ||
+        std::memcmp(a.Notes.data(), b.Notes.data(), a.Notes.size() * sizeof(TNoteRec)) != 0)
+        return "Notes";
     if (a.OtherNames.size() != b.OtherNames.size()) return "OtherNames";
     for (std::size_t i = 0; i < a.OtherNames.size(); ++i)
         if (a.OtherNames[i].Driver != b.OtherNames[i].Driver ||
