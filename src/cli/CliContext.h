@@ -43,5 +43,7 @@ int CmdCheck(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdResave(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdGP(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdStrings(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdImportDiff(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdImport(CliContext& ctx, std::ostream& out, std::ostream& err);
 
 } // namespace qor::cli

@@ -16,6 +16,8 @@ void Usage(std::ostream& os) {
           "  resave      load and save the database again\n"
           "  gp DATE     classification of one Grand Prix, e.g. gp \"22 Oct 2006\"\n"
           "  strings     the string table's slots 1..222 in the chosen language\n"
+          "  import-diff OLDFILE      GPs of an older f1data4.dat/f1data5.dat that differ\n"
+          "  import OLDFILE DATE...   take those GPs (dates or years) over and save\n"
           "  (none)      classification of the last Grand Prix of the last season\n";
 }
 
@@ -45,7 +47,7 @@ int main(int argc, char** argv) {
     using Handler = int (*)(CliContext&, std::ostream&, std::ostream&);
     const std::map<std::string, Handler> commands = {
         {"info", CmdInfo}, {"check", CmdCheck}, {"resave", CmdResave}, {"gp", CmdGP},
-        {"strings", CmdStrings}};
+        {"strings", CmdStrings}, {"import-diff", CmdImportDiff}, {"import", CmdImport}};
     if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     const auto it = commands.find(command);
     if (it == commands.end()) {
