@@ -6,8 +6,9 @@ set -euo pipefail
 common=(cmake ninja-build g++ pkg-config)
 case "${1:-run}" in
   run)   pkgs=("${common[@]}") ;;
-  test)  pkgs=("${common[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
-  tools) pkgs=("${common[@]}" famfamfam-flag-png) ;;
+  test)  pkgs=("${common[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+               libpng-dev famfamfam-flag-png) ;;
+  tools) pkgs=("${common[@]}" libpng-dev famfamfam-flag-png) ;;
   *) echo "usage: $0 run|test|tools" >&2; exit 64 ;;
 esac
 

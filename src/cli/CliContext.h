@@ -2,6 +2,7 @@
 // Shared state of one qor-cli run: options, the loaded database and output helpers.
 
 #include "database/STheClass.h"
+#include "lang/Langs.h"
 
 #include <iosfwd>
 #include <memory>
@@ -15,10 +16,21 @@ struct CliContext {
     std::string dataDir;
     std::vector<std::string> args; // the command's own arguments
     std::unique_ptr<The_Class> db = std::make_unique<The_Class>();
+    // --lang: "TR", "EN" or a language file name; empty means the database's own setting.
+    std::string lang;
 
     // Loads f1data5.dat / f1notes5.dat from dataDir; prints the load message and
-    // returns false on failure.
+    // returns false on failure. With --lang the run's language is applied at once.
     bool Load(std::ostream& err);
+    // The string table of the run's language (--lang, else the loaded database's setting,
+    // else English), loaded from dataDir on first use. The loaded database's LanguageMode
+    // follows the language in effect, so dates match the texts.
+    const Langs& Language(std::ostream& err);
+
+  private:
+    Langs langs_;
+    bool langsLoaded_ = false;
+    bool dbLoaded_ = false;
 };
 
 // The folder the program file is in, ending in '/'.
@@ -30,5 +42,8 @@ int CmdInfo(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdCheck(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdResave(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdGP(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdStrings(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdImportDiff(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdImport(CliContext& ctx, std::ostream& out, std::ostream& err);
 
 } // namespace qor::cli

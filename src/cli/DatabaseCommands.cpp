@@ -28,6 +28,8 @@ bool CliContext::Load(std::ostream& err) {
         err << (db->LastError.empty() ? std::string("Corrupted data") : db->LastError) << "\n";
         return false;
     }
+    dbLoaded_ = true;
+    if (!lang.empty()) Language(err);
     return true;
 }
 

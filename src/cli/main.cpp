@@ -9,12 +9,15 @@
 namespace {
 
 void Usage(std::ostream& os) {
-    os << "usage: qor-cli [--data DIR] COMMAND [ARGS...]\n"
+    os << "usage: qor-cli [--data DIR] [--lang TR|EN|FILE] COMMAND [ARGS...]\n"
           "commands:\n"
           "  info        counters, last year and view settings of the database\n"
           "  check       report every broken structural rule (exit 1 when any)\n"
           "  resave      load and save the database again\n"
           "  gp DATE     classification of one Grand Prix, e.g. gp \"22 Oct 2006\"\n"
+          "  strings     the string table's slots 1..222 in the chosen language\n"
+          "  import-diff OLDFILE      GPs of an older f1data4.dat/f1data5.dat that differ\n"
+          "  import OLDFILE DATE...   take those GPs (dates or years) over and save\n"
           "  (none)      classification of the last Grand Prix of the last season\n";
 }
 
@@ -30,6 +33,8 @@ int main(int argc, char** argv) {
         if (a == "--data" && i + 1 < argc) {
             ctx.dataDir = argv[++i];
             if (!ctx.dataDir.empty() && ctx.dataDir.back() != '/') ctx.dataDir += '/';
+        } else if (a == "--lang" && i + 1 < argc) {
+            ctx.lang = argv[++i];
         } else if (a == "--help" || a == "-h") {
             Usage(std::cout);
             return 0;
@@ -41,7 +46,8 @@ int main(int argc, char** argv) {
     }
     using Handler = int (*)(CliContext&, std::ostream&, std::ostream&);
     const std::map<std::string, Handler> commands = {
-        {"info", CmdInfo}, {"check", CmdCheck}, {"resave", CmdResave}, {"gp", CmdGP}};
+        {"info", CmdInfo}, {"check", CmdCheck}, {"resave", CmdResave}, {"gp", CmdGP},
+        {"strings", CmdStrings}, {"import-diff", CmdImportDiff}, {"import", CmdImport}};
     if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     const auto it = commands.find(command);
     if (it == commands.end()) {

@@ -37,7 +37,12 @@ const MonthNames& TurkishMonths() {
     return m;
 }
 
-std::string TwoDigits(unsigned v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+// Built by insertion: "0" + std::to_string(v) trips GCC 12's -Wrestrict at -O3.
+std::string TwoDigits(unsigned v) {
+    std::string s = std::to_string(v);
+    if (v < 10) s.insert(s.begin(), '0');
+    return s;
+}
 
 std::string FormatWith(std::uint16_t date, const std::array<std::string, 13>& names) {
     const unsigned day = date & 0x1Fu;

@@ -195,6 +195,35 @@ class The_Class : public TheClassData {
 
     void Debug(std::string_view message) const;
 
+    // ---- Editing (Editing.cpp, Standings.cpp) ------------------------------------------------
+    // Every operation keeps the tables ordered and every range field consistent. A failure
+    // returns 0 (procedures: only the debug line) and leaves every table exactly as it was.
+    // A GP is named by its date text; its year comes from the GP found, not from the text.
+    std::uint16_t AddGP(const TGPRow& row);
+    void UpdateGP(const TGPRow& row);
+    std::uint16_t DeleteGP(std::string_view dateText);
+    std::uint16_t AddResult(const TResultRec& rec, std::string_view dateText);
+    void SetResult(const TResultRec& rec, int result);
+    // `row` counts from 1 within the GP.
+    std::uint16_t DeleteResult(std::string_view dateText, int row);
+    std::uint16_t AddDriver(std::string_view name, std::string_view nationality);
+    std::uint8_t AddDriverNat(std::string_view text);
+    // A standard description (toReasons) or a note (code above 20000); an existing
+    // description of the same text is reused.
+    std::uint16_t AddReason(std::string_view text, bool toReasons);
+    // The reason code a result should get when its description text is edited.
+    std::uint16_t SetResultReason(int result, std::string_view text);
+    // Recomputes a season's championship tables from its results (seasons from 2005 only).
+    void RecalcStandings(int year);
+    std::uint16_t AddDriverStanding(int year, std::uint16_t driver, float points,
+                                    std::uint8_t team);
+    std::uint16_t AddTeamStanding(int year, std::string_view name, float points,
+                                  std::uint8_t team);
+    // First result of a driver (team) in GP order, on one track unless the track is empty
+    // or unknown; 0 when there is none.
+    std::uint16_t FirstDriverResult(std::string_view driver, std::string_view track) const;
+    std::uint16_t FirstTeamResult(std::string_view team, std::string_view track) const;
+
   private:
     friend class DatabaseLoader;
 };

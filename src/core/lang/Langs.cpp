@@ -84,7 +84,9 @@ LanguageLoadResult Langs::ApplyLanguage(std::uint8_t mode, const std::string& pr
     if (mode == LanguageTurkish)
         name = TurkishLanguageFile;
     else if (mode == LanguageOtherFile)
-        name = settings.Read(setting::LanguageFile).value_or("");
+        // The setting holds a bare name; a folder part in it must not lead outside the
+        // program folder.
+        name = ChosenLanguageFileName(settings.Read(setting::LanguageFile).value_or(""));
 
     std::string bytes;
     bool haveFile = false;

@@ -194,6 +194,16 @@ TEST_F(LanguageFileTest, OtherFileIsNamedBySettingAndReadFromProgramFolder) {
     EXPECT_EQ(langs.LanguageCode, "6869");
     EXPECT_EQ(langs.HelpFileName, "hilfe.txt");
     EXPECT_EQ(langs.Text(4), Slot("D", 4));
+
+    // Only the name of the setting counts: a folder in it never leads out of the program
+    // folder.
+    settings.Write(setting::LanguageFile, "/somewhere/else/DE.DT");
+    EXPECT_EQ(langs.ApplyLanguage(LanguageOtherFile, folder, settings).Mode, LanguageOtherFile);
+    EXPECT_EQ(langs.LanguageFileName, "DE.DT");
+    std::filesystem::create_directory(dir.file("sub"));
+    WriteFileBytes(dir.file("sub/FR.DT"), MakeFile("Francais FR aide.txt", 4, "F"));
+    settings.Write(setting::LanguageFile, "sub/FR.DT");
+    EXPECT_EQ(langs.ApplyLanguage(LanguageOtherFile, folder, settings).Mode, LanguageEnglish);
 }
 
 TEST_F(LanguageFileTest, LinesAreTakenUnchangedWhateverTheirEnds) {
