@@ -45,5 +45,6 @@ int CmdGP(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdStrings(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdImportDiff(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdImport(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdTable(CliContext& ctx, std::ostream& out, std::ostream& err);
 
 } // namespace qor::cli
