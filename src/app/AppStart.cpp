@@ -1,0 +1,115 @@
+#include "AppStart.h"
+
+#include "dialogs/Prompts.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/QtText.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <iostream>
+
+namespace qor::app {
+
+AppOptions ParseOptions(const QStringList& arguments) {
+    AppOptions o;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (a == QLatin1String("--data") && hasValue) {
+            o.DataFolder = arguments[++i];
+        } else if (a == QLatin1String("--show") && hasValue) {
+            // The view's name and its arguments, up to the next option.
+            while (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--")))
+                o.Show << arguments[++i];
+        } else if (a == QLatin1String("--theme") && hasValue) {
+            bool ok = false;
+            o.Theme = arguments[++i].toInt(&ok);
+            if (!ok || o.Theme < 0 || o.Theme > 104 || (o.Theme > 4 && o.Theme < 100))
+                o.Error = QStringLiteral("qor: --theme takes 0..4 or 100..104");
+        } else if (a == QLatin1String("--screenshot") && hasValue) {
+            o.ScreenshotPath = arguments[++i];
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.Help = true;
+        } else if (!a.startsWith(QLatin1String("-")) || a == QLatin1String("-")) {
+            o.Error = QStringLiteral("qor: unexpected argument '%1'").arg(a);
+        } else if (a.startsWith(QLatin1String("-platform")) || a.startsWith(QLatin1String("-style"))) {
+            ++i; // Qt's own options, already taken by QApplication
+        } else {
+            o.Error = QStringLiteral("qor: unknown option '%1'").arg(a);
+        }
+    }
+    return o;
+}
+
+QString UsageText() {
+    return QStringLiteral(
+        "usage: qor [--data DIR] [--theme N] [--show VIEW ARGS...] [--screenshot FILE]\n"
+        "  --data DIR         folder of f1data5.dat and the language files (default: the\n"
+        "                     program's own folder)\n"
+        "  --theme N          colour theme for this run: 0 Standart, 1 Autumn, 2 Winter,\n"
+        "                     3 Spring, 4 Summer; add 100 for the Modern style\n"
+        "  --show VIEW ARGS   open a table after start-up (for screenshots and scripts)\n"
+        "  --screenshot FILE  save a PNG picture of the window, then close it\n");
+}
+
+ScreenSize PrimaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect g = screen->geometry();
+    return {g.width(), g.height()};
+}
+
+std::unique_ptr<MainWindow> CreateMainWindow(MainSession& session, SettingsStore& settings,
+                                             Prompts& prompts, const QString& programFolder,
+                                             ScreenSize screen) {
+    const StartupResult r = session.Start(programFolder.toStdString(), screen, settings);
+    if (!r.Loaded) {
+        std::cerr << "qor: " << r.Message << "\n";
+        prompts.Inform(nullptr, ToQt(r.Message));
+        return nullptr;
+    }
+    if (r.LanguageFileWrong) prompts.Inform(nullptr, QString::fromLatin1(LanguageFileWrongMessage));
+    return std::make_unique<MainWindow>(session, settings, prompts);
+}
+
+int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts, SettingsStore& settings) {
+    if (!options.Error.isEmpty()) {
+        std::cerr << options.Error.toStdString() << "\n" << UsageText().toStdString();
+        return 64;
+    }
+    if (options.Help) {
+        std::cout << UsageText().toStdString();
+        return 0;
+    }
+    QString folder = options.DataFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                  : options.DataFolder;
+    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    MainSession session;
+    std::unique_ptr<MainWindow> window =
+        CreateMainWindow(session, settings, prompts, folder, PrimaryScreenSize());
+    if (!window) return 1;
+    if (options.Theme >= 0) {
+        session.SetColorTheme(options.Theme);
+        window->ApplyTheme();
+        window->SyncAll();
+    }
+    // Without a window manager (a bare X server) maximising does nothing: the window then
+    // takes the screen's available area itself.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
+    if (!options.ScreenshotPath.isEmpty()) {
+        // Give the window time to be laid out and painted at its maximised size.
+        QTimer::singleShot(700, window.get(), [&] {
+            const QPixmap picture = window->grab();
+            if (!picture.save(options.ScreenshotPath))
+                std::cerr << "qor: cannot write " << options.ScreenshotPath.toStdString() << "\n";
+            window->close();
+        });
+    }
+    return app.exec();
+}
+
+} // namespace qor::app

@@ -1,0 +1,31 @@
+#include "dialogs/Prompts.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace qor::app {
+
+void DesktopPrompts::Inform(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QApplication::applicationName(), text);
+}
+
+bool DesktopPrompts::AskYesNo(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, QApplication::applicationName(), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString DesktopPrompts::PickLanguageFile(QWidget* parent, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent,
+                                        QStringLiteral("Select a language file to use from Qor directory"),
+                                        folder, QStringLiteral("Qor language file (*.DT *.dt)"));
+}
+
+void DesktopPrompts::OpenPage(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace qor::app

@@ -1,0 +1,34 @@
+#pragma once
+// The questions and messages the main window puts to the user, and the desktop actions it
+// asks for, behind one interface so that tests can answer them.
+
+#include <QString>
+
+class QWidget;
+
+namespace qor::app {
+
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+    // A message with an OK button.
+    virtual void Inform(QWidget* parent, const QString& text) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
+    // The open-file dialog of "Extra" language files, starting in `folder`; empty when the
+    // user cancels.
+    virtual QString PickLanguageFile(QWidget* parent, const QString& folder) = 0;
+    // Opens a written page with the desktop's handler.
+    virtual void OpenPage(const QString& path) = 0;
+};
+
+// Message boxes, the file dialog and the desktop services.
+class DesktopPrompts : public Prompts {
+  public:
+    void Inform(QWidget* parent, const QString& text) override;
+    bool AskYesNo(QWidget* parent, const QString& text) override;
+    QString PickLanguageFile(QWidget* parent, const QString& folder) override;
+    void OpenPage(const QString& path) override;
+};
+
+} // namespace qor::app

@@ -1,0 +1,20 @@
+// qor: the desktop program for the Formula One results 1950-2006.
+
+#include "AppStart.h"
+#include "dialogs/Prompts.h"
+#include "mainwindow/Fonts.h"
+#include "settings/QtSettingsStore.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Qor"));
+    QApplication::setOrganizationName(QStringLiteral("Qor"));
+    QApplication::setApplicationVersion(QStringLiteral("1.88"));
+    qor::app::InstallFontSubstitutions();
+    qor::app::DesktopPrompts prompts;
+    qor::app::QtSettingsStore settings;
+    return qor::app::RunQor(app, qor::app::ParseOptions(QApplication::arguments()), prompts,
+                            settings);
+}

@@ -1,0 +1,165 @@
+#pragma once
+// The main window (TForm1): menus, the two result grids with their history, copy, HTML and
+// filter controls, the season and GP browser with the championship panel, the status line.
+// It turns user actions into MainSession calls and shows the state they leave.
+
+#include "mainwindow/MainSession.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTimer;
+class QToolButton;
+
+namespace qor::app {
+
+class FilterBox;
+class GridView;
+class ListDelegate;
+class Prompts;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    MainWindow(MainSession& session, SettingsStore& settings, Prompts& prompts,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    MainSession& Session() { return session_; }
+    GridView& Grid1() { return *tablo1_; }
+    GridView& Grid2() { return *tablo2_; }
+    FilterBox& Filter() { return *filterBox_; }
+    // The popup opened by the last right click on a grid (null when none opened).
+    QMenu* OpenedPopup() const { return openedPopup_; }
+    // The history menu (PopupBack) as the "|" button opens it.
+    QMenu& HistoryMenu() { return *popupBack_; }
+
+    // Shows every piece of state again: tables, labels, lists, panel, buttons, status line.
+    void SyncAll();
+    // Puts the language's texts on the menus, labels and buttons.
+    void ApplyCaptions();
+    // Colours, pictures and popup looks of the current palette.
+    void ApplyTheme();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // ---- Building ----------------------------------------------------------------------------
+    void BuildMenus();
+    void BuildCentral();
+    void BuildPopups();
+    QAction* AddAction(QMenu& menu, const char* name, const QString& text,
+                       QActionGroup* group = nullptr, bool checkable = false);
+    QToolButton* MakeButton(const char* name, const QString& text, QWidget* parent);
+    void LayoutPanels();
+
+    // ---- Showing state -------------------------------------------------------------------
+    void SyncTables();
+    void SyncLabels();
+    void SyncBrowser();
+    void SyncInfoPanel();
+    void SyncHistoryButtons();
+    void SyncMenuTicks();
+    // A command rebuilt tablo1.
+    void TableRebuilt();
+
+    // ---- Grid handlers -------------------------------------------------------------------
+    void OnCellPressed(GridView* view, int col, int row, Qt::MouseButton button, bool ctrl,
+                       QPoint globalPos);
+    void OnCellDoubleClicked(GridView* view);
+    void OnCellSelected(GridView* view, int col, int row);
+    void OnFilterChosen(int index);
+    void OpenPopup(GridPopup popup, const std::vector<MenuCaption>& captions, QPoint globalPos);
+
+    // ---- Commands ------------------------------------------------------------------------
+    void Back();
+    void Next();
+    void OpenHistoryMenu();
+    void CopyToNewTable();
+    void CloseSecondTable();
+    void ExportHtml();
+    void ChooseLanguage(std::uint8_t mode);
+    void ChooseLanguageFile();
+    void StartWidening(bool widen);
+    void WideTick();
+    void StartChampionshipSlide(bool open);
+    void ChampionshipTick();
+    void ShowHint(const QString& hint);
+
+    MainSession& session_;
+    SettingsStore& settings_;
+    Prompts& prompts_;
+
+    // Menu items and other controls by their design names (captions, ticks, tests).
+    std::map<std::string, QAction*> actions_;
+
+    QWidget* central_ = nullptr;
+    QLabel* image1_ = nullptr;
+    QWidget* panel8_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QToolButton* backButton_ = nullptr;
+    QToolButton* nextButton_ = nullptr;
+    QToolButton* speedButton17_ = nullptr;
+    QToolButton* kopyala_ = nullptr;
+    QToolButton* button9_ = nullptr;
+    QToolButton* speedButton2_ = nullptr;
+    QToolButton* speedButton1_ = nullptr;
+    QSplitter* splitter1_ = nullptr;
+    QWidget* panel13_ = nullptr;
+    QWidget* panel12_ = nullptr;
+    QLabel* label29_ = nullptr;
+    QLabel* label31_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QToolButton* speedButton12_ = nullptr;
+    GridView* tablo1_ = nullptr;
+    GridView* tablo2_ = nullptr;
+    FilterBox* filterBox_ = nullptr;
+
+    QWidget* panel2_ = nullptr;
+    QWidget* panel3_ = nullptr;
+    QComboBox* comboBox1_ = nullptr;
+    QListWidget* gpListBox1_ = nullptr;
+    ListDelegate* gpListDelegate_ = nullptr;
+    QWidget* gpbilgipanel_ = nullptr;
+    std::map<std::string, QLabel*> infoLabels_;
+    QWidget* panel4_ = nullptr;
+    QListWidget* listBox2_ = nullptr;
+    QListWidget* listBox3_ = nullptr;
+    QToolButton* speedButton3_ = nullptr;
+    QToolButton* speedButton4_ = nullptr;
+    QLabel* status_ = nullptr;
+
+    QMenu* popupBack_ = nullptr;
+    std::map<GridPopup, QMenu*> gridPopups_;
+    QMenu* openedPopup_ = nullptr;
+
+    QTimer* timer1_ = nullptr;
+    QTimer* timer2_ = nullptr;
+    bool widening_ = false;
+    bool wide_ = false;
+    bool opening_ = false;
+    int normalTableWidth_ = 0;
+    int panel4Top_ = 0;
+    bool panel4Placed_ = false;
+    // Lists shown, to refill widgets only when the core lists changed.
+    std::vector<std::string> shownYears_;
+    std::vector<std::string> shownGPs_;
+    std::vector<std::string> shownDriverYears_;
+    std::vector<std::string> shownTeamYears_;
+};
+
+} // namespace qor::app
