@@ -15,6 +15,7 @@ void Usage(std::ostream& os) {
           "  check       report every broken structural rule (exit 1 when any)\n"
           "  resave      load and save the database again\n"
           "  gp DATE     classification of one Grand Prix, e.g. gp \"22 Oct 2006\"\n"
+          "              (--format html: the page the HTML button writes, Windows-1254)\n"
           "  (none)      classification of the last Grand Prix of the last season\n";
 }
 

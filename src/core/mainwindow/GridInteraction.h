@@ -20,11 +20,11 @@ enum class MouseButton { Left, Right, Middle };
 // The grid popup menus.
 enum class GridPopup {
     None,
-    Driver,      // popupdriver
-    Team,        // popupteam
-    Track,       // Popuppist
+    Driver,       // popupdriver
+    Team,         // popupteam
+    Track,        // Popuppist
     DriverPoints, // popuppoints
-    TeamPoints,  // Popupteampoints
+    TeamPoints,   // Popupteampoints
 };
 
 // A menu item whose caption is set before its popup opens (other items keep theirs).

@@ -1,6 +1,7 @@
 // The HTML page of a table: file name, lines, widths, styles, escaping, hidden rows, writing.
 
 #include "export/HtmlExport.h"
+#include "database/AtomicFile.h"
 #include "mainwindow/GridFilter.h"
 #include "support/Fixtures.h"
 #include "support/GridFixtures.h"
@@ -34,7 +35,8 @@ std::unique_ptr<The_Class> MakeMonaco2006() {
     const auto ferrari = b.Team("Ferrari");
     const auto track = b.Track("Monte Carlo");
     const auto name = b.GPName("Monaco");
-    for (int i = 1; i <= 14; ++i) b.Reason("Reason " + std::to_string(i));
+    for (int i = 1; i <= 14; ++i)
+        b.Reason("Reason " + std::to_string(i));
     const auto empty = b.Reason("");
     const auto sg = b.Reason("S&G");
     const auto fl = b.Reason("FL");
@@ -191,9 +193,11 @@ TEST_F(HtmlExportTest, TextsFromOtherUsersAreEscaped) {
     model.tablo1.SetCell(1, 2, "Bob <b>\"Bad\"</b> & Co");
     const std::string page = Page();
     EXPECT_EQ(page.find("<script>"), std::string::npos);
-    EXPECT_NE(page.find("<title>&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; co</title>"),
+    EXPECT_NE(
+        page.find("<title>&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; co</title>"),
+        std::string::npos);
+    EXPECT_NE(page.find(">Bob &lt;b&gt;&quot;Bad&quot;&lt;/b&gt; &amp; Co</td>"),
               std::string::npos);
-    EXPECT_NE(page.find(">Bob &lt;b&gt;&quot;Bad&quot;&lt;/b&gt; &amp; Co</td>"), std::string::npos);
     EXPECT_NE(page.find(">Heat shield &lt;fire&gt;</td>"), std::string::npos);
 }
 
@@ -255,6 +259,18 @@ TEST_F(HtmlExportTest, FileThatCannotBeCreatedIsReported) {
         EXPECT_EQ(r.Status, HtmlExportResult::Outcome::Failed);
         EXPECT_FALSE(r.Message.empty());
     }
+    // A write that fails leaves the earlier page as it was.
+    testing::TempDir dir4;
+    ASSERT_EQ(ExportHtml(View(), 1, true, dir4.path()).Status, HtmlExportResult::Outcome::Written);
+    const std::string path = dir4.path() + "html/Monaco_Monte_Carlo_28_May_2006.html";
+    const std::string before = testing::ReadFileBytes(path);
+    model.tablo1.SetCell(1, 1, "Someone Else");
+    AtomicFile::FailAfterOperations(1);
+    r = ExportHtml(View(), 1, true, dir4.path());
+    AtomicFile::FailAfterOperations(0);
+    EXPECT_EQ(r.Status, HtmlExportResult::Outcome::Failed);
+    EXPECT_EQ(testing::ReadFileBytes(path), before);
+
     // A name too long for the file system.
     model.tablo1.TitleLabel = std::string(300, 'x');
     testing::TempDir dir3;

@@ -34,10 +34,12 @@ TEST(TableCopyTest, SecondTableGetsEverythingTheFirstShows) {
     EXPECT_TRUE(model.SecondTableVisible);
     ASSERT_EQ(b.ColCount(), a.ColCount());
     ASSERT_EQ(b.RowCount(), a.RowCount());
-    for (int c = 0; c < a.ColCount(); ++c) EXPECT_EQ(b.ColWidth(c), a.ColWidth(c));
+    for (int c = 0; c < a.ColCount(); ++c)
+        EXPECT_EQ(b.ColWidth(c), a.ColWidth(c));
     for (int r = 0; r < a.RowCount(); ++r) {
         EXPECT_EQ(b.RowHeight(r), a.RowHeight(r)) << r;
-        for (int c = 0; c < a.ColCount(); ++c) EXPECT_EQ(b.Cell(c, r), a.Cell(c, r));
+        for (int c = 0; c < a.ColCount(); ++c)
+            EXPECT_EQ(b.Cell(c, r), a.Cell(c, r));
     }
     EXPECT_EQ(b.RowHeight(3), 0); // the ERA row, hidden by the filter
     EXPECT_EQ(b.Tag, GridTagHorizontalCompare);
