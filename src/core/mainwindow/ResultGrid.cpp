@@ -1,0 +1,103 @@
+#include "mainwindow/ResultGrid.h"
+
+#include "mainwindow/Rounding.h"
+#include "text/Encoding.h"
+
+#include <climits>
+
+namespace qor {
+namespace {
+
+// A 32-bit decimal number, or 0 for an empty text, anything else, or a value out of range.
+int IntOrZero(std::string_view text) {
+    const long v = ParseDecimal(text, 0);
+    return v < INT_MIN || v > INT_MAX ? 0 : static_cast<int>(v);
+}
+
+} // namespace
+
+void ResultGrid::ApplyZoom(double zoomFactor, int screenWidth) {
+    ZoomFactor = zoomFactor;
+    Widths = StandardWidths::Compute(zoomFactor, screenWidth);
+    const int height = RoundHalfEven(17 * zoomFactor);
+    for (GridTable* g : {&tablo1, &tablo2}) {
+        g->DefaultRowHeight = height;
+        for (int r = 1; r < g->RowCount(); ++r)
+            if (g->RowHeight(r) != 0) g->SetRowHeight(r, height);
+        g->SetRowHeight(0, height + 2);
+    }
+}
+
+void ResultGrid::SetTableColumns(const std::vector<int>& countThenWidths) {
+    CompareMarks.fill(0);
+    tablo1.Tag = GridTagPlain;
+    tablo1.SetRowCount(1);
+    const int n = countThenWidths.empty() ? 1 : countThenWidths[0];
+    tablo1.SetColCount(n);
+    for (int i = 0; i < tablo1.ColCount(); ++i) {
+        const auto at = static_cast<std::size_t>(i + 1);
+        tablo1.SetColWidth(i, at < countThenWidths.size() ? countThenWidths[at] : 0);
+    }
+    HtmlButtonVisible = true;
+    ShareItemEnabled = false;
+}
+
+void ResultGrid::SetColumnTitles(const std::vector<std::string>& titles) {
+    for (int i = 0; i < tablo1.ColCount(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        tablo1.SetCell(i, 0, at < titles.size() ? titles[at] : std::string());
+    }
+}
+
+void ResultGrid::StartGridRow(int row) {
+    GridRow = row;
+    GridCol = 0;
+}
+
+void ResultGrid::AddGridCell(std::string text) {
+    tablo1.SetCell(GridCol, GridRow, std::move(text));
+    ++GridCol;
+}
+
+void ResultGrid::fixedcolrow() {
+    if (tablo1.RowCount() == 1) {
+        tablo1.SetRowCount(2);
+        for (int c = 0; c < tablo1.ColCount(); ++c)
+            tablo1.SetCell(c, 1, std::string());
+    }
+    tablo1.FixedCols = 1;
+    tablo1.FixedRows = 1;
+}
+
+void ResultGrid::tablo1kayitsayisi(std::uint16_t count) {
+    fixedcolrow();
+    tablo1.FilterLabel.clear();
+    tablo1.CountLabel = std::to_string(count) + "  " + langs_.Text(slot::RecordsFound);
+
+    // The sum is kept in 16 bits, as the widths are.
+    std::uint16_t sum = 0;
+    for (int c = 0; c < tablo1.ColCount(); ++c)
+        sum = static_cast<std::uint16_t>(sum + tablo1.ColWidth(c));
+    const int total = sum + GridLeft + 30;
+    const int lastVisible = tablo1.ColCount() - 2;
+    if (total < RightPanelLeft && lastVisible >= 0)
+        tablo1.SetColWidth(lastVisible, tablo1.ColWidth(lastVisible) + (RightPanelLeft - total));
+}
+
+int ResultGrid::RowKey(const GridTable& grid, int col, int row) {
+    int key = 0;
+    for (int c = col < 0 ? 0 : col; c < grid.ColCount(); ++c) {
+        if (grid.Title(c).empty()) {
+            key = IntOrZero(grid.Cell(c, row));
+            break;
+        }
+    }
+    if (key == 0) key = IntOrZero(grid.Cell(grid.ColCount() - 1, row));
+    return key;
+}
+
+int ResultGrid::RowNumber(const GridTable& grid, int row) {
+    return IntOrZero(grid.Cell(0, row));
+}
+
+} // namespace qor
