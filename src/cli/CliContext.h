@@ -47,4 +47,10 @@ int CmdImportDiff(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdImport(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdTable(CliContext& ctx, std::ostream& out, std::ostream& err);
 
+// Removes "--format text|html" from the arguments into format; false (with a message) when
+// the value is missing or unknown.
+bool TakeFormatOption(std::vector<std::string>& args, std::string& format, std::ostream& err);
+// The HTML page of GP g, as the HTML button writes it.
+int PrintGPPage(CliContext& ctx, int g, std::ostream& out, std::ostream& err);
+
 } // namespace qor::cli

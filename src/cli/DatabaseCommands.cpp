@@ -88,6 +88,8 @@ int CmdResave(CliContext& ctx, std::ostream& out, std::ostream& err) {
 }
 
 int CmdGP(CliContext& ctx, std::ostream& out, std::ostream& err) {
+    std::string format = "text";
+    if (!TakeFormatOption(ctx.args, format, err)) return 64;
     if (!ctx.Load(err)) return 2;
     const The_Class& d = *ctx.db;
     std::uint16_t g = 0;
@@ -104,6 +106,7 @@ int CmdGP(CliContext& ctx, std::ostream& out, std::ostream& err) {
         err << "The database holds no Grand Prix\n";
         return 1;
     }
+    if (format == "html") return PrintGPPage(ctx, g, out, err);
     const TGPRow& gp = d.GPs[g];
     const int year = The_Class::YearOfDate(gp.Date);
     out << Out(d.GPNameOf(gp.GPName)) << "       " << Out(d.TrackNameOf(gp.Track)) << "     "

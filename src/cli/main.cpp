@@ -15,6 +15,7 @@ void Usage(std::ostream& os) {
           "  check       report every broken structural rule (exit 1 when any)\n"
           "  resave      load and save the database again\n"
           "  gp DATE     classification of one Grand Prix, e.g. gp \"22 Oct 2006\"\n"
+          "              (--format html: the page the HTML button writes, Windows-1254)\n"
           "  strings     the string table's slots 1..222 in the chosen language\n"
           "  import-diff OLDFILE      GPs of an older f1data4.dat/f1data5.dat that differ\n"
           "  import OLDFILE DATE...   take those GPs (dates or years) over and save\n"

@@ -14,8 +14,8 @@ void FillGPResultTable(ResultGrid& model, const The_Class& db, int g) {
     const TGPRow& gp = db.GPs[static_cast<std::size_t>(g)];
     const bool withGrid = The_Class::YearOfDate(gp.Date) >= 2002;
     if (withGrid) {
-        model.SetTableColumns({8, 25, w.ColWName, w.ColWTeam, w.ColWPos, w.ColWTime, w.ColWGrid,
-                               w.ColWNotes, 0});
+        model.SetTableColumns(
+            {8, 25, w.ColWName, w.ColWTeam, w.ColWPos, w.ColWTime, w.ColWGrid, w.ColWNotes, 0});
         model.SetColumnTitles({"", l.Title(slot::Name), l.Title(slot::Team), l.Title(slot::Pos),
                                l.Title(slot::Time), l.Title(slot::Grid), l.Title(slot::Notes), ""});
     } else {

@@ -40,11 +40,20 @@ std::string HtmlEscape(std::string_view text) {
     out.reserve(text.size());
     for (char ch : text) {
         switch (ch) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += ch;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += ch;
         }
     }
     return out;
@@ -62,8 +71,9 @@ std::string HtmlFileName(std::string_view title) {
 std::string HtmlCellStyle(const CellStyleView& view, int col, int row) {
     const CellStyle s = DecideCellStyle(view, col, row, false, CellRect{}, nullptr);
     const std::string bold = row == 0 ? " font-weight:bold; " : "";
-    return " style=\"color: #" + ColourToHex(s.Text) + "; font-size:12 ; font-family: " +
-           s.Font.Name + ";" + bold + "\"    bgcolor=\"#" + ColourToHex(s.Brush) + "\"  ";
+    return " style=\"color: #" + ColourToHex(s.Text) +
+           "; font-size:12 ; font-family: " + s.Font.Name + ";" + bold + "\"    bgcolor=\"#" +
+           ColourToHex(s.Brush) + "\"  ";
 }
 
 std::string BuildHtmlPage(const CellStyleView& view, std::uint8_t languageMode) {

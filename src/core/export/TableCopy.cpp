@@ -16,10 +16,12 @@ bool CopyToNewTable(ResultGrid& model, NavigationHistory& history) {
     to.SetRowCount(from.RowCount());
     to.FixedRows = from.FixedRows;
     to.FixedCols = from.FixedCols;
-    for (int c = 0; c < from.ColCount(); ++c) to.SetColWidth(c, from.ColWidth(c));
+    for (int c = 0; c < from.ColCount(); ++c)
+        to.SetColWidth(c, from.ColWidth(c));
     for (int r = 0; r < from.RowCount(); ++r) {
         to.SetRowHeight(r, from.RowHeight(r));
-        for (int c = 0; c < from.ColCount(); ++c) to.SetCell(c, r, from.Cell(c, r));
+        for (int c = 0; c < from.ColCount(); ++c)
+            to.SetCell(c, r, from.Cell(c, r));
     }
     to.Tag = from.Tag;
     to.TopRow = 1;

@@ -64,7 +64,9 @@ const std::pair<int, std::string Langs::*> kMessages[] = {
 
 } // namespace
 
+// A new table holds the built-in English texts, so that no window ever shows empty captions.
 Langs::Langs() {
+    LoadEnglish();
     CopyNamedTexts();
 }
 

@@ -99,9 +99,11 @@ CellStyle DecideCellStyle(const CellStyleView& view, int col, int row, bool sele
     }
 
     if (view.GridLineStyle & 1)
-        s.Lines.push_back({rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom - 1, pal.FixedCellColor});
+        s.Lines.push_back(
+            {rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom - 1, pal.FixedCellColor});
     if (view.GridLineStyle & 2)
-        s.Lines.push_back({rect.Right - 1, rect.Top, rect.Right - 1, rect.Bottom, pal.FixedCellColor});
+        s.Lines.push_back(
+            {rect.Right - 1, rect.Top, rect.Right - 1, rect.Bottom, pal.FixedCellColor});
     return s;
 }
 

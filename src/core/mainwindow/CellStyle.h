@@ -15,6 +15,7 @@
 
 namespace qor {
 
+// A cell's rectangle in the grid's pixels (Right and Bottom exclusive).
 struct CellRect {
     int Left = 0;
     int Top = 0;
@@ -22,6 +23,7 @@ struct CellRect {
     int Bottom = 0;
 };
 
+// The font a cell's text is drawn in.
 struct CellFont {
     std::string Name = "tahoma";
     int Size = 8;
@@ -32,6 +34,7 @@ struct CellFont {
 // every text as 0 pixels wide.
 using TextWidthFn = std::function<int(const std::string& text, const CellFont& font)>;
 
+// A grid line drawn over a cell.
 struct CellLine {
     int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     Colour Pen = 0;

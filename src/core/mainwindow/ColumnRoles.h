@@ -32,9 +32,7 @@ class ColumnRoles {
 
     bool IsName(std::string_view t) const { return Is(t, slot::Name); }
     // Both "Team" titles of the table name a team column.
-    bool IsTeam(std::string_view t) const {
-        return Is(t, slot::Team) || Is(t, slot::TeamColumn);
-    }
+    bool IsTeam(std::string_view t) const { return Is(t, slot::Team) || Is(t, slot::TeamColumn); }
     bool IsTrack(std::string_view t) const { return Is(t, slot::Track); }
     bool IsDate(std::string_view t) const { return Is(t, slot::Date); }
     bool IsTime(std::string_view t) const { return Is(t, slot::Time); }

@@ -39,7 +39,8 @@ bool GridFilter::Open(GridTable& grid, int col, int left) {
         const std::string& text = grid.Cell(col, r);
         if (text.empty()) continue;
         std::string v = FilterValue(text, kind);
-        if (std::find(values.begin(), values.end(), v) == values.end()) values.push_back(std::move(v));
+        if (std::find(values.begin(), values.end(), v) == values.end())
+            values.push_back(std::move(v));
     }
     std::sort(values.begin(), values.end(), SortsBefore);
     Box.Items.clear();

@@ -15,16 +15,17 @@
 
 namespace qor {
 
+// The mouse button of a press.
 enum class MouseButton { Left, Right, Middle };
 
 // The grid popup menus.
 enum class GridPopup {
     None,
-    Driver,      // popupdriver
-    Team,        // popupteam
-    Track,       // Popuppist
+    Driver,       // popupdriver
+    Team,         // popupteam
+    Track,        // Popuppist
     DriverPoints, // popuppoints
-    TeamPoints,  // Popupteampoints
+    TeamPoints,   // Popupteampoints
 };
 
 // A menu item whose caption is set before its popup opens (other items keep theirs).
@@ -33,6 +34,7 @@ struct MenuCaption {
     std::string Caption;
 };
 
+// Kinds of GridAction.
 enum class GridActionKind {
     None,
     OpenPopup,     // open Popup at the mouse with Captions
@@ -42,6 +44,7 @@ enum class GridActionKind {
     AnalyzeDriver, // run the driver analysis for DriverBoxText
 };
 
+// What the main window does after a mouse press or double click on a grid.
 struct GridAction {
     GridActionKind Kind = GridActionKind::None;
     GridPopup Popup = GridPopup::None;

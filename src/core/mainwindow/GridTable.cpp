@@ -7,7 +7,8 @@ namespace qor {
 void GridTable::SetColCount(int n) {
     n = std::max(n, 1);
     colWidths_.resize(static_cast<std::size_t>(n), DefaultColWidth);
-    for (auto& row : cells_) row.resize(static_cast<std::size_t>(n));
+    for (auto& row : cells_)
+        row.resize(static_cast<std::size_t>(n));
 }
 
 void GridTable::SetRowCount(int n) {

@@ -23,14 +23,16 @@ void NavigationHistory::menuekle(std::uint16_t value1, std::uint16_t value2, std
     nextEnabled_ = false;
     if (histCount_ == MaxHistoryEntries) {
         for (int i = 2; i <= MaxHistoryEntries; ++i)
-            entries_[static_cast<std::size_t>(i - 1)] = std::move(entries_[static_cast<std::size_t>(i)]);
+            entries_[static_cast<std::size_t>(i - 1)] =
+                std::move(entries_[static_cast<std::size_t>(i)]);
         --histIndex_;
         histCount_ = MaxHistoryEntries - 1;
     }
     // After going back the new table goes right after the current one; the later entries stay.
     if (histIndex_ < histCount_)
         for (int i = histCount_; i >= histIndex_ + 1; --i)
-            entries_[static_cast<std::size_t>(i + 1)] = std::move(entries_[static_cast<std::size_t>(i)]);
+            entries_[static_cast<std::size_t>(i + 1)] =
+                std::move(entries_[static_cast<std::size_t>(i)]);
     ++histCount_;
     ++histIndex_;
     THistoryEntry& e = entries_[static_cast<std::size_t>(histIndex_)];

@@ -62,7 +62,8 @@ void ResultGrid::AddGridCell(std::string text) {
 void ResultGrid::fixedcolrow() {
     if (tablo1.RowCount() == 1) {
         tablo1.SetRowCount(2);
-        for (int c = 0; c < tablo1.ColCount(); ++c) tablo1.SetCell(c, 1, std::string());
+        for (int c = 0; c < tablo1.ColCount(); ++c)
+            tablo1.SetCell(c, 1, std::string());
     }
     tablo1.FixedCols = 1;
     tablo1.FixedRows = 1;

@@ -8,8 +8,8 @@
 namespace qor {
 namespace {
 
-Colour MapChannels(Colour c, int (*f)(int, int), int arg) {
-    return Rgb(f(RedOf(c), arg), f(GreenOf(c), arg), f(BlueOf(c), arg));
+template <class F> Colour MapChannels(Colour c, F f) {
+    return Rgb(f(RedOf(c)), f(GreenOf(c)), f(BlueOf(c)));
 }
 
 // Per-theme colours, indexed by theme number 0..4.
@@ -21,9 +21,8 @@ struct ThemeColours {
 
 constexpr std::array<ThemeColours, 5> kThemes = {{
     // Standart
-    {0x20FFAA, 0x000000, 0xEAEAEA, 0x000066, 0xF4F4F4, 0x000099, 0xDCD9DA,
-     StandartFormBackColor, 0x800000, 0xD9DFDF, 0x9D9030, 0x777700, 0xD4D0D4, 0x777777,
-     0xF3F2F5, 0x777777, 0xE0E2E5},
+    {0x20FFAA, 0x000000, 0xEAEAEA, 0x000066, 0xF4F4F4, 0x000099, 0xDCD9DA, StandartFormBackColor,
+     0x800000, 0xD9DFDF, 0x9D9030, 0x777700, 0xD4D0D4, 0x777777, 0xF3F2F5, 0x777777, 0xE0E2E5},
     // Autumn
     {0xDD6666, 0xFFEEEE, 0xFFDDDD, 0xAA4444, 0xFFEEEE, 0xDD6666, 0xF0C8C8, 0xF0DCDC, 0x730000,
      0xEED0D0, 0xAD5050, 0x770000, 0x55EE88, 0x0000FF, 0xF0D8D8, 0x770000, 0xD7C2C2},
@@ -44,13 +43,13 @@ constexpr Colour kModernStandartOdd = 0xE6E6E6;
 } // namespace
 
 Colour FadeColour(Colour c) {
-    return MapChannels(c, [](int ch, int) { return ch - ch / 6; }, 0);
+    return MapChannels(c, [](int ch) { return ch - ch / 6; });
 }
 
 Colour Darken(Colour c, int level) {
     if (level <= 0) return c;
     const int d = (RedOf(c) + GreenOf(c) + BlueOf(c)) / 4 / level;
-    return MapChannels(c, [](int ch, int dd) { return std::max(ch - dd, 0); }, d);
+    return MapChannels(c, [d](int ch) { return std::max(ch - d, 0); });
 }
 
 int LightenDivisor(int n) {
@@ -62,7 +61,7 @@ int LightenDivisor(int n) {
 Colour Lighten(Colour c, int n) {
     const int k = LightenDivisor(n);
     if (k < 2) return c;
-    return MapChannels(c, [](int ch, int kk) { return ch + (256 - ch) / kk; }, k);
+    return MapChannels(c, [k](int ch) { return ch + (256 - ch) / k; });
 }
 
 ThemePalette SetColorTheme(int t, int darkLevel, double zoomFactor) {
@@ -102,7 +101,7 @@ ThemePalette SetColorTheme(int t, int darkLevel, double zoomFactor) {
 
     if (p.Modern) {
         const Colour highlightBase =
-            MapChannels(p.OddBrushColor, [](int ch, int) { return std::max(ch - 28, 0); }, 0);
+            MapChannels(p.OddBrushColor, [](int ch) { return std::max(ch - 28, 0); });
         for (int y = 0; y < GradientStripHeight; ++y) {
             const int v = std::abs(y - 7);
             const auto i = static_cast<std::size_t>(y);
@@ -123,15 +122,22 @@ ThemePalette SetColorTheme(int t, int darkLevel, double zoomFactor) {
     return p;
 }
 
-int GradientStripWidth(int screenWidth) { return std::max(screenWidth - 200, 300); }
+int GradientStripWidth(int screenWidth) {
+    return std::max(screenWidth - 200, 300);
+}
 
 int DarkLevelMenuItem(int darkLevel) {
     switch (darkLevel) {
-    case 0: return 0;
-    case 20: return 1;
-    case 12: return 2;
-    case 7: return 3;
-    default: return -1;
+    case 0:
+        return 0;
+    case 20:
+        return 1;
+    case 12:
+        return 2;
+    case 7:
+        return 3;
+    default:
+        return -1;
     }
 }
 

@@ -15,9 +15,15 @@ constexpr Colour Rgb(int r, int g, int b) {
     return (static_cast<Colour>(r & 0xFF) << 16) | (static_cast<Colour>(g & 0xFF) << 8) |
            static_cast<Colour>(b & 0xFF);
 }
-constexpr int RedOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
-constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int RedOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
+constexpr int GreenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
 
 inline constexpr Colour Black = 0x000000;
 inline constexpr Colour White = 0xFFFFFF;

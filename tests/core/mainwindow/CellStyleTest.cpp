@@ -129,8 +129,10 @@ TEST_F(CellStyleTest, HorizontalComparisonBandsColumnsInFours) {
     Fill({"1", "2"});
     model.tablo1.SetColCount(11);
     model.tablo1.Tag = GridTagHorizontalCompare;
-    for (int c : {1, 2, 3, 4, 5}) EXPECT_EQ(Style(c, 1).Brush, palette.EvenBrushColor) << c;
-    for (int c : {6, 7, 8, 9}) EXPECT_EQ(Style(c, 2).Brush, palette.OddBrushColor) << c;
+    for (int c : {1, 2, 3, 4, 5})
+        EXPECT_EQ(Style(c, 1).Brush, palette.EvenBrushColor) << c;
+    for (int c : {6, 7, 8, 9})
+        EXPECT_EQ(Style(c, 2).Brush, palette.OddBrushColor) << c;
     EXPECT_EQ(Style(10, 1).Brush, palette.EvenBrushColor);
     EXPECT_EQ(Style(6, 1, true).Brush, palette.SelBrushColor);
     model.tablo1.Tag = GridTagVerticalCompare;
@@ -168,7 +170,7 @@ TEST_F(CellStyleTest, ZoomScalesFontAndMarker) {
     model.ApplyZoom(1.6, 800);
     Fill({"1"});
     const CellStyle s = Style(1, 0, false, {0, 0, 200, 30});
-    EXPECT_EQ(s.Font.Size, 13); // 12.8
+    EXPECT_EQ(s.Font.Size, 13);                                              // 12.8
     EXPECT_EQ(s.Marker->Points[1].first - s.Marker->Points[0].first, 2 * 6); // s = round(6.4)
 }
 

@@ -35,7 +35,8 @@ class GridFilterTest : public ::testing::Test {
     }
     std::vector<int> Heights(const GridTable& g) const {
         std::vector<int> h;
-        for (int r = 1; r < g.RowCount(); ++r) h.push_back(g.RowHeight(r));
+        for (int r = 1; r < g.RowCount(); ++r)
+            h.push_back(g.RowHeight(r));
         return h;
     }
     // Index of a value in the drop-down.
@@ -64,8 +65,8 @@ TEST_F(GridFilterTest, OpeningListsTheColumnValuesSortedAfterTheTitle) {
     EXPECT_EQ(filter.Box.ItemIndex, 0);
     EXPECT_EQ(filter.FilterColumn, 3);
     // Empty cells are left out, repeated values listed once.
-    EXPECT_EQ(filter.Box.Items,
-              (std::vector<std::string>{" Name", "Alain Prost", "Ayrton Senna", "Michael Schumacher"}));
+    EXPECT_EQ(filter.Box.Items, (std::vector<std::string>{" Name", "Alain Prost", "Ayrton Senna",
+                                                          "Michael Schumacher"}));
     ASSERT_TRUE(filter.Open(model.tablo1, 4, 0));
     EXPECT_EQ(filter.Box.Items,
               (std::vector<std::string>{" Team", "Benetton", "benetton", "McLaren", "Williams"}));
@@ -142,7 +143,8 @@ TEST_F(GridFilterTest, NoChoiceOrNoColumnDoesNothing) {
     ASSERT_TRUE(filter.Open(model.tablo1, 3, 0));
     filter.Apply(-1);
     filter.Apply(99);
-    for (int h : Heights(model.tablo1)) EXPECT_NE(h, 0);
+    for (int h : Heights(model.tablo1))
+        EXPECT_NE(h, 0);
     filter.Hide();
     EXPECT_FALSE(filter.Box.Visible);
 }

@@ -34,7 +34,8 @@ class GridInteractionTest : public ::testing::Test {
         for (const auto& row : rows) {
             model.tablo1.SetRowCount(++n + 1);
             model.StartGridRow(n);
-            for (const auto& c : row) model.AddGridCell(c);
+            for (const auto& c : row)
+                model.AddGridCell(c);
         }
         model.tablo1kayitsayisi(static_cast<std::uint16_t>(n));
     }
@@ -151,7 +152,8 @@ TEST_F(GridInteractionTest, RightClickOnPointsColumnsLooksTheNameUp) {
     model.SetColumnTitles({"", "Champion Driver", "Constructors", ""});
     model.tablo1.SetRowCount(2);
     model.StartGridRow(1);
-    for (const char* c : {"1", "Juan Manuel Fangio", "ERA", "77"}) model.AddGridCell(c);
+    for (const char* c : {"1", "Juan Manuel Fangio", "ERA", "77"})
+        model.AddGridCell(c);
     GridAction a = grid.MouseDown(model.tablo1, 1, 1, MouseButton::Right, false);
     EXPECT_EQ(a.Popup, GridPopup::DriverPoints);
     EXPECT_EQ(model.SelectedRecord, 2);

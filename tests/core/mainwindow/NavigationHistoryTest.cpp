@@ -65,20 +65,23 @@ TEST_F(NavigationHistoryTest, ButtonsFollowThePosition) {
 }
 
 TEST_F(NavigationHistoryTest, FiftyOneTablesDropTheOldest) {
-    for (int i = 1; i <= 51; ++i) Show("T" + std::to_string(i));
+    for (int i = 1; i <= 51; ++i)
+        Show("T" + std::to_string(i));
     EXPECT_EQ(history.HistCount(), 50);
     EXPECT_EQ(history.HistIndex(), 50);
     EXPECT_EQ(history.ItemCaption(0), "T2");
     EXPECT_EQ(history.ItemCaption(49), "T51");
     EXPECT_EQ(history.MarkedItem(), 49);
-    for (int i = 0; i < 49; ++i) history.Back();
+    for (int i = 0; i < 49; ++i)
+        history.Back();
     EXPECT_EQ(Last(), "show T2");
     EXPECT_FALSE(history.BackEnabled());
     EXPECT_EQ(history.HistCount(), 50); // re-runs recorded nothing
 }
 
 TEST_F(NavigationHistoryTest, NewTableAfterGoingBackIsInsertedAfterTheCurrentEntry) {
-    for (const char* t : {"A", "B", "C", "D"}) Show(t);
+    for (const char* t : {"A", "B", "C", "D"})
+        Show(t);
     history.Back();
     history.Back();
     EXPECT_EQ(Last(), "show B");
@@ -98,7 +101,8 @@ TEST_F(NavigationHistoryTest, NewTableAfterGoingBackIsInsertedAfterTheCurrentEnt
 }
 
 TEST_F(NavigationHistoryTest, FullHistoryAfterGoingBackStillKeepsFifty) {
-    for (int i = 1; i <= 50; ++i) Show("T" + std::to_string(i));
+    for (int i = 1; i <= 50; ++i)
+        Show("T" + std::to_string(i));
     history.Back();
     Show("X");
     EXPECT_EQ(history.HistCount(), 50);
@@ -138,10 +142,9 @@ TEST_F(NavigationHistoryTest, KindOneRestoresYearAndGPBeforeTheHandler) {
 
 TEST_F(NavigationHistoryTest, RestoreRulesOfEveryKind) {
     const std::vector<std::pair<std::uint16_t, std::vector<std::string>>> cases = {
-        {0, {"year 4"}},      {2, {"year 4"}},    {9, {"year 4"}},
-        {11, {"record 4"}},   {99, {"record 4"}}, {100, {}},
-        {149, {}},            {150, {"drivers 4"}}, {151, {"teams 4"}},
-        {152, {"record 4"}},  {300, {"record 4"}},
+        {0, {"year 4"}},    {2, {"year 4"}},     {9, {"year 4"}},     {11, {"record 4"}},
+        {99, {"record 4"}}, {100, {}},           {149, {}},           {150, {"drivers 4"}},
+        {151, {"teams 4"}}, {152, {"record 4"}}, {300, {"record 4"}},
     };
     for (const auto& [kind, expected] : cases) {
         SCOPED_TRACE(kind);
@@ -165,7 +168,8 @@ TEST_F(NavigationHistoryTest, KindTenIsNotReRun) {
 }
 
 TEST_F(NavigationHistoryTest, ChoosingAMenuItemJumpsThere) {
-    for (const char* t : {"A", "B", "C"}) Show(t);
+    for (const char* t : {"A", "B", "C"})
+        Show(t);
     history.ChooseItem(0);
     EXPECT_EQ(Last(), "show A");
     EXPECT_EQ(history.HistIndex(), 1);

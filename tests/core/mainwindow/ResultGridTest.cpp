@@ -48,7 +48,8 @@ TEST_F(ResultGridTest, SetTableColumnsResetsTheTable) {
     EXPECT_EQ(model.tablo1.ColWidth(1), 140);
     EXPECT_EQ(model.tablo1.ColWidth(2), 80);
     EXPECT_EQ(model.tablo1.ColWidth(3), 0);
-    for (auto mark : model.CompareMarks) EXPECT_EQ(mark, 0);
+    for (auto mark : model.CompareMarks)
+        EXPECT_EQ(mark, 0);
     EXPECT_TRUE(model.HtmlButtonVisible);
     EXPECT_FALSE(model.ShareItemEnabled);
 }
@@ -78,7 +79,8 @@ TEST_F(ResultGridTest, EmptyTableShowsOneBlankRowAndZeroCount) {
     model.tablo1.FilterLabel = "(1) Ayrton Senna";
     FillNames({});
     EXPECT_EQ(model.tablo1.RowCount(), 2);
-    for (int c = 0; c < model.tablo1.ColCount(); ++c) EXPECT_EQ(model.tablo1.Cell(c, 1), "");
+    for (int c = 0; c < model.tablo1.ColCount(); ++c)
+        EXPECT_EQ(model.tablo1.Cell(c, 1), "");
     EXPECT_EQ(model.tablo1.CountLabel, "0  record(s) found.");
     EXPECT_EQ(model.tablo1.FilterLabel, "");
     EXPECT_EQ(model.tablo1.FixedRows, 1);
@@ -87,7 +89,8 @@ TEST_F(ResultGridTest, EmptyTableShowsOneBlankRowAndZeroCount) {
 
 TEST_F(ResultGridTest, CountLabelUsesTheLanguage) {
     std::string file = "7 TR help_TR.txt\r\n";
-    for (int s = 1; s <= 101; ++s) file += (s == 101 ? "kay\xFDt bulundu." : "x") + std::string("\r\n");
+    for (int s = 1; s <= 101; ++s)
+        file += (s == 101 ? "kay\xFDt bulundu." : "x") + std::string("\r\n");
     langs.ApplyLanguageFile(LanguageOtherFile, "T.DT", &file);
     FillNames({"A", "B", "C"});
     EXPECT_EQ(model.tablo1.CountLabel, "3  kay\xFDt bulundu.");
@@ -130,13 +133,14 @@ TEST_F(ResultGridTest, KeyColumnRule) {
     model.tablo1.SetRowCount(5);
     const std::vector<std::vector<std::string>> rows = {
         {"1", "A", "1", "11", "B", "2", "12"},
-        {"2", "A", "1", "", "B", "2", "22"},  // empty key: the last column is read
+        {"2", "A", "1", "", "B", "2", "22"},   // empty key: the last column is read
         {"3", "A", "1", "x7", "B", "2", "33"}, // not a number: the last column too
-        {"4", "A", "1", "0", "B", "2", "?"},  // neither is a number: 0
+        {"4", "A", "1", "0", "B", "2", "?"},   // neither is a number: 0
     };
     for (int r = 0; r < 4; ++r) {
         model.StartGridRow(r + 1);
-        for (const auto& c : rows[static_cast<std::size_t>(r)]) model.AddGridCell(c);
+        for (const auto& c : rows[static_cast<std::size_t>(r)])
+            model.AddGridCell(c);
     }
     EXPECT_EQ(ResultGrid::RowKey(model.tablo1, 1, 1), 11);
     EXPECT_EQ(ResultGrid::RowKey(model.tablo1, 4, 1), 12);

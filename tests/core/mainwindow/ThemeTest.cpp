@@ -106,7 +106,7 @@ TEST(ThemeTest, LightenDivisorAndRounding) {
     EXPECT_EQ(LightenDivisor(3), 3);
     EXPECT_EQ(LightenDivisor(1), 1);
     EXPECT_EQ(LightenDivisor(-1), -1);
-    EXPECT_EQ(Lighten(0x000000, 5), 0x202020u);                  // 256 div 8
+    EXPECT_EQ(Lighten(0x000000, 5), 0x202020u);                      // 256 div 8
     EXPECT_EQ(Lighten(0x204060, 8), Rgb(32 + 14, 64 + 12, 96 + 10)); // k = 16
     EXPECT_EQ(Lighten(0xFFFFFF, 2), 0xFFFFFFu);
     EXPECT_EQ(Lighten(0x123456, 1), 0x123456u);
@@ -127,10 +127,11 @@ TEST(ThemeTest, GradientRowsOfModernStandart) {
     EXPECT_EQ(p.SelBitmap[7], 0x6ADF6Au);  // #60DD60: 96 + 10, 221 + 2
     EXPECT_EQ(p.EvenBitmap[7], 0xF4F4F4u); // 244 + 12 div 16 = 244
     // The highlight picture starts from the odd colour less 28: #CACACA.
-    EXPECT_EQ(p.HighlightBitmap[7], 0xCDCDCDu); // n 7, k 14: 202 + 54 div 14
-    EXPECT_EQ(p.HighlightBitmap[0], 0xCACACAu); // n 0
+    EXPECT_EQ(p.HighlightBitmap[7], 0xCDCDCDu);  // n 7, k 14: 202 + 54 div 14
+    EXPECT_EQ(p.HighlightBitmap[0], 0xCACACAu);  // n 0
     EXPECT_EQ(p.HighlightBitmap[15], 0xCACACAu); // n -1
-    for (int d = 1; d <= 6; ++d) EXPECT_EQ(p.OddBitmap[7 - d], p.OddBitmap[7 + d]) << d;
+    for (int d = 1; d <= 6; ++d)
+        EXPECT_EQ(p.OddBitmap[7 - d], p.OddBitmap[7 + d]) << d;
 }
 
 TEST(ThemeTest, DecorationStripFollowsTheZoom) {
@@ -142,7 +143,7 @@ TEST(ThemeTest, DecorationStripFollowsTheZoom) {
     EXPECT_EQ(one.DecorationRows[24], 0xDDDDFFu);
     EXPECT_EQ(one.DecorationRows[9], Rgb(221 + 35 / 12, 221 + 35 / 12, 255)); // n 6
     const ThemePalette big = SetColorTheme(102, 0, 1.3);
-    EXPECT_EQ(big.DecorationRows.size(), 33u); // h round(15.6) = 16
+    EXPECT_EQ(big.DecorationRows.size(), 33u);                                 // h round(15.6) = 16
     EXPECT_EQ(big.DecorationRows[16], Rgb(221 + 35 / 24, 221 + 35 / 24, 255)); // n 12
     EXPECT_TRUE(SetColorTheme(2, 0, 1.0).DecorationRows.empty());
 }
@@ -160,7 +161,8 @@ TEST(ThemeTest, DarkLevelMenu) {
     EXPECT_EQ(DarkLevelMenuItem(12), 2);
     EXPECT_EQ(DarkLevelMenuItem(7), 3);
     EXPECT_EQ(DarkLevelMenuItem(5), -1);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(DarkLevelMenuItem(DarkLevelOfMenuItem(i)), i);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(DarkLevelMenuItem(DarkLevelOfMenuItem(i)), i);
     EXPECT_EQ(GradientStripWidth(1280), 1080);
     EXPECT_EQ(GradientStripWidth(400), 300);
 }
