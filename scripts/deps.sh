@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs when they are missing.
-# Usage: scripts/deps.sh run|test|tools
+# Usage: scripts/deps.sh run|test|tools|screenshots
 set -euo pipefail
 
 common=(cmake ninja-build g++ pkg-config)
+# The desktop program: Qt 6 Widgets and the fonts that stand in for Tahoma, Arial and
+# Courier New (fonts-liberation has their metrics, DejaVu is the fallback).
+gui=(qt6-base-dev fonts-dejavu-core fonts-liberation)
 case "${1:-run}" in
-  run)   pkgs=("${common[@]}") ;;
-  test)  pkgs=("${common[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+  run)   pkgs=("${common[@]}" "${gui[@]}") ;;
+  test)  pkgs=("${common[@]}" "${gui[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
                libpng-dev famfamfam-flag-png) ;;
   tools) pkgs=("${common[@]}" libpng-dev famfamfam-flag-png) ;;
-  *) echo "usage: $0 run|test|tools" >&2; exit 64 ;;
+  # Screenshots run the program on a virtual X server.
+  screenshots) pkgs=("${common[@]}" "${gui[@]}" xvfb xauth) ;;
+  *) echo "usage: $0 run|test|tools|screenshots" >&2; exit 64 ;;
 esac
 
 missing=()

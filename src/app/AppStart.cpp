@@ -1,6 +1,7 @@
 #include "AppStart.h"
 
 #include "dialogs/Prompts.h"
+#include "mainwindow/GridView.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/QtText.h"
 
@@ -11,6 +12,26 @@
 #include <iostream>
 
 namespace qor::app {
+namespace {
+
+// Quits once the main grid has painted a table with rows.
+class QuitAfterTablePaint : public QObject {
+  public:
+    QuitAfterTablePaint(GridView& grid) : QObject(&grid), grid_(grid) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !quitting_ && grid_.model()->rowCount() > 0) {
+            quitting_ = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    GridView& grid_;
+    bool quitting_ = false;
+};
+
+} // namespace
 
 AppOptions ParseOptions(const QStringList& arguments) {
     AppOptions o;
@@ -30,6 +51,8 @@ AppOptions ParseOptions(const QStringList& arguments) {
                 o.Error = QStringLiteral("qor: --theme takes 0..4 or 100..104");
         } else if (a == QLatin1String("--screenshot") && hasValue) {
             o.ScreenshotPath = arguments[++i];
+        } else if (a == QLatin1String("--quit-after-first-table")) {
+            o.QuitAfterFirstTable = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             o.Help = true;
         } else if (!a.startsWith(QLatin1String("-")) || a == QLatin1String("-")) {
@@ -100,6 +123,8 @@ int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts, Setti
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->setGeometry(screen->availableGeometry());
     window->showMaximized();
+    if (options.QuitAfterFirstTable)
+        window->Grid1().viewport()->installEventFilter(new QuitAfterTablePaint(window->Grid1()));
     if (!options.ScreenshotPath.isEmpty()) {
         // Give the window time to be laid out and painted at its maximised size.
         QTimer::singleShot(700, window.get(), [&] {

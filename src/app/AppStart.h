@@ -26,6 +26,9 @@ struct AppOptions {
     // --screenshot FILE: save a picture of the window once shown, then close.
     QString ScreenshotPath;
     bool Help = false;
+    // --quit-after-first-table: end as soon as the first table has been painted (start-up
+    // time measurement).
+    bool QuitAfterFirstTable = false;
     // Not empty when the arguments could not be read.
     QString Error;
 };
