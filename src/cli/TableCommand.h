@@ -29,18 +29,18 @@ struct TableEntry {
 };
 
 void RegisterTable(TableEntry entry);
+const std::vector<TableEntry>& RegisteredTables();
+
 // The text output of a table: title, aligned columns without the key column, count label.
 void PrintTableText(const GridTable& grid, std::ostream& out);
 struct CliContext;
 // GP g as the browser shows it: the table's text output, then the information panel.
 int PrintGPText(CliContext& ctx, int g, std::ostream& out, std::ostream& err);
-const std::vector<TableEntry>& RegisteredTables();
 
 // Registers tables at start-up: `static TableRegistrar r({...});` in a source file of src/cli.
 struct TableRegistrar {
     explicit TableRegistrar(std::vector<TableEntry> entries) {
-        for (auto& e : entries)
-            RegisterTable(std::move(e));
+        for (auto& e : entries) RegisterTable(std::move(e));
     }
 };
 
