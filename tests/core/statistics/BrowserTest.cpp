@@ -106,15 +106,6 @@ TEST_F(BrowserTest, GPListLabelsFollowTheMode) {
     EXPECT_EQ(b.GPListFont, "tahoma");
 }
 
-TEST_F(BrowserTest, ModeItemsNameTheirSlotsAndModes) {
-    for (const GPListModeItem& item : GPListModeItems) {
-        SetGPListMode(Ctx(), item.Mode);
-        EXPECT_EQ(Ctx().browser.GPListMode, item.Mode + 1) << item.Item;
-    }
-    EXPECT_EQ(langs_.Text(GPListModeItems[0].CaptionSlot), "By track name");
-    EXPECT_EQ(langs_.Text(GPListModeItems[2].CaptionSlot), "By date");
-}
-
 TEST_F(BrowserTest, ASeasonWithoutGPsGivesAnEmptyListAndNoTable) {
     Ctx().browser.Status = "  old status";
     Ctx().browser.YearIndex = YearBoxIndex(Ctx(), 2004);
