@@ -19,6 +19,7 @@ void Usage(std::ostream& os) {
           "  strings     the string table's slots 1..222 in the chosen language\n"
           "  import-diff OLDFILE      GPs of an older f1data4.dat/f1data5.dat that differ\n"
           "  import OLDFILE DATE...   take those GPs (dates or years) over and save\n"
+          "  table NAME ARGS... [--format text|tsv|html]   any table (qor-cli table lists them)\n"
           "  (none)      classification of the last Grand Prix of the last season\n";
 }
 
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
     using Handler = int (*)(CliContext&, std::ostream&, std::ostream&);
     const std::map<std::string, Handler> commands = {
         {"info", CmdInfo}, {"check", CmdCheck}, {"resave", CmdResave}, {"gp", CmdGP},
-        {"strings", CmdStrings}, {"import-diff", CmdImportDiff}, {"import", CmdImport}};
+        {"strings", CmdStrings}, {"import-diff", CmdImportDiff}, {"import", CmdImport},
+        {"table", CmdTable}};
     if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     const auto it = commands.find(command);
     if (it == commands.end()) {
