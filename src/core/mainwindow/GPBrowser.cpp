@@ -99,6 +99,44 @@ void SetGPListMode(TableContext& ctx, int m) {
     ComboBox1Change(ctx);
 }
 
+void FillGPResultsTable(ResultGrid& grid, const The_Class& db, int g) {
+    const TGPRow& gp = db.GPs[static_cast<std::size_t>(g)];
+    const int year = The_Class::YearOfDate(gp.Date);
+    const StandardWidths& w = grid.Widths;
+    const Langs& l = grid.Texts();
+    const bool withGrid = year >= FirstGridYear;
+    if (withGrid) {
+        grid.SetTableColumns(
+            {8, 25, w.ColWName, w.ColWTeam, w.ColWPos, w.ColWTime, w.ColWGrid, w.ColWNotes, 0});
+        grid.SetColumnTitles({"", l.Title(slot::Name), l.Title(slot::Team), l.Title(slot::Pos),
+                              l.Title(slot::Time), l.Title(slot::Grid), l.Title(slot::Notes), ""});
+    } else {
+        grid.SetTableColumns(
+            {7, 25, w.ColWName, w.ColWTeam, w.ColWPos, w.ColWTime, w.ColWNotes, 0});
+        grid.SetColumnTitles({"", l.Title(slot::Name), l.Title(slot::Team), l.Title(slot::Pos),
+                              l.Title(slot::Time), l.Title(slot::Notes), ""});
+    }
+    if (year < FirstHtmlYear) grid.HtmlButtonVisible = false;
+    grid.tablo1.TitleLabel = db.GPNameOf(gp.GPName) + "       " + db.TrackNameOf(gp.Track) +
+                             "     " + db.FormatDateAlt(gp.Date);
+    int n = 0;
+    for (int r = gp.FirstResult; r <= gp.LastResult && r <= MaxResults; ++r) {
+        const TResultRec& rec = db.Results[static_cast<std::size_t>(r)];
+        ++n;
+        grid.tablo1.SetRowCount(n + 1);
+        grid.StartGridRow(n);
+        grid.AddGridCell(std::to_string(n));
+        grid.AddGridCell(db.ResultDriverName(r));
+        grid.AddGridCell(db.ResultTeamName(r));
+        grid.AddGridCell(The_Class::NumText(rec.Pos));
+        grid.AddGridCell(The_Class::FormatTime(rec.Time));
+        if (withGrid) grid.AddGridCell(std::to_string(rec.Grid));
+        grid.AddGridCell(db.ReasonText(rec.Reason));
+        grid.AddGridCell(std::to_string(r));
+    }
+    grid.tablo1kayitsayisi(static_cast<std::uint16_t>(grid.tablo1.RowCount() - 1));
+}
+
 void gpListBox1Click(TableContext& ctx) {
     BrowserState& b = ctx.browser;
     const int year = SelectedYear(ctx);
@@ -119,43 +157,9 @@ void gpListBox1Click(TableContext& ctx) {
 
     const TGPRow& gp = db.GPs[static_cast<std::size_t>(g)];
     ResultGrid& grid = ctx.grid;
-    const StandardWidths& w = grid.Widths;
-    const Langs& l = ctx.langs;
-    const bool withGrid = year >= FirstGridYear;
-    if (withGrid) {
-        grid.SetTableColumns(
-            {8, 25, w.ColWName, w.ColWTeam, w.ColWPos, w.ColWTime, w.ColWGrid, w.ColWNotes, 0});
-        grid.SetColumnTitles({"", l.Title(slot::Name), l.Title(slot::Team), l.Title(slot::Pos),
-                              l.Title(slot::Time), l.Title(slot::Grid), l.Title(slot::Notes), ""});
-    } else {
-        grid.SetTableColumns(
-            {7, 25, w.ColWName, w.ColWTeam, w.ColWPos, w.ColWTime, w.ColWNotes, 0});
-        grid.SetColumnTitles({"", l.Title(slot::Name), l.Title(slot::Team), l.Title(slot::Pos),
-                              l.Title(slot::Time), l.Title(slot::Notes), ""});
-    }
-    if (year < FirstHtmlYear) grid.HtmlButtonVisible = false;
     FillGPInfoPanel(db, g, b.Info);
-    const std::string title = db.GPNameOf(gp.GPName) + "       " + db.TrackNameOf(gp.Track) +
-                              "     " + db.FormatDateAlt(gp.Date);
-    grid.tablo1.TitleLabel = title;
-    ctx.history.SetHistoryCaption(title);
-
-    int n = 0;
-    for (int r = gp.FirstResult; r <= gp.LastResult && r <= MaxResults; ++r) {
-        const TResultRec& rec = db.Results[static_cast<std::size_t>(r)];
-        ++n;
-        grid.tablo1.SetRowCount(n + 1);
-        grid.StartGridRow(n);
-        grid.AddGridCell(std::to_string(n));
-        grid.AddGridCell(db.ResultDriverName(r));
-        grid.AddGridCell(db.ResultTeamName(r));
-        grid.AddGridCell(The_Class::NumText(rec.Pos));
-        grid.AddGridCell(The_Class::FormatTime(rec.Time));
-        if (withGrid) grid.AddGridCell(std::to_string(rec.Grid));
-        grid.AddGridCell(db.ReasonText(rec.Reason));
-        grid.AddGridCell(std::to_string(r));
-    }
-    grid.tablo1kayitsayisi(static_cast<std::uint16_t>(grid.tablo1.RowCount() - 1));
+    FillGPResultsTable(grid, db, g);
+    ctx.history.SetHistoryCaption(grid.tablo1.TitleLabel);
     grid.tablo1.Visible = true;
 
     if (year >= FirstShareYear) {

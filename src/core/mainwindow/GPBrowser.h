@@ -56,6 +56,9 @@ void SetGPListMode(TableContext& ctx, int m);
 // Shows the selected GP of the list: history entry, table, title and information panel.
 // Nothing happens when no GP is selected.
 void gpListBox1Click(TableContext& ctx);
+// The results table of GP g in grid.tablo1 (columns, title, rows, count), without the history,
+// the information panel or the share item.
+void FillGPResultsTable(ResultGrid& grid, const The_Class& db, int g);
 
 // Selects the year of the last GP (the first year when that one is not listed) and the last GP
 // of its list, and shows it. False when there is nothing to show.
