@@ -1,6 +1,7 @@
 // The database commands: info, check, resave and gp.
 
 #include "CliContext.h"
+#include "TableCommand.h"
 
 #include "database/Invariants.h"
 #include "text/Encoding.h"
@@ -107,39 +108,7 @@ int CmdGP(CliContext& ctx, std::ostream& out, std::ostream& err) {
         return 1;
     }
     if (format == "html") return PrintGPPage(ctx, g, out, err);
-    const TGPRow& gp = d.GPs[g];
-    const int year = The_Class::YearOfDate(gp.Date);
-    out << Out(d.GPNameOf(gp.GPName)) << "       " << Out(d.TrackNameOf(gp.Track)) << "     "
-        << Out(d.FormatDateAlt(gp.Date)) << "\n";
-    out << "Fastest lap: " << Out(d.DriverName(gp.FLDriver)) << " " << d.FormatTime(gp.FLTime)
-        << "\nPole position: " << Out(d.DriverName(gp.PoleDriver)) << " "
-        << d.FormatTime(gp.PoleTime) << "\n";
-    const std::string weather = d.RemarkText(gp.Remark);
-    if (weather != Unknown) out << "Weather: " << Out(weather) << "\n";
-    out << "Number of Laps : " << static_cast<int>(gp.Laps) << "\n\n";
-    const bool withGrid = year >= 2002;
-    out << std::left << std::setw(4) << "" << std::setw(36) << "Name" << std::setw(26) << "Team"
-        << std::setw(5) << "Pos" << std::setw(16) << "Time";
-    if (withGrid) out << std::setw(6) << "Grid";
-    out << "Notes\n";
-    int n = 0;
-    // setw counts bytes; pad by characters so that UTF-8 names line up.
-    const auto pad = [](const std::string& s, std::size_t width) {
-        std::size_t chars = 0;
-        for (unsigned char c : s)
-            if ((c & 0xC0) != 0x80) ++chars;
-        return s + std::string(chars < width ? width - chars : 1, ' ');
-    };
-    for (int r = gp.FirstResult; r <= gp.LastResult; ++r) {
-        const TResultRec& rec = d.Results[static_cast<std::size_t>(r)];
-        out << pad(std::to_string(++n), 4) << pad(Out(d.ResultDriverName(r)), 36)
-            << pad(Out(d.ResultTeamName(r)), 26) << pad(The_Class::NumText(rec.Pos), 5)
-            << pad(The_Class::FormatTime(rec.Time), 16);
-        if (withGrid) out << pad(std::to_string(rec.Grid), 6);
-        out << Out(d.ReasonText(rec.Reason)) << "\n";
-    }
-    out << "\n" << n << "  record(s) found.\n";
-    return 0;
+    return PrintGPText(ctx, g, out, err);
 }
 
 } // namespace qor::cli

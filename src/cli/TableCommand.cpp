@@ -33,8 +33,10 @@ void PrintTsv(const GridTable& g, std::ostream& out) {
     }
 }
 
+} // namespace
+
 // Aligned columns for reading: the key column (last) is left out, hidden rows too.
-void PrintText(const GridTable& g, std::ostream& out) {
+void PrintTableText(const GridTable& g, std::ostream& out) {
     const int cols = std::max(1, g.ColCount() - 1);
     std::vector<std::size_t> width(static_cast<std::size_t>(cols), 0);
     for (int r = 0; r < g.RowCount(); ++r)
@@ -56,6 +58,8 @@ void PrintText(const GridTable& g, std::ostream& out) {
     }
     out << "\n" << Out(g.CountLabel) << "\n";
 }
+
+namespace {
 
 void Usage(std::ostream& os) {
     os << "usage: qor-cli [--data DIR] [--lang TR|EN|FILE] table NAME ARGS... "
@@ -109,7 +113,7 @@ int CmdTable(CliContext& ctx, std::ostream& out, std::ostream& err) {
     if (format == "tsv") {
         PrintTsv(g, out);
     } else if (format == "text") {
-        PrintText(g, out);
+        PrintTableText(g, out);
     } else {
         const ThemePalette palette = SetColorTheme(ctx.db->ColorTheme, ctx.db->DarkLevel, 1.0);
         const CellStyleView view{g, table.grid, palette, ctx.db->GridLineStyle, ctx.db->OddEvenRows};

@@ -4,6 +4,7 @@
 #include "mainwindow/MainState.h"
 
 #include <functional>
+#include <iosfwd>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,6 +30,12 @@ struct TableEntry {
 
 void RegisterTable(TableEntry entry);
 const std::vector<TableEntry>& RegisteredTables();
+
+// The text output of a table: title, aligned columns without the key column, count label.
+void PrintTableText(const GridTable& grid, std::ostream& out);
+struct CliContext;
+// GP g as the browser shows it: the table's text output, then the information panel.
+int PrintGPText(CliContext& ctx, int g, std::ostream& out, std::ostream& err);
 
 // Registers tables at start-up: `static TableRegistrar r({...});` in a source file of src/cli.
 struct TableRegistrar {

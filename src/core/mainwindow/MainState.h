@@ -33,6 +33,7 @@ struct BrowserState {
     std::vector<std::string> GPList; // gpListBox1 labels
     int GPIndex = -1;               // gpListBox1 selection
     std::uint8_t GPListMode = 1;    // 1 track, 2 GP name, 3 date
+    std::string GPListFont = "tahoma"; // "courier" while the list shows dates
     GPInfoPanel Info;
     std::string Status;             // the status line
     std::vector<std::string> DriverStandingYears; // ListBox2 items
