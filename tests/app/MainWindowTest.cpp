@@ -6,6 +6,7 @@
 #include "mainwindow/GridView.h"
 #include "mainwindow/Rounding.h"
 #include "support/AppFixture.h"
+#include "support/UiHelpers.h"
 #include "support/Fixtures.h"
 #include "mainwindow/Fonts.h"
 
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -27,55 +29,6 @@ using namespace qor;
 using namespace qor::app;
 using namespace qor::app::testing;
 
-namespace {
-
-std::string ReadAll(const std::string& path) { return qor::testing::ReadFileBytes(path); }
-
-QAction* Action(MainWindow& w, const char* name) {
-    QAction* a = w.findChild<QAction*>(QString::fromLatin1(name));
-    if (!a) qFatal("no action %s", name);
-    return a;
-}
-
-template <typename T> T* Child(MainWindow& w, const char* name) {
-    T* c = w.findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("no control %s", name);
-    return c;
-}
-
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// The grid column whose title is `title`, or -1.
-int ColumnTitled(const GridView& view, const std::string& title) {
-    for (int c = 0; c < view.Grid().ColCount(); ++c)
-        if (view.Grid().Title(c) == title) return c;
-    return -1;
-}
-
-void Click(GridView& view, int col, int row, Qt::MouseButton button = Qt::LeftButton,
-           Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    const CellTarget t = CellTargetOf(view, col, row);
-    QVERIFY(t.widget);
-    QTest::mouseClick(t.widget, button, mods, t.pos);
-}
-
-QColor CellPixel(GridView& view, int col, int row, QPoint offset = {1, 1}) {
-    const QRect r = view.CellRect(col, row);
-    return PixelOf(view, r.topLeft() + offset);
-}
-
-QColor Rgb(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-
-// Chooses a drop-down entry with the mouse, as a user does.
-void ChooseEntry(QComboBox& box, int index) {
-    QTRY_VERIFY(box.view()->isVisible());
-    const QModelIndex i = box.model()->index(index, 0);
-    box.view()->scrollTo(i);
-    const QPoint at = box.view()->visualRect(i).center();
-    QTest::mouseClick(box.view()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-}
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -442,38 +395,41 @@ class MainWindowTest : public QObject {
         AppFixture f;
         QVERIFY(f.Start());
         MainWindow& w = *f.window;
-        MainSession& s = *f.session;
-        const int last = s.db.GPCount;
-        const auto show = [&](int g) {
-            s.ctx.history.menuekle(0, 0, 100, [&w, g] { ShowGPTable(w, g); });
-            ShowGPTable(w, g);
-            s.ctx.history.SetHistoryCaption(s.ctx.grid.tablo1.TitleLabel);
-        };
-        show(last - 1);
-        show(last);
-        w.SyncAll();
+        ChooseYearAndGP(w, "1988", 0);
+        QTest::mouseClick(Child<QToolButton>(w, "button2"), Qt::LeftButton); // winners of 1988
+        QCOMPARE(Child<QLabel>(w, "label5")->text(), QStringLiteral("1988 - Winners"));
+        QCOMPARE(f.session->ctx.history.HistCount(), 3);
         auto* back = Child<QToolButton>(w, "backbutton");
         auto* next = Child<QToolButton>(w, "nextbutton");
         QVERIFY(back->isEnabled());
         QVERIFY(!next->isEnabled());
         QTest::mouseClick(back, Qt::LeftButton);
-        QVERIFY(Child<QLabel>(w, "label5")->text().startsWith(QStringLiteral("Japan")));
-        QVERIFY(!back->isEnabled());
+        QVERIFY(Child<QLabel>(w, "label5")->text().startsWith(QStringLiteral("Brazil       Jacarepagua")));
+        QCOMPARE(w.Grid1().Grid().ColCount(), 7);
         QVERIFY(next->isEnabled());
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(Child<QLabel>(w, "label5")->text(),
+                 QStringLiteral("Brazil       Interlagos     22 October 2006"));
+        QVERIFY(!back->isEnabled());
+        // The re-run selected the recorded year and GP again.
+        QCOMPARE(Child<QComboBox>(w, "ComboBox1")->currentText(), QStringLiteral("2006"));
         QTest::mouseClick(next, Qt::LeftButton);
-        QVERIFY(Child<QLabel>(w, "label5")->text().startsWith(QStringLiteral("Brazil")));
+        QCOMPARE(Child<QComboBox>(w, "ComboBox1")->currentText(), QStringLiteral("1988"));
+        QCOMPARE(Child<QListWidget>(w, "gpListBox1")->currentRow(), 0);
+        QCOMPARE(f.session->ctx.history.HistCount(), 3);
 
         QTest::mouseClick(Child<QToolButton>(w, "SpeedButton17"), Qt::LeftButton);
         QMenu& menu = w.HistoryMenu();
         QTRY_VERIFY(menu.isVisible());
         const QList<QAction*> items = menu.actions();
-        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.size(), 3);
         QVERIFY(items[1]->isChecked());
-        QVERIFY(items[0]->text().startsWith(QStringLiteral("Japan")));
-        items[0]->trigger();
+        QCOMPARE(items[2]->text(), QStringLiteral("1988 - Winners"));
+        items[2]->trigger();
         menu.hide();
-        QVERIFY(Child<QLabel>(w, "label5")->text().startsWith(QStringLiteral("Japan")));
-        QCOMPARE(s.ctx.history.HistIndex(), 1);
+        QCOMPARE(Child<QLabel>(w, "label5")->text(), QStringLiteral("1988 - Winners"));
+        QCOMPARE(f.session->ctx.history.HistIndex(), 3);
+        QVERIFY(!next->isEnabled());
     }
 
     void wideTableSwitchSlidesTheGridPanel() {

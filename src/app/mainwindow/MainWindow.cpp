@@ -3,18 +3,22 @@
 #include "dialogs/Prompts.h"
 #include "mainwindow/FilterBox.h"
 #include "mainwindow/Fonts.h"
+#include "mainwindow/GPBrowser.h"
 #include "mainwindow/GridView.h"
 #include "mainwindow/ListDelegate.h"
 #include "mainwindow/PanelSlides.h"
 #include "mainwindow/PopupStyle.h"
 #include "mainwindow/QtText.h"
 #include "mainwindow/Rounding.h"
+#include "statistics/ChampionshipTables.h"
+#include "statistics/SeasonLists.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -23,11 +27,21 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qor::app {
 namespace {
+
+// A command of one of the core's command lists, by its control name.
+template <std::size_t N>
+const MenuTableCommand& CommandNamed(const std::array<MenuTableCommand, N>& list,
+                                     std::string_view name) {
+    for (const MenuTableCommand& c : list)
+        if (c.Item == name) return c;
+    qFatal("no command %s", std::string(name).c_str());
+}
 
 // Labels show a '&' as it is; menus and buttons write it doubled.
 QString LabelText(const std::string& cp1254) {
@@ -222,6 +236,14 @@ void MainWindow::BuildCentral() {
     image1_->setScaledContents(true);
     image1_->hide();
 
+    // ---- Tool bar: the all-seasons lists -----------------------------------------------
+    QToolBar* panel1 = addToolBar(QStringLiteral("Panel1"));
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setMovable(false);
+    panel1->setFloatable(false);
+    for (const char* name : {"SpeedButton10", "SpeedButton7", "SpeedButton9"})
+        panel1->addWidget(CommandButton(CommandNamed(SeasonListCommands, name), panel1));
+
     // ---- Grid panel --------------------------------------------------------------------
     panel8_ = new QWidget(central_);
     panel8_->setObjectName(QStringLiteral("Panel8"));
@@ -343,14 +365,28 @@ void MainWindow::BuildCentral() {
     comboBox1_->setItemDelegate(yearDelegate);
     comboBox1_->setMaxVisibleItems(20);
     yearRow->addWidget(comboBox1_, 1);
+    for (const char* name : {"button2", "button14", "BUTTON15"}) {
+        QToolButton* b = CommandButton(CommandNamed(SeasonListCommands, name), panel3_);
+        b->setFixedWidth(RoundHalfEven(26 * s));
+        yearRow->addWidget(b);
+    }
     v3->addLayout(yearRow);
+    connect(comboBox1_, qOverload<int>(&QComboBox::activated), this, &MainWindow::OnYearChosen);
     gpListBox1_ = new QListWidget(panel3_);
     gpListBox1_->setObjectName(QStringLiteral("gpListBox1"));
     gpListBox1_->setFrameShape(QFrame::NoFrame);
     gpListDelegate_ = new ListDelegate(session_, 16, gpListBox1_);
     gpListBox1_->setItemDelegate(gpListDelegate_);
     gpListBox1_->setUniformItemSizes(true);
+    gpListBox1_->setContextMenuPolicy(Qt::CustomContextMenu);
     v3->addWidget(gpListBox1_, 1);
+    // A click (also on the GP already selected) or a key that moves the selection shows a GP.
+    connect(gpListBox1_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { OnGPChosen(gpListBox1_->row(item)); });
+    connect(gpListBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton) OnGPChosen(row);
+    });
+    connect(gpListBox1_, &QWidget::customContextMenuRequested, this, &MainWindow::OpenGPListMenu);
 
     gpbilgipanel_ = new QWidget(panel3_);
     gpbilgipanel_->setObjectName(QStringLiteral("gpbilgipanel"));
@@ -398,11 +434,34 @@ void MainWindow::BuildCentral() {
     listBox2_->setObjectName(QStringLiteral("ListBox2"));
     listBox2_->setItemDelegate(new ListDelegate(session_, 13, listBox2_));
     v4->addWidget(listBox2_, 1);
+    auto* driverButtons = new QHBoxLayout;
+    for (const char* name : {"button1", "button4"})
+        driverButtons->addWidget(CommandButton(CommandNamed(ChampionshipCommands, name), panel4_));
+    v4->addLayout(driverButtons);
     v4->addWidget(MakeLabel("Label30", panel4_));
     listBox3_ = new QListWidget(panel4_);
     listBox3_->setObjectName(QStringLiteral("ListBox3"));
     listBox3_->setItemDelegate(new ListDelegate(session_, 13, listBox3_));
     v4->addWidget(listBox3_, 1);
+    auto* teamButtons = new QHBoxLayout;
+    for (const char* name : {"button3", "button7"})
+        teamButtons->addWidget(CommandButton(CommandNamed(ChampionshipCommands, name), panel4_));
+    v4->addLayout(teamButtons);
+    const auto yearListChosen = [this](QListWidget* list, int BrowserState::*index,
+                                       void (*command)(TableContext&)) {
+        const auto run = [this, index, command](int row) {
+            if (row < 0) return;
+            session_.ctx.browser.*index = row;
+            RunCommand(command);
+        };
+        connect(list, &QListWidget::itemClicked, this,
+                [list, run](QListWidgetItem* item) { run(list->row(item)); });
+        connect(list, &QListWidget::currentRowChanged, this, [run](int row) {
+            if (QGuiApplication::mouseButtons() == Qt::NoButton) run(row);
+        });
+    };
+    yearListChosen(listBox2_, &BrowserState::DriverStandingYearIndex, ListBox2Click);
+    yearListChosen(listBox3_, &BrowserState::TeamStandingYearIndex, ListBox3Click);
     // The strip that stays visible when the panel is closed: just its open/close button.
     auto* stripPanel = new QWidget(panel4_);
     stripPanel->setFixedHeight(RoundHalfEven(20 * s));
@@ -446,6 +505,81 @@ void MainWindow::BuildPopups() {
         tablo2_->viewport()->update();
     });
     gridPopups_[GridPopup::Driver] = driver;
+
+    // Points and championships of a driver or team named in a standings or champions table.
+    QMenu* points = new QMenu(this);
+    points->setObjectName(QStringLiteral("popuppoints"));
+    AddHeading(*points, QStringLiteral("Driver1"), {});
+    points->addSeparator();
+    for (const char* name : {"pointsbyyear", "Championship1"})
+        CommandItem(CommandNamed(ChampionshipCommands, name), *points);
+    gridPopups_[GridPopup::DriverPoints] = points;
+
+    QMenu* teamPoints = new QMenu(this);
+    teamPoints->setObjectName(QStringLiteral("Popupteampoints"));
+    AddHeading(*teamPoints, QStringLiteral("team1"), {});
+    teamPoints->addSeparator();
+    for (const char* name : {"Pointsbyyear1", "Championship2"})
+        CommandItem(CommandNamed(ChampionshipCommands, name), *teamPoints);
+    gridPopups_[GridPopup::TeamPoints] = teamPoints;
+
+    // The GP list's label modes.
+    popupMenu2_ = new QMenu(this);
+    popupMenu2_->setObjectName(QStringLiteral("PopupMenu2"));
+    auto* modes = new QActionGroup(popupMenu2_);
+    for (const GPListModeItem& item : GPListModeItems) {
+        QAction* a = AddAction(*popupMenu2_, std::string(item.Item).c_str(), {}, modes);
+        const int mode = item.Mode;
+        connect(a, &QAction::triggered, this, [this, mode] {
+            SetGPListMode(session_.ctx, mode);
+            SyncAll();
+        });
+    }
+}
+
+QToolButton* MainWindow::CommandButton(const MenuTableCommand& command, QWidget* parent) {
+    const std::string name(command.Item);
+    QToolButton* b = MakeButton(name.c_str(), QString::fromUtf8(command.Caption.data(),
+                                                                static_cast<qsizetype>(command.Caption.size())),
+                                parent);
+    if (!command.Hint.empty())
+        b->setToolTip(QString::fromUtf8(command.Hint.data(), static_cast<qsizetype>(command.Hint.size())));
+    auto* run = command.Run;
+    connect(b, &QToolButton::clicked, this, [this, run] { RunCommand(run); });
+    return b;
+}
+
+QAction* MainWindow::CommandItem(const MenuTableCommand& command, QMenu& menu) {
+    const std::string name(command.Item);
+    QAction* a = AddAction(menu, name.c_str(), ToQt(session_.langs.Text(command.CaptionSlot)));
+    auto* run = command.Run;
+    connect(a, &QAction::triggered, this, [this, run] { RunCommand(run); });
+    return a;
+}
+
+void MainWindow::RunCommand(void (*command)(TableContext&)) {
+    session_.RunTableCommand(command);
+    TableRebuilt();
+}
+
+void MainWindow::OnYearChosen(int index) {
+    session_.ctx.browser.YearIndex = index;
+    ComboBox1Change(session_.ctx);
+    SyncAll();
+}
+
+void MainWindow::OnGPChosen(int row) {
+    if (row < 0) return;
+    session_.ctx.browser.GPIndex = row;
+    RunCommand(gpListBox1Click);
+}
+
+void MainWindow::OpenGPListMenu(QPoint pos) {
+    const int mode = session_.ctx.browser.GPListMode - 1;
+    for (const GPListModeItem& item : GPListModeItems)
+        actions_[std::string(item.Item)]->setChecked(item.Mode == mode);
+    StylePopup(*popupMenu2_, session_.palette, session_.ZoomFactor());
+    popupMenu2_->popup(gpListBox1_->viewport()->mapToGlobal(pos));
 }
 
 void MainWindow::LayoutPanels() {
@@ -551,7 +685,7 @@ void MainWindow::SyncBrowser() {
         const QSignalBlocker block(comboBox1_);
         comboBox1_->setCurrentIndex(b.YearIndex);
     }
-    gpListDelegate_->SetFontName(b.GPListMode == 3 ? "courier" : "tahoma");
+    gpListDelegate_->SetFontName(b.GPListFont == "courier" ? "courier" : "tahoma");
     fill(gpListBox1_, b.GPList, shownGPs_);
     fill(listBox2_, b.DriverStandingYears, shownDriverYears_);
     fill(listBox3_, b.TeamStandingYears, shownTeamYears_);
@@ -664,6 +798,7 @@ void MainWindow::ApplyTheme() {
         image1_->hide();
     }
     StylePopup(*popupBack_, pal, session_.ZoomFactor());
+    StylePopup(*popupMenu2_, pal, session_.ZoomFactor());
     for (auto& [kind, menu] : gridPopups_) StylePopup(*menu, pal, session_.ZoomFactor());
     LayoutPanels();
     SyncTables();
@@ -714,6 +849,9 @@ void MainWindow::OpenPopup(GridPopup popup, const std::vector<MenuCaption>& capt
 void MainWindow::OnCellDoubleClicked(GridView* view) {
     const GridAction action = session_.interaction.DoubleClick(view->Grid());
     if (action.DriverBoxText) session_.ctx.browser.DriverBox = *action.DriverBoxText;
+    if (action.Kind == GridActionKind::ShowGP &&
+        session_.ShowGPOfAction(action, tablo1_->VisibleRowCount()))
+        TableRebuilt();
 }
 
 void MainWindow::OnCellSelected(GridView* view, int col, int row) {
@@ -725,6 +863,10 @@ void MainWindow::OnCellSelected(GridView* view, int col, int row) {
     if (sel.Unchanged) return;
     if (sel.Status) session_.ctx.browser.Status = *sel.Status;
     if (sel.DriverBoxText) session_.ctx.browser.DriverBox = *sel.DriverBoxText;
+    if (sel.GPInfo) {
+        session_.ShowGPInfo(*sel.GPInfo);
+        SyncInfoPanel();
+    }
     status_->setText(ToQt(session_.ctx.browser.Status));
 }
 
@@ -739,12 +881,12 @@ void MainWindow::OnFilterChosen(int index) {
 // ---- Commands ----------------------------------------------------------------------------------
 
 void MainWindow::Back() {
-    session_.ctx.history.Back();
+    session_.RunTableCommand([](TableContext& ctx) { ctx.history.Back(); });
     TableRebuilt();
 }
 
 void MainWindow::Next() {
-    session_.ctx.history.Next();
+    session_.RunTableCommand([](TableContext& ctx) { ctx.history.Next(); });
     TableRebuilt();
 }
 
@@ -758,7 +900,7 @@ void MainWindow::OpenHistoryMenu() {
         a->setActionGroup(group);
         a->setChecked(i == h.MarkedItem());
         connect(a, &QAction::triggered, this, [this, i] {
-            session_.ctx.history.ChooseItem(i);
+            session_.RunTableCommand([i](TableContext& ctx) { ctx.history.ChooseItem(i); });
             TableRebuilt();
         });
     }

@@ -4,6 +4,7 @@
 // It turns user actions into MainSession calls and shows the state they leave.
 
 #include "mainwindow/MainSession.h"
+#include "statistics/MenuTableCommand.h"
 
 #include <QMainWindow>
 
@@ -84,6 +85,14 @@ class MainWindow : public QMainWindow {
     void OpenPopup(GridPopup popup, const std::vector<MenuCaption>& captions, QPoint globalPos);
 
     // ---- Commands ------------------------------------------------------------------------
+    // Runs a table command (a producer's handler) and shows the table it built.
+    void RunCommand(void (*command)(TableContext&));
+    // A button or menu item for a table command of the core's command lists.
+    QToolButton* CommandButton(const MenuTableCommand& command, QWidget* parent);
+    QAction* CommandItem(const MenuTableCommand& command, QMenu& menu);
+    void OnYearChosen(int index);
+    void OnGPChosen(int row);
+    void OpenGPListMenu(QPoint pos);
     void Back();
     void Next();
     void OpenHistoryMenu();
@@ -144,6 +153,7 @@ class MainWindow : public QMainWindow {
     QLabel* status_ = nullptr;
 
     QMenu* popupBack_ = nullptr;
+    QMenu* popupMenu2_ = nullptr;
     std::map<GridPopup, QMenu*> gridPopups_;
     QMenu* openedPopup_ = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include "export/TableCopy.h"
 #include "mainwindow/DriverCombo.h"
+#include "mainwindow/GPBrowser.h"
 #include "settings/SettingsStore.h"
 
 namespace qor {
@@ -48,13 +49,12 @@ StartupResult MainSession::Start(const std::string& programFolder, ScreenSize sc
     ChosenFontSize = db.FontSizeMode;
     ctx.grid.ApplyZoom(ZoomFactorFor(db.FontSizeMode, screen.Height), screen.Width);
 
-    db.FillTeamYears(ctx.browser.TeamStandingYears);
-    db.FillYears(ctx.browser.DriverStandingYears);
-    db.FillYears(ctx.browser.Years);
+    FillYearLists(ctx);
 
     // The texts come before the first table: its column titles and dates are written in the
     // language in effect.
     result.LanguageFileWrong = ApplyLanguage(settings).FileWrong;
+    ShowLastSeason(ctx);
     FillDriverCombo(db, 2000, DriverBoxItems);
 
     StatsScale = StatsScaleOf(db.StatsWindowSize);
@@ -133,6 +133,26 @@ HtmlExportResult MainSession::ExportHtml() const {
     return qor::ExportHtml(StyleView(ctx.grid.tablo1), db.LanguageMode,
                            ctx.grid.HtmlButtonVisible, ProgramFolder);
 }
+
+void MainSession::RunTableCommand(const std::function<void(TableContext&)>& command) {
+    if (!command) return;
+    command(ctx);
+    ctx.grid.tablo1.Row = 1;
+    ctx.grid.tablo1.TopRow = 1;
+}
+
+bool MainSession::ShowGPOfAction(const GridAction& action, int visibleRows) {
+    if (action.Kind != GridActionKind::ShowGP || action.GP < 1 || action.GP > db.GPCount)
+        return false;
+    if (!ShowGPByDate(ctx, db.GPs[action.GP].Date)) return false;
+    ctx.grid.tablo1.Row = 1;
+    ctx.grid.tablo1.TopRow = 1;
+    if (!action.SelectName.empty())
+        SelectRowWithName(ctx.grid.tablo1, ctx.grid.Roles(), action.SelectName, visibleRows);
+    return true;
+}
+
+void MainSession::ShowGPInfo(std::uint16_t g) { FillGPInfoPanel(db, g, ctx.browser.Info); }
 
 void MainSession::ToggleHighlightOfSelectedDriver() {
     const std::string name = db.ResultDriverName(ctx.grid.SelectedRecord);

@@ -127,6 +127,15 @@ class MainSession {
     void CloseSecondTable();
     // The HTML button: writes the page of tablo1 into the program folder's "html" folder.
     HtmlExportResult ExportHtml() const;
+    // Runs a command that builds a table in tablo1 (a producer, back, next, a history item);
+    // the new table starts with its first row current and on top.
+    void RunTableCommand(const std::function<void(TableContext&)>& command);
+    // A double click on a date (GridActionKind::ShowGP): that GP is shown as if picked in the
+    // browser, and the row of the clicked record's driver becomes the current row (scrolled
+    // into the visibleRows shown). False when the GP cannot be shown.
+    bool ShowGPOfAction(const GridAction& action, int visibleRows);
+    // A selected row of a list of GPs fills the GP information panel; 0 hides it.
+    void ShowGPInfo(std::uint16_t g);
     // "Highlight" in the driver popup: the driver of SelectedRecord becomes the highlighted
     // name, or the highlight is removed when it is that name already.
     void ToggleHighlightOfSelectedDriver();

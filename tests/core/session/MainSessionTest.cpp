@@ -64,6 +64,54 @@ TEST_F(MainSessionTest, StartLoadsTheDatabaseAndPreparesTheLists) {
     EXPECT_EQ(session.flags.Count(), 29u);
 }
 
+TEST_F(MainSessionTest, StartShowsTheLastGrandPrixOfTheLastSeason) {
+    ASSERT_TRUE(Start().Loaded);
+    const GridTable& t = session.ctx.grid.tablo1;
+    EXPECT_EQ(t.TitleLabel, "Brazil       Interlagos     22 October 2006");
+    EXPECT_EQ(t.ColCount(), 8);
+    EXPECT_EQ(t.Title(5), "Grid");
+    EXPECT_EQ(t.Cell(1, 1), "Felipe Massa");
+    const BrowserState& b = session.ctx.browser;
+    EXPECT_EQ(b.YearIndex, 0);
+    ASSERT_FALSE(b.GPList.empty());
+    EXPECT_EQ(b.GPIndex, static_cast<int>(b.GPList.size()) - 1);
+    EXPECT_EQ(b.GPList.back(), "Interlagos");
+    EXPECT_TRUE(b.Info.Visible);
+    EXPECT_EQ(b.Info.Laps, "71");
+    EXPECT_FALSE(b.Info.FastestLap.empty());
+    EXPECT_EQ(session.ctx.history.HistCount(), 1);
+    EXPECT_EQ(session.ctx.history.Entry(1).Kind, history_kind::GPResults);
+}
+
+TEST_F(MainSessionTest, DoubleClickOnADateShowsThatGPWithTheDriverSelected) {
+    ASSERT_TRUE(Start().Loaded);
+    The_Class& db = session.db;
+    // The last GP of 1988 (Adelaide), Prost's row.
+    const int g = db.Seasons[1988].LastGP;
+    int prost = 0;
+    for (int r = db.GPs[g].FirstResult; r <= db.GPs[g].LastResult; ++r)
+        if (db.ResultDriverName(r) == "Alain Prost") prost = r;
+    ASSERT_GT(prost, 0);
+    GridAction a;
+    a.Kind = GridActionKind::ShowGP;
+    a.GP = static_cast<std::uint16_t>(g);
+    a.Year = 1988;
+    a.SelectName = "Alain Prost";
+    ASSERT_TRUE(session.ShowGPOfAction(a, 20));
+    const GridTable& t = session.ctx.grid.tablo1;
+    EXPECT_EQ(t.ColCount(), 7);
+    EXPECT_EQ(t.Cell(1, t.Row), "Alain Prost");
+    EXPECT_EQ(session.ctx.browser.Years[static_cast<std::size_t>(session.ctx.browser.YearIndex)],
+              "1988");
+    EXPECT_EQ(session.ctx.history.HistCount(), 2);
+    // Back returns to the start-up table.
+    session.ctx.history.Back();
+    EXPECT_EQ(session.ctx.grid.tablo1.TitleLabel, "Brazil       Interlagos     22 October 2006");
+
+    a.Kind = GridActionKind::AnalyzeDriver;
+    EXPECT_FALSE(session.ShowGPOfAction(a, 20));
+}
+
 TEST_F(MainSessionTest, ZoomOnSmallerScreens) {
     ASSERT_TRUE(Start({800, 600}).Loaded);
     EXPECT_DOUBLE_EQ(session.ZoomFactor(), 1.0);
@@ -224,7 +272,7 @@ TEST_F(MainSessionTest, LanguageSwitchRebuildsTheCurrentTableFromItsHistoryEntry
     fill();
     session.ChooseLanguage(LanguageTurkish, settings);
     EXPECT_EQ(runs, 2);
-    EXPECT_EQ(ctx.history.HistCount(), 1); // the re-run does not record itself
+    EXPECT_EQ(ctx.history.HistCount(), 2); // the re-run does not record itself
     EXPECT_EQ(ctx.grid.tablo1.Title(1), " \xDDsim");
     // Dates follow the language too: the title ends with a Turkish month.
     EXPECT_NE(ctx.grid.tablo1.TitleLabel.find("Ekim"), std::string::npos)
