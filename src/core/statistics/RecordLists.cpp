@@ -183,11 +183,15 @@ void WriteList(TableContext& ctx, RecordKind kind, const ListSpec& spec, Scan sc
     grid.SetTableColumns(widths);
     grid.SetColumnTitles(titles);
 
+    // The rows are found first, so that the grid grows once rather than row by row.
+    std::vector<std::pair<const TGPRow*, int>> rows;
+    scan([&](const TGPRow& gp, int r) { rows.emplace_back(&gp, r); });
+    table.SetRowCount(static_cast<int>(rows.size()) + 1);
     int n = 0;
-    scan([&](const TGPRow& gp, int r) {
+    for (const auto& [gpRow, r] : rows) {
+        const TGPRow& gp = *gpRow;
         const TResultRec& rec = db.Results[U(r)];
         ++n;
-        table.SetRowCount(n + 1);
         grid.StartGridRow(n);
         grid.AddGridCell(std::to_string(n));
         grid.AddGridCell(db.FormatDate(gp.Date));
@@ -201,7 +205,7 @@ void WriteList(TableContext& ctx, RecordKind kind, const ListSpec& spec, Scan sc
         grid.AddGridCell(The_Class::FormatTime(time));
         grid.AddGridCell(db.ReasonText(rec.Reason));
         grid.AddGridCell(std::to_string(r));
-    });
+    }
     grid.tablo1kayitsayisi(static_cast<std::uint16_t>(n));
     table.Visible = true;
 }
