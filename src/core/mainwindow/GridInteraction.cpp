@@ -50,6 +50,28 @@ std::optional<std::string> StatusLineForCell(const GridTable& grid, int col, int
     return "  " + text;
 }
 
+std::vector<MenuCaption> RecordPopupCaptions(const The_Class& db, GridPopup popup, int record,
+                                             const std::string& text) {
+    std::vector<MenuCaption> captions;
+    switch (popup) {
+    case GridPopup::Driver:
+        captions = {{"Aboutdriver1", db.ResultDriverName(record)},
+                    {"onthisteam1", db.ResultTeamName(record)}};
+        AddGPCaptions(db, record, "onthisyear1", "onthispist1", captions);
+        break;
+    case GridPopup::Team:
+        captions = {{"aboutteam1", text}, {"bythisdriver1", db.ResultDriverName(record)}};
+        AddGPCaptions(db, record, "onthisyear2", "onthispist2", captions);
+        break;
+    case GridPopup::Track:
+        captions = {{"aboutpist1", text}};
+        break;
+    default:
+        break;
+    }
+    return captions;
+}
+
 int SelectRowWithName(GridTable& grid, const ColumnRoles& roles, const std::string& name,
                       int visibleRows) {
     for (int c = 0; c < grid.ColCount(); ++c) {
@@ -111,21 +133,18 @@ GridAction GridInteraction::RightClick(const GridTable& grid, int col, int row) 
     const int record = model_.SelectedRecord;
     action.Kind = GridActionKind::OpenPopup;
     if (roles.IsName(title)) {
-        const std::string name = db_.ResultDriverName(record);
-        action.DriverBoxText = name;
+        action.DriverBoxText = db_.ResultDriverName(record);
         action.Popup = GridPopup::Driver;
-        action.Captions = {{"Aboutdriver1", name}, {"onthisteam1", db_.ResultTeamName(record)}};
-        AddGPCaptions(db_, record, "onthisyear1", "onthispist1", action.Captions);
+        action.Captions = RecordPopupCaptions(db_, action.Popup, record, text);
     } else if (roles.IsTeam(title)) {
         action.Popup = GridPopup::Team;
-        action.Captions = {{"aboutteam1", text}, {"bythisdriver1", db_.ResultDriverName(record)}};
-        AddGPCaptions(db_, record, "onthisyear2", "onthispist2", action.Captions);
+        action.Captions = RecordPopupCaptions(db_, action.Popup, record, text);
     } else if (roles.IsTrack(title)) {
         // "2006 - Monza": a year and a dash in front of the name.
         std::string track = text;
         if (track.find(" - ") == 4) track.erase(0, 7);
         action.Popup = GridPopup::Track;
-        action.Captions = {{"aboutpist1", track}};
+        action.Captions = RecordPopupCaptions(db_, action.Popup, record, track);
     } else if (roles.IsDriverPointsColumn(title)) {
         model_.SelectedRecord = db_.FindDriver(text);
         action.Popup = GridPopup::DriverPoints;

@@ -79,6 +79,13 @@ std::string ExpandNoteCodes(std::string notes);
 std::optional<std::string> StatusLineForCell(const GridTable& grid, int col, int row,
                                              const The_Class& db, const ColumnRoles& roles);
 
+// Captions the right-click handler gives the driver, team or track popup opened on a row whose
+// key is result record `record` and whose cell shows `text` (the team menu names the cell's
+// team, the track menu the cell's track); other popups get none. Year and track captions are
+// left out when the record's GP is not found.
+std::vector<MenuCaption> RecordPopupCaptions(const The_Class& db, GridPopup popup, int record,
+                                             const std::string& text);
+
 // Selects the row whose " Name" cell is name (after a GP was shown from a double click);
 // when it lies below the visibleRows rows shown, it scrolls so that TopRow = row - visibleRows.
 // Returns the row, or 0 when no row matches.
