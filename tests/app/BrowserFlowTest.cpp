@@ -182,6 +182,89 @@ class BrowserFlowTest : public QObject {
         w.OpenedPopup()->hide();
     }
 
+    void rightClickOnANameAndAllWinsListsHisWins() {
+        AppFixture f;
+        QVERIFY(f.Start());
+        MainWindow& w = *f.window;
+        GridView& g = w.Grid1();
+        const int name = ColumnTitled(g, " Name");
+        const std::string driver = g.Grid().Cell(name, 2); // Fernando Alonso, 2nd
+        Click(g, name, 2, Qt::RightButton);
+        QMenu* popup = w.OpenedPopup();
+        QVERIFY(popup);
+        QCOMPARE(popup->objectName(), QStringLiteral("popupdriver"));
+        // The submenus are captioned with the record's track, season and team.
+        const auto sub = [&](const char* item) {
+            return popup->findChild<QAction*>(QString::fromLatin1(item))->text();
+        };
+        QCOMPARE(sub("All1"), QStringLiteral("All"));
+        QCOMPARE(sub("onthispist1"), QStringLiteral("Interlagos"));
+        QCOMPARE(sub("onthisyear1"), QStringLiteral("2006"));
+        QCOMPARE(sub("onthisteam1"), QStringLiteral("Renault"));
+        QAction* wins = popup->findChild<QAction*>(QStringLiteral("Wins7"));
+        QCOMPARE(wins->text(), QStringLiteral("Wins"));
+        wins->trigger();
+        popup->hide();
+        QCOMPARE(Child<QLabel>(w, "label5")->text(),
+                 QString::fromStdString(driver) + QStringLiteral("   (Wins)"));
+        GridView& list = w.Grid1();
+        QCOMPARE(list.Grid().RowCount() - 1, 15); // Alonso's wins up to 2006
+        const int date = ColumnTitled(list, " Date");
+        for (int r = 1; r < list.Grid().RowCount(); ++r)
+            QCOMPARE(list.Grid().Cell(ColumnTitled(list, " Pos"), r), std::string("1"));
+        QCOMPARE(f.session->ctx.history.HistCount(), 2);
+
+        // Back to the GP, forward to the list, and a double click on a date brings that GP.
+        QTest::mouseClick(Child<QToolButton>(w, "backbutton"), Qt::LeftButton);
+        QCOMPARE(Child<QLabel>(w, "label5")->text(),
+                 QStringLiteral("Brazil       Interlagos     22 October 2006"));
+        QTest::mouseClick(Child<QToolButton>(w, "nextbutton"), Qt::LeftButton);
+        QCOMPARE(Child<QLabel>(w, "label5")->text(),
+                 QString::fromStdString(driver) + QStringLiteral("   (Wins)"));
+        Click(list, date, 3);
+        DoubleClick(list, date, 3);
+        const GridTable& t = w.Grid1().Grid();
+        QCOMPARE(t.Cell(1, t.Row), driver);
+        QCOMPARE(t.Cell(ColumnTitled(w.Grid1(), " Pos"), t.Row), std::string("1"));
+    }
+
+    void teamAndTrackPopupsListRecords() {
+        AppFixture f;
+        QVERIFY(f.Start());
+        MainWindow& w = *f.window;
+        GridView& g = w.Grid1();
+        Click(g, ColumnTitled(g, " Team"), 1, Qt::RightButton);
+        QMenu* popup = w.OpenedPopup();
+        QCOMPARE(popup->objectName(), QStringLiteral("popupteam"));
+        QCOMPARE(popup->findChild<QAction*>(QStringLiteral("aboutteam1"))->text(), QStringLiteral("Ferrari"));
+        QCOMPARE(popup->findChild<QAction*>(QStringLiteral("bythisdriver1"))->text(),
+                 QStringLiteral("Felipe Massa"));
+        popup->findChild<QAction*>(QStringLiteral("wins5"))->trigger();
+        popup->hide();
+        QCOMPARE(Child<QLabel>(w, "label5")->text(), QStringLiteral("Ferrari     2006   (Wins)"));
+        QCOMPARE(w.Grid1().Grid().RowCount() - 1, 9);
+
+        // The winners of 2006 have a track column: its popup lists the track's records.
+        QTest::mouseClick(Child<QToolButton>(w, "button2"), Qt::LeftButton);
+        GridView& winners = w.Grid1();
+        const int track = ColumnTitled(winners, " Track");
+        const std::string monza = "Monza";
+        int row = 0;
+        for (int r = 1; r < winners.Grid().RowCount() && !row; ++r)
+            if (winners.Grid().Cell(track, r) == monza) row = r;
+        QVERIFY(row > 0);
+        Click(winners, track, row, Qt::RightButton);
+        popup = w.OpenedPopup();
+        QCOMPARE(popup->objectName(), QStringLiteral("Popuppist"));
+        QCOMPARE(popup->findChild<QAction*>(QStringLiteral("aboutpist1"))->text(), QStringLiteral("Monza"));
+        QAction* races = popup->findChild<QAction*>(QStringLiteral("AllRaces2"));
+        QCOMPARE(races->text(), QStringLiteral("Races && Results"));
+        races->trigger();
+        popup->hide();
+        QVERIFY(Child<QLabel>(w, "label5")->text().startsWith(QStringLiteral("Monza")));
+        QVERIFY(w.Grid1().Grid().RowCount() - 1 >= 56);
+    }
+
     void gpListLabelModes() {
         AppFixture f;
         QVERIFY(f.Start());

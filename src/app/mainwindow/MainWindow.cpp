@@ -11,6 +11,7 @@
 #include "mainwindow/QtText.h"
 #include "mainwindow/Rounding.h"
 #include "statistics/ChampionshipTables.h"
+#include "statistics/RecordMenus.h"
 #include "statistics/SeasonLists.h"
 
 #include <QAction>
@@ -33,6 +34,13 @@
 
 namespace qor::app {
 namespace {
+
+// The caption slot of a main-window control, or 0 when the string table has none for it.
+int CaptionSlot(std::string_view name) {
+    for (const ControlSlot& c : MainWindowCaptions)
+        if (c.Control == name) return c.Slot;
+    return 0;
+}
 
 // A command of one of the core's command lists, by its control name.
 template <std::size_t N>
@@ -491,10 +499,42 @@ void MainWindow::BuildPopups() {
     popupBack_ = new QMenu(this);
     popupBack_->setObjectName(QStringLiteral("PopupBack"));
 
-    // The grid popups: a heading with the name the popup was opened on, then the commands.
-    QMenu* driver = new QMenu(this);
-    driver->setObjectName(QStringLiteral("popupdriver"));
-    AddHeading(*driver, QStringLiteral("Aboutdriver1"), {});
+    // The record popups of driver, team and track cells: a heading with the name the popup
+    // was opened on, the submenus (whose captions become the record's track, season, team or
+    // driver) and their record-list commands.
+    const auto caption = [this](std::string_view item, std::string_view design) {
+        const int slot = CaptionSlot(item);
+        return slot ? ToQt(session_.langs.Text(slot)) : ToQtCaption(std::string(design));
+    };
+    const auto recordPopup = [&](GridPopup popup, const char* name, const char* heading) {
+        QMenu* menu = new QMenu(this);
+        menu->setObjectName(QString::fromLatin1(name));
+        AddHeading(*menu, QString::fromLatin1(heading), {});
+        menu->addSeparator();
+        std::map<std::string_view, QMenu*> submenus;
+        for (const RecordSubmenu& sub : RecordSubmenus()) {
+            if (sub.Popup != popup) continue;
+            QMenu* m = menu->addMenu(caption(sub.Item, sub.Caption));
+            m->menuAction()->setObjectName(QString::fromUtf8(sub.Item.data(), static_cast<qsizetype>(sub.Item.size())));
+            actions_[std::string(sub.Item)] = m->menuAction();
+            submenus[sub.Item] = m;
+        }
+        for (const RecordMenuCommand& c : RecordMenuCommands()) {
+            if (c.Popup != popup) continue;
+            QMenu* target = c.Submenu.empty() ? menu : submenus.at(c.Submenu);
+            const std::string item(c.Item);
+            QAction* a = AddAction(*target, item.c_str(), caption(c.Item, c.Caption));
+            const RecordMenuCommand* command = &c;
+            connect(a, &QAction::triggered, this, [this, command] {
+                session_.RunTableCommand(
+                    [command](TableContext& ctx) { RunRecordMenuCommand(ctx, *command); });
+                TableRebuilt();
+            });
+        }
+        gridPopups_[popup] = menu;
+        return menu;
+    };
+    QMenu* driver = recordPopup(GridPopup::Driver, "popupdriver", "Aboutdriver1");
     driver->addSeparator();
     QAction* highlight = driver->addAction(QString());
     highlight->setObjectName(QStringLiteral("Highlight1"));
@@ -504,7 +544,8 @@ void MainWindow::BuildPopups() {
         tablo1_->viewport()->update();
         tablo2_->viewport()->update();
     });
-    gridPopups_[GridPopup::Driver] = driver;
+    recordPopup(GridPopup::Team, "popupteam", "aboutteam1");
+    recordPopup(GridPopup::Track, "Popuppist", "aboutpist1");
 
     // Points and championships of a driver or team named in a standings or champions table.
     QMenu* points = new QMenu(this);
