@@ -122,6 +122,13 @@ int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts, Setti
     // takes the screen's available area itself.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->setGeometry(screen->availableGeometry());
+    if (!options.Show.isEmpty()) {
+        const QString error = window->ShowView(options.Show);
+        if (!error.isEmpty()) {
+            std::cerr << "qor: " << error.toStdString() << "\n";
+            return 64;
+        }
+    }
     window->showMaximized();
     if (options.QuitAfterFirstTable)
         window->Grid1().viewport()->installEventFilter(new QuitAfterTablePaint(window->Grid1()));

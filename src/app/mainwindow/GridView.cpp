@@ -99,8 +99,39 @@ void GridView::Reload() {
     numbers_->setVisible(numberWidth > 0);
     numbers_->setFixedWidth(std::max(0, numberWidth));
     ApplyRowHeights();
+    FitLastColumn();
     programmatic_ = false;
     ShowCurrentRow();
+}
+
+void GridView::FitLastColumn() {
+    if (fitting_) return;
+    fitting_ = true;
+    int last = 0;
+    int sum = 0;
+    for (int c = 1; c < grid_.ColCount(); ++c) {
+        const int w = grid_.ColWidth(c);
+        if (w <= 0) continue;
+        sum += w;
+        last = c;
+    }
+    if (last > 0) {
+        const int room = viewport()->width() - sum;
+        const int width = grid_.ColWidth(last) + (room > 0 ? room : 0);
+        if (columnWidth(last - 1) != width) setColumnWidth(last - 1, width);
+    }
+    fitting_ = false;
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    FitLastColumn();
+}
+
+void GridView::updateGeometries() {
+    QTableView::updateGeometries();
+    // The vertical scroll bar comes and goes with the rows: the room left changes with it.
+    FitLastColumn();
 }
 
 void GridView::ApplyRowHeights() {

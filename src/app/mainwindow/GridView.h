@@ -64,6 +64,9 @@ class GridView : public QTableView {
     // Selects the grid's current row and scrolls its first visible body row to TopRow, without
     // reporting a selection.
     void ShowCurrentRow();
+    // The last visible column is shown wide enough for the table to reach the view's right
+    // edge (a table wider than the view keeps its widths).
+    void FitLastColumn();
     // Body rows that fit into the view.
     int VisibleRowCount() const;
     // Rectangle of grid cell (col, row) in this widget's coordinates; row 0 is the title row,
@@ -85,6 +88,8 @@ class GridView : public QTableView {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
 
   private:
     const MainSession& session_;
@@ -94,6 +99,7 @@ class GridView : public QTableView {
     GridHeader* numbers_;
     // Set while the program itself moves the current row.
     bool programmatic_ = false;
+    bool fitting_ = false;
 };
 
 } // namespace qor::app

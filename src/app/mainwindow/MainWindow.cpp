@@ -6,6 +6,7 @@
 #include "mainwindow/GPBrowser.h"
 #include "mainwindow/GridView.h"
 #include "mainwindow/ListDelegate.h"
+#include "mainwindow/NamedViews.h"
 #include "mainwindow/PanelSlides.h"
 #include "mainwindow/PopupStyle.h"
 #include "mainwindow/QtText.h"
@@ -601,6 +602,15 @@ QAction* MainWindow::CommandItem(const MenuTableCommand& command, QMenu& menu) {
 void MainWindow::RunCommand(void (*command)(TableContext&)) {
     session_.RunTableCommand(command);
     TableRebuilt();
+}
+
+QString MainWindow::ShowView(const QStringList& args) {
+    std::vector<std::string> words;
+    for (const QString& a : args) words.push_back(FromQt(a));
+    std::string error;
+    session_.RunTableCommand([&](TableContext& ctx) { error = ShowNamedView(ctx, words); });
+    TableRebuilt();
+    return ToQt(error);
 }
 
 void MainWindow::OnYearChosen(int index) {

@@ -51,6 +51,8 @@ class MainWindow : public QMainWindow {
     void ApplyCaptions();
     // Colours, pictures and popup looks of the current palette.
     void ApplyTheme();
+    // Opens a table by name (see ShowNamedView); returns what was wrong, or an empty text.
+    QString ShowView(const QStringList& args);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

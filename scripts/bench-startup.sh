@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Cold start of the desktop program until its first table is painted, against the smallest Qt
+# Widgets program that shows an empty window, both on the offscreen platform (Release build).
+# Prints the median wall time of each and their ratio.
+# Usage: scripts/bench-startup.sh [RUNS]   (default 21)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-21}"
+scripts/deps.sh run >/dev/null
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/bench --target qor qor-empty-window >/dev/null
+
+# qor writes its view settings back when it ends: it runs on a copy of the data.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp build/bench/bin/f1data5.dat build/bench/bin/TR.dt build/bench/bin/flags.dat \
+   build/bench/bin/other_names.txt "$work/"
+export QT_QPA_PLATFORM=offscreen
+
+# Median wall time in microseconds of RUNS runs of a command (after one warm-up run, so that
+# both programs find the shared libraries and fonts in the page cache).
+median_us() {
+  "$@" >/dev/null 2>&1
+  for _ in $(seq "$runs"); do
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo $(( (end - start) / 1000 ))
+  done | sort -n | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }'
+}
+
+empty=$(median_us build/bench/bin/qor-empty-window)
+qor=$(median_us build/bench/bin/qor --data "$work" --quit-after-first-table)
+awk -v e="$empty" -v q="$qor" -v n="$runs" 'BEGIN {
+  printf "empty Qt window, shown and painted:     %7.1f ms (median of %d)\n", e / 1000, n
+  printf "qor, first GP table painted:            %7.1f ms (median of %d)\n", q / 1000, n
+  printf "ratio:                                  %7.2f\n", q / e
+}'
