@@ -57,7 +57,8 @@ AppOptions ParseOptions(const QStringList& arguments) {
             o.Help = true;
         } else if (!a.startsWith(QLatin1String("-")) || a == QLatin1String("-")) {
             o.Error = QStringLiteral("qor: unexpected argument '%1'").arg(a);
-        } else if (a.startsWith(QLatin1String("-platform")) || a.startsWith(QLatin1String("-style"))) {
+        } else if (a.startsWith(QLatin1String("-platform")) ||
+                   a.startsWith(QLatin1String("-style"))) {
             ++i; // Qt's own options, already taken by QApplication
         } else {
             o.Error = QStringLiteral("qor: unknown option '%1'").arg(a);
@@ -97,7 +98,8 @@ std::unique_ptr<MainWindow> CreateMainWindow(MainSession& session, SettingsStore
     return std::make_unique<MainWindow>(session, settings, prompts);
 }
 
-int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts, SettingsStore& settings) {
+int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts,
+           SettingsStore& settings) {
     if (!options.Error.isEmpty()) {
         std::cerr << options.Error.toStdString() << "\n" << UsageText().toStdString();
         return 64;
@@ -106,8 +108,8 @@ int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts, Setti
         std::cout << UsageText().toStdString();
         return 0;
     }
-    QString folder = options.DataFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                  : options.DataFolder;
+    QString folder =
+        options.DataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.DataFolder;
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
     MainSession session;
     std::unique_ptr<MainWindow> window =

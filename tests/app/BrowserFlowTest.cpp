@@ -32,7 +32,8 @@ class BrowserFlowTest : public QObject {
             titles << g.model()->headerData(c, Qt::Horizontal).toString();
         QCOMPARE(titles, (QStringList{" Name", " Team", " Pos", " Time", "Grid", " Notes", ""}));
         QVERIFY(g.isColumnHidden(6)); // the key column
-        QCOMPARE(g.model()->data(g.model()->index(0, 0)).toString(), QStringLiteral("Felipe Massa"));
+        QCOMPARE(g.model()->data(g.model()->index(0, 0)).toString(),
+                 QStringLiteral("Felipe Massa"));
         QCOMPARE(Child<QLabel>(w, "label5")->text(),
                  QStringLiteral("Brazil       Interlagos     22 October 2006"));
         QVERIFY(Child<QLabel>(w, "Label1")->text().endsWith(QStringLiteral("  record(s) found.")));
@@ -57,7 +58,8 @@ class BrowserFlowTest : public QObject {
         const QRect timeCell = g.CellRect(time, 2);
         const auto [timeLeft, timeRight] = TextExtent(g, time, 2);
         const int standard = f.session->ctx.grid.Widths.ColWTime;
-        QVERIFY2(timeRight <= timeCell.left() + standard - 5 && timeRight >= timeCell.left() + standard - 9,
+        QVERIFY2(timeRight <= timeCell.left() + standard - 5 &&
+                     timeRight >= timeCell.left() + standard - 9,
                  qPrintable(QString::number(timeRight - timeCell.left())));
         QVERIFY(timeLeft > timeCell.left() + 5);
         const QRect nameCell = g.CellRect(1, 2);
@@ -105,8 +107,10 @@ class BrowserFlowTest : public QObject {
         DoubleClick(g, date, row);
         const GridTable& t = w.Grid1().Grid();
         QCOMPARE(t.ColCount(), 7);
-        QVERIFY(Child<QLabel>(w, "label5")->text().endsWith(QString::fromStdString(
-            f.session->db.FormatDateAlt(f.session->db.ParseDate(day)))));
+        QVERIFY(Child<QLabel>(w, "label5")
+                    ->text()
+                    .endsWith(QString::fromStdString(
+                        f.session->db.FormatDateAlt(f.session->db.ParseDate(day)))));
         QCOMPARE(t.Cell(1, t.Row), winner);
         QCOMPARE(t.Row, 1); // a winner stands in the first row
         // The list box follows: 1988, and the GP of that date.
@@ -236,7 +240,8 @@ class BrowserFlowTest : public QObject {
         Click(g, ColumnTitled(g, " Team"), 1, Qt::RightButton);
         QMenu* popup = w.OpenedPopup();
         QCOMPARE(popup->objectName(), QStringLiteral("popupteam"));
-        QCOMPARE(popup->findChild<QAction*>(QStringLiteral("aboutteam1"))->text(), QStringLiteral("Ferrari"));
+        QCOMPARE(popup->findChild<QAction*>(QStringLiteral("aboutteam1"))->text(),
+                 QStringLiteral("Ferrari"));
         QCOMPARE(popup->findChild<QAction*>(QStringLiteral("bythisdriver1"))->text(),
                  QStringLiteral("Felipe Massa"));
         popup->findChild<QAction*>(QStringLiteral("wins5"))->trigger();
@@ -256,7 +261,8 @@ class BrowserFlowTest : public QObject {
         Click(winners, track, row, Qt::RightButton);
         popup = w.OpenedPopup();
         QCOMPARE(popup->objectName(), QStringLiteral("Popuppist"));
-        QCOMPARE(popup->findChild<QAction*>(QStringLiteral("aboutpist1"))->text(), QStringLiteral("Monza"));
+        QCOMPARE(popup->findChild<QAction*>(QStringLiteral("aboutpist1"))->text(),
+                 QStringLiteral("Monza"));
         QAction* races = popup->findChild<QAction*>(QStringLiteral("AllRaces2"));
         QCOMPARE(races->text(), QStringLiteral("Races && Results"));
         races->trigger();

@@ -3,12 +3,12 @@
 // sliding panels and closing. Runs on the offscreen platform.
 
 #include "mainwindow/FilterBox.h"
+#include "mainwindow/Fonts.h"
 #include "mainwindow/GridView.h"
 #include "mainwindow/Rounding.h"
 #include "support/AppFixture.h"
-#include "support/UiHelpers.h"
 #include "support/Fixtures.h"
-#include "mainwindow/Fonts.h"
+#include "support/UiHelpers.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -29,7 +29,6 @@ using namespace qor;
 using namespace qor::app;
 using namespace qor::app::testing;
 
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -41,12 +40,14 @@ class MainWindowTest : public QObject {
         QVERIFY(f.Start({1280, 800}));
         MainWindow& w = *f.window;
         QCOMPARE(w.windowTitle(),
-                 QStringLiteral("Qor v1.88    1950-2006    https://qor-f1.github.io  Not Official Results"));
+                 QStringLiteral(
+                     "Qor v1.88    1950-2006    https://qor-f1.github.io  Not Official Results"));
         QCOMPARE(w.minimumSize(), QSize(1065, 600));
         QCOMPARE(f.session->ZoomFactor(), 1.0);
         // Only menus of built features: no edit, analysis, online, top-list or help items.
         QStringList menus;
-        for (QAction* a : w.menuBar()->actions()) menus << a->text();
+        for (QAction* a : w.menuBar()->actions())
+            menus << a->text();
         QCOMPARE(menus, (QStringList{"Table drawing", "Themes", "Font Size", "Language"}));
         for (const char* absent : {"Update1", "Savechanges1", "Analyzes1", "opLists1", "About1",
                                    "Help1", "OverallStatistics1", "PistStatistics1"})
@@ -75,9 +76,9 @@ class MainWindowTest : public QObject {
         o.DataFolder = f.Folder();
         QCOMPARE(RunQor(*qApp, o, f.prompts, *f.settings), 1);
         QVERIFY(QApplication::topLevelWidgets().count() == 0 ||
-                std::none_of(QApplication::topLevelWidgets().begin(),
-                             QApplication::topLevelWidgets().end(),
-                             [](QWidget* t) { return t->isVisible() && qobject_cast<MainWindow*>(t); }));
+                std::none_of(
+                    QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                    [](QWidget* t) { return t->isVisible() && qobject_cast<MainWindow*>(t); }));
     }
 
     void damagedDataFileSaysCorruptedData() {
@@ -92,8 +93,8 @@ class MainWindowTest : public QObject {
     void wrongArgumentsAreRefused() {
         QVERIFY(!ParseOptions({"qor", "--bogus"}).Error.isEmpty());
         QVERIFY(!ParseOptions({"qor", "--theme", "7"}).Error.isEmpty());
-        const AppOptions o = ParseOptions({"qor", "--data", "/x", "--show", "gp", "1988", "3",
-                                           "--theme", "102"});
+        const AppOptions o =
+            ParseOptions({"qor", "--data", "/x", "--show", "gp", "1988", "3", "--theme", "102"});
         QVERIFY(o.Error.isEmpty());
         QCOMPARE(o.DataFolder, QStringLiteral("/x"));
         QCOMPARE(o.Show, (QStringList{"gp", "1988", "3"}));
@@ -137,7 +138,9 @@ class MainWindowTest : public QObject {
         QVERIFY(w.close());
         QVERIFY(f.prompts.questions.isEmpty());
         const std::string file = ReadAll(f.File("f1data5.dat"));
-        const auto byte = [&](int i) { return static_cast<int>(static_cast<unsigned char>(file[static_cast<std::size_t>(i)])); };
+        const auto byte = [&](int i) {
+            return static_cast<int>(static_cast<unsigned char>(file[static_cast<std::size_t>(i)]));
+        };
         QCOMPARE(byte(13), 103);
         QCOMPARE(byte(14) & 0x0F, 2);
         QCOMPARE(byte(14) >> 4, oddEven ? 1 : 0);
@@ -198,7 +201,8 @@ class MainWindowTest : public QObject {
         GridView& g = w.Grid1();
         const QRect r = g.CellRect(2, 3);
         Action(w, "Noline1")->trigger();
-        QCOMPARE(PixelOf(g, QPoint(r.left() + 10, r.bottom())), Rgb(f.session->palette.OddBrushColor));
+        QCOMPARE(PixelOf(g, QPoint(r.left() + 10, r.bottom())),
+                 Rgb(f.session->palette.OddBrushColor));
         Action(w, "Rowlines1")->trigger();
         QCOMPARE(PixelOf(g, QPoint(r.left() + 10, r.bottom())), Rgb(0xD0D0EF));
         QCOMPARE(PixelOf(g, QPoint(r.right(), r.top() + 8)), Rgb(f.session->palette.OddBrushColor));
@@ -235,7 +239,8 @@ class MainWindowTest : public QObject {
         QVERIFY(Action(*f.window, "Other1")->isChecked());
         QCOMPARE(Action(*f.window, "hemes1")->text(), Text("Temalar"));
         QSettings stored(f.Folder() + QStringLiteral("settings.ini"), QSettings::IniFormat);
-        QCOMPARE(stored.value(QStringLiteral("language_file")).toString(), QStringLiteral("MINE.DT"));
+        QCOMPARE(stored.value(QStringLiteral("language_file")).toString(),
+                 QStringLiteral("MINE.DT"));
 
         // Cancelling the dialog changes nothing.
         f.prompts.pickedFile.clear();
@@ -252,7 +257,8 @@ class MainWindowTest : public QObject {
         const int name = ColumnTitled(g, " Name");
         Click(g, name, 3);
         QCOMPARE(g.Grid().Row, 3);
-        const QString expected = QStringLiteral("  ") + QString::fromStdString(g.Grid().Cell(name, 3));
+        const QString expected =
+            QStringLiteral("  ") + QString::fromStdString(g.Grid().Cell(name, 3));
         QCOMPARE(Child<QLabel>(w, "status")->text(), expected);
         QCOMPARE(f.session->ctx.browser.DriverBox, g.Grid().Cell(name, 3));
         // The selected row takes the selection colours.
@@ -328,7 +334,8 @@ class MainWindowTest : public QObject {
         Click(g, team, 0);
         QTRY_VERIFY(box.isVisible());
         ChooseEntry(box, 0);
-        for (int r = 1; r < g.Grid().RowCount(); ++r) QVERIFY(!g.isRowHidden(r - 1));
+        for (int r = 1; r < g.Grid().RowCount(); ++r)
+            QVERIFY(!g.isRowHidden(r - 1));
         QCOMPARE(Child<QLabel>(w, "Label3")->text(), QString());
 
         // A column without a filter opens nothing.
@@ -371,14 +378,18 @@ class MainWindowTest : public QObject {
         MainWindow& w = *f.window;
         ShowGPTable(w, f.session->db.GPCount);
         QTest::mouseClick(Child<QToolButton>(w, "button9"), Qt::LeftButton);
-        const QString path = f.Folder() + QStringLiteral("html/Brazil_Interlagos_22_October_2006.html");
+        const QString path =
+            f.Folder() + QStringLiteral("html/Brazil_Interlagos_22_October_2006.html");
         QCOMPARE(f.prompts.openedPages, QStringList{path});
         const std::string page = ReadAll(path.toStdString());
-        QVERIFY(page.find("<title>Brazil       Interlagos     22 October 2006</title>") != std::string::npos);
+        QVERIFY(page.find("<title>Brazil       Interlagos     22 October 2006</title>") !=
+                std::string::npos);
         QVERIFY(page.find(">Felipe Massa</td>") != std::string::npos);
         // One line per row (title row included); the key column is left out.
         int rows = 0;
-        for (std::size_t at = page.find("<tr>"); at != std::string::npos; at = page.find("<tr>", at + 1)) ++rows;
+        for (std::size_t at = page.find("<tr>"); at != std::string::npos;
+             at = page.find("<tr>", at + 1))
+            ++rows;
         QCOMPARE(rows, w.Grid1().Grid().RowCount());
         QVERIFY(page.find("\r\n") != std::string::npos);
     }
@@ -404,7 +415,9 @@ class MainWindowTest : public QObject {
         QVERIFY(back->isEnabled());
         QVERIFY(!next->isEnabled());
         QTest::mouseClick(back, Qt::LeftButton);
-        QVERIFY(Child<QLabel>(w, "label5")->text().startsWith(QStringLiteral("Brazil       Jacarepagua")));
+        QVERIFY(Child<QLabel>(w, "label5")
+                    ->text()
+                    .startsWith(QStringLiteral("Brazil       Jacarepagua")));
         QCOMPARE(w.Grid1().Grid().ColCount(), 7);
         QVERIFY(next->isEnabled());
         QTest::mouseClick(back, Qt::LeftButton);

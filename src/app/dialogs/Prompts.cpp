@@ -19,9 +19,9 @@ bool DesktopPrompts::AskYesNo(QWidget* parent, const QString& text) {
 }
 
 QString DesktopPrompts::PickLanguageFile(QWidget* parent, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent,
-                                        QStringLiteral("Select a language file to use from Qor directory"),
-                                        folder, QStringLiteral("Qor language file (*.DT *.dt)"));
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Select a language file to use from Qor directory"), folder,
+        QStringLiteral("Qor language file (*.DT *.dt)"));
 }
 
 void DesktopPrompts::OpenPage(const QString& path) {

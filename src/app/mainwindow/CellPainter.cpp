@@ -11,11 +11,20 @@ namespace qor::app {
 QImage PictureImage(const ThemePalette& palette, CellPicture picture) {
     const std::array<Colour, GradientStripHeight>* rows = nullptr;
     switch (picture) {
-    case CellPicture::Sel: rows = &palette.SelBitmap; break;
-    case CellPicture::Odd: rows = &palette.OddBitmap; break;
-    case CellPicture::Even: rows = &palette.EvenBitmap; break;
-    case CellPicture::Highlight: rows = &palette.HighlightBitmap; break;
-    case CellPicture::None: return {};
+    case CellPicture::Sel:
+        rows = &palette.SelBitmap;
+        break;
+    case CellPicture::Odd:
+        rows = &palette.OddBitmap;
+        break;
+    case CellPicture::Even:
+        rows = &palette.EvenBitmap;
+        break;
+    case CellPicture::Highlight:
+        rows = &palette.HighlightBitmap;
+        break;
+    case CellPicture::None:
+        return {};
     }
     QImage image(1, GradientStripHeight, QImage::Format_RGB32);
     for (int y = 0; y < GradientStripHeight; ++y)
@@ -33,7 +42,8 @@ void DrawPicture(QPainter& painter, const QRect& rect, const ThemePalette& palet
         cachedFor.EvenBitmap != palette.EvenBitmap ||
         cachedFor.HighlightBitmap != palette.HighlightBitmap || images[1].isNull()) {
         cachedFor = palette;
-        for (auto p : {CellPicture::Sel, CellPicture::Odd, CellPicture::Even, CellPicture::Highlight})
+        for (auto p :
+             {CellPicture::Sel, CellPicture::Odd, CellPicture::Even, CellPicture::Highlight})
             images[static_cast<std::size_t>(p)] = PictureImage(palette, p);
     }
     // Stretched without smoothing: every pixel row keeps its colour.
@@ -63,7 +73,8 @@ void PaintCell(QPainter& painter, const QRect& rect, const CellStyle& style, con
     if (style.Marker) {
         const FilterMarker& m = *style.Marker;
         QPolygon triangle;
-        for (const auto& [x, y] : m.Points) triangle << QPoint(x, y);
+        for (const auto& [x, y] : m.Points)
+            triangle << QPoint(x, y);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(ToQColor(m.Pen));
         painter.setBrush(ToQColor(m.Brush));

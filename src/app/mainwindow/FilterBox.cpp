@@ -62,15 +62,15 @@ FilterBox::FilterBox(const MainSession& session, QWidget* parent)
     setMaxVisibleItems(12);
     setItemDelegate(new FilterItemDelegate(session, this));
     hide();
-    connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        emit chosen(index);
-    });
+    connect(this, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { emit chosen(index); });
 }
 
 void FilterBox::Open(int x, int y, int width) {
     const QSignalBlocker block(this);
     clear();
-    for (const std::string& item : session_.filter.Box.Items) addItem(ToQt(item));
+    for (const std::string& item : session_.filter.Box.Items)
+        addItem(ToQt(item));
     setCurrentIndex(0);
     setFixedWidth(std::max(width, 40));
     move(x, y);

@@ -13,7 +13,8 @@ void InstallFontSubstitutions() {
     // Liberation fonts share the metrics of Arial and Courier New; Tahoma is close to
     // Liberation Sans in width, DejaVu is the fallback that every Debian desktop has.
     const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    const QStringList mono = {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    const QStringList mono = {QStringLiteral("Liberation Mono"),
+                              QStringLiteral("DejaVu Sans Mono")};
     for (const char* name : {"tahoma", "arial", "verdana", "microsoft sans serif", "ms sans serif"})
         QFont::insertSubstitutions(QString::fromLatin1(name), sans);
     for (const char* name : {"courier new", "courier"})
@@ -24,14 +25,17 @@ QFont CellQFont(const CellFont& font) {
     // Painting asks for the same few fonts thousands of times.
     static QHash<QString, QFont> cache;
     const QString key = QString::fromStdString(font.Name) + QLatin1Char('/') +
-                        QString::number(font.Size) + (font.Bold ? QLatin1String("b") : QLatin1String(""));
+                        QString::number(font.Size) +
+                        (font.Bold ? QLatin1String("b") : QLatin1String(""));
     const auto it = cache.constFind(key);
     if (it != cache.constEnd()) return *it;
     QFont f(QString::fromStdString(font.Name));
     f.setPointSize(font.Size > 0 ? font.Size : 8);
     f.setBold(font.Bold);
-    if (font.Name == "courier new" || font.Name == "courier") f.setStyleHint(QFont::Monospace);
-    else f.setStyleHint(QFont::SansSerif);
+    if (font.Name == "courier new" || font.Name == "courier")
+        f.setStyleHint(QFont::Monospace);
+    else
+        f.setStyleHint(QFont::SansSerif);
     cache.insert(key, f);
     return f;
 }

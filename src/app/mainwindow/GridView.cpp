@@ -14,7 +14,9 @@
 namespace qor::app {
 namespace {
 
-int TextWidth(const std::string& text, const CellFont& font) { return CellTextWidth(text, font); }
+int TextWidth(const std::string& text, const CellFont& font) {
+    return CellTextWidth(text, font);
+}
 
 } // namespace
 
@@ -53,15 +55,20 @@ void GridHeader::mousePressEvent(QMouseEvent* event) {
         col = orientation() == Qt::Horizontal ? section + 1 : 0;
         row = orientation() == Qt::Horizontal ? 0 : section + 1;
     }
-    view_.ReportPress(col, row, event->button(),
-                      (event->modifiers() & Qt::ControlModifier) != 0,
+    view_.ReportPress(col, row, event->button(), (event->modifiers() & Qt::ControlModifier) != 0,
                       event->globalPosition().toPoint());
 }
 
 // The fixed cells take no part in selection or resizing.
-void GridHeader::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
-void GridHeader::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
-void GridHeader::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void GridHeader::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+void GridHeader::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+void GridHeader::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 GridView::GridView(const MainSession& session, GridTable& grid, QWidget* parent)
     : QTableView(parent), session_(session), grid_(grid), model_(grid, this),

@@ -79,8 +79,8 @@ class GridView : public QTableView {
     void ReportPress(int col, int row, Qt::MouseButton button, bool ctrl, QPoint globalPos);
 
   signals:
-    void cellPressed(qor::app::GridView* view, int col, int row, Qt::MouseButton button,
-                     bool ctrl, QPoint globalPos);
+    void cellPressed(qor::app::GridView* view, int col, int row, Qt::MouseButton button, bool ctrl,
+                     QPoint globalPos);
     void cellDoubleClicked(qor::app::GridView* view);
     void cellSelected(qor::app::GridView* view, int col, int row);
 

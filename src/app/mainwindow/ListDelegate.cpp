@@ -10,7 +10,9 @@
 
 namespace qor::app {
 
-int ListDelegate::ItemHeight() const { return RoundHalfEven(baseHeight_ * session_.ZoomFactor()); }
+int ListDelegate::ItemHeight() const {
+    return RoundHalfEven(baseHeight_ * session_.ZoomFactor());
+}
 
 void ListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {

@@ -140,10 +140,22 @@ void MainWindow::BuildMenus() {
     AddAction(*tables, "Rowlines1", {}, lines);
     AddAction(*tables, "Columnlines1", {}, lines);
     AddAction(*tables, "Noline1", {}, lines);
-    connect(actions_["Noline1"], &QAction::triggered, this, [this] { session_.SetGridLines(0); SyncAll(); });
-    connect(actions_["Rowlines1"], &QAction::triggered, this, [this] { session_.SetGridLines(1); SyncAll(); });
-    connect(actions_["Columnlines1"], &QAction::triggered, this, [this] { session_.SetGridLines(2); SyncAll(); });
-    connect(actions_["Alllines1"], &QAction::triggered, this, [this] { session_.SetGridLines(3); SyncAll(); });
+    connect(actions_["Noline1"], &QAction::triggered, this, [this] {
+        session_.SetGridLines(0);
+        SyncAll();
+    });
+    connect(actions_["Rowlines1"], &QAction::triggered, this, [this] {
+        session_.SetGridLines(1);
+        SyncAll();
+    });
+    connect(actions_["Columnlines1"], &QAction::triggered, this, [this] {
+        session_.SetGridLines(2);
+        SyncAll();
+    });
+    connect(actions_["Alllines1"], &QAction::triggered, this, [this] {
+        session_.SetGridLines(3);
+        SyncAll();
+    });
     tables->addSeparator();
     AddAction(*tables, "NoOddEvenrowcolor1", QStringLiteral("Odd-Even row color"), nullptr, true);
     connect(actions_["NoOddEvenrowcolor1"], &QAction::triggered, this, [this] {
@@ -155,8 +167,10 @@ void MainWindow::BuildMenus() {
     auto* compareGroup = new QActionGroup(this);
     AddAction(*compare, "Horizontaluntil3driver2", {}, compareGroup);
     AddAction(*compare, "Vertical2", {}, compareGroup);
-    connect(actions_["Horizontaluntil3driver2"], &QAction::triggered, this, [this] { session_.SetCompareView(0); });
-    connect(actions_["Vertical2"], &QAction::triggered, this, [this] { session_.SetCompareView(1); });
+    connect(actions_["Horizontaluntil3driver2"], &QAction::triggered, this,
+            [this] { session_.SetCompareView(0); });
+    connect(actions_["Vertical2"], &QAction::triggered, this,
+            [this] { session_.SetCompareView(1); });
 
     // Themes, the Modern style and the dark levels.
     QMenu* themes = topMenu("hemes1");
@@ -164,7 +178,8 @@ void MainWindow::BuildMenus() {
     const char* themeNames[] = {"standart1", "autumn1", "Winter1", "Spring1", "Summer1"};
     const char* themeTexts[] = {"Standart", "Autumn", "Winter", "Spring", "Summer"};
     for (int t = 0; t < 5; ++t) {
-        QAction* a = AddAction(*themes, themeNames[t], QString::fromLatin1(themeTexts[t]), themeGroup);
+        QAction* a =
+            AddAction(*themes, themeNames[t], QString::fromLatin1(themeTexts[t]), themeGroup);
         connect(a, &QAction::triggered, this, [this, t] {
             session_.ChooseTheme(t);
             ApplyTheme();
@@ -478,7 +493,8 @@ void MainWindow::BuildCentral() {
     strip->setContentsMargins(0, 0, 0, 0);
     speedButton3_ = MakeButton("SpeedButton3", QString(), stripPanel);
     speedButton4_ = MakeButton("SpeedButton4", QString(), stripPanel);
-    for (QToolButton* b : {speedButton3_, speedButton4_}) b->setFixedHeight(RoundHalfEven(20 * s));
+    for (QToolButton* b : {speedButton3_, speedButton4_})
+        b->setFixedHeight(RoundHalfEven(20 * s));
     speedButton4_->hide();
     strip->addStretch(1);
     strip->addWidget(speedButton3_);
@@ -516,7 +532,8 @@ void MainWindow::BuildPopups() {
         for (const RecordSubmenu& sub : RecordSubmenus()) {
             if (sub.Popup != popup) continue;
             QMenu* m = menu->addMenu(caption(sub.Item, sub.Caption));
-            m->menuAction()->setObjectName(QString::fromUtf8(sub.Item.data(), static_cast<qsizetype>(sub.Item.size())));
+            m->menuAction()->setObjectName(
+                QString::fromUtf8(sub.Item.data(), static_cast<qsizetype>(sub.Item.size())));
             actions_[std::string(sub.Item)] = m->menuAction();
             submenus[sub.Item] = m;
         }
@@ -581,11 +598,13 @@ void MainWindow::BuildPopups() {
 
 QToolButton* MainWindow::CommandButton(const MenuTableCommand& command, QWidget* parent) {
     const std::string name(command.Item);
-    QToolButton* b = MakeButton(name.c_str(), QString::fromUtf8(command.Caption.data(),
-                                                                static_cast<qsizetype>(command.Caption.size())),
-                                parent);
+    QToolButton* b = MakeButton(
+        name.c_str(),
+        QString::fromUtf8(command.Caption.data(), static_cast<qsizetype>(command.Caption.size())),
+        parent);
     if (!command.Hint.empty())
-        b->setToolTip(QString::fromUtf8(command.Hint.data(), static_cast<qsizetype>(command.Hint.size())));
+        b->setToolTip(
+            QString::fromUtf8(command.Hint.data(), static_cast<qsizetype>(command.Hint.size())));
     auto* run = command.Run;
     connect(b, &QToolButton::clicked, this, [this, run] { RunCommand(run); });
     return b;
@@ -606,7 +625,8 @@ void MainWindow::RunCommand(void (*command)(TableContext&)) {
 
 QString MainWindow::ShowView(const QStringList& args) {
     std::vector<std::string> words;
-    for (const QString& a : args) words.push_back(FromQt(a));
+    for (const QString& a : args)
+        words.push_back(FromQt(a));
     std::string error;
     session_.RunTableCommand([&](TableContext& ctx) { error = ShowNamedView(ctx, words); });
     TableRebuilt();
@@ -723,13 +743,15 @@ void MainWindow::SyncBrowser() {
         if (shown == items) return;
         const QSignalBlocker block(list);
         list->clear();
-        for (const auto& i : items) list->addItem(ToQt(i));
+        for (const auto& i : items)
+            list->addItem(ToQt(i));
         shown = items;
     };
     if (shownYears_ != b.Years) {
         const QSignalBlocker block(comboBox1_);
         comboBox1_->clear();
-        for (const auto& y : b.Years) comboBox1_->addItem(ToQt(y));
+        for (const auto& y : b.Years)
+            comboBox1_->addItem(ToQt(y));
         shownYears_ = b.Years;
     }
     if (comboBox1_->currentIndex() != b.YearIndex) {
@@ -782,18 +804,34 @@ void MainWindow::SyncMenuTicks() {
     actions_["MoreStyle1"]->setChecked(session_.palette.Modern);
     const char* darkNames[] = {"N001", "N002", "N003", "N004"};
     const int dark = DarkLevelMenuItem(db.DarkLevel);
-    for (int i = 0; i < 4; ++i) actions_[darkNames[i]]->setChecked(i == dark);
+    for (int i = 0; i < 4; ++i)
+        actions_[darkNames[i]]->setChecked(i == dark);
     switch (session_.ChosenFontSizeItem()) {
-    case FontSizeItem::Automatic: actions_["Automatic1"]->setChecked(true); break;
-    case FontSizeItem::Normal: actions_["Normal2"]->setChecked(true); break;
-    case FontSizeItem::Big: actions_["Big2"]->setChecked(true); break;
-    case FontSizeItem::Bigger: actions_["Bigger1"]->setChecked(true); break;
+    case FontSizeItem::Automatic:
+        actions_["Automatic1"]->setChecked(true);
+        break;
+    case FontSizeItem::Normal:
+        actions_["Normal2"]->setChecked(true);
+        break;
+    case FontSizeItem::Big:
+        actions_["Big2"]->setChecked(true);
+        break;
+    case FontSizeItem::Bigger:
+        actions_["Bigger1"]->setChecked(true);
+        break;
     }
     switch (db.StatsWindowSize) {
-    case StatsWindowSmall: actions_["Small1"]->setChecked(true); break;
-    case StatsWindowBig: actions_["Big1"]->setChecked(true); break;
-    case StatsWindowNormal: actions_["Normal1"]->setChecked(true); break;
-    default: break;
+    case StatsWindowSmall:
+        actions_["Small1"]->setChecked(true);
+        break;
+    case StatsWindowBig:
+        actions_["Big1"]->setChecked(true);
+        break;
+    case StatsWindowNormal:
+        actions_["Normal1"]->setChecked(true);
+        break;
+    default:
+        break;
     }
     const char* languageItems[] = {"TR1", "EN1", "Other1"};
     actions_[languageItems[std::min<int>(session_.langs.LanguageMode, 2)]]->setChecked(true);
@@ -809,8 +847,10 @@ void MainWindow::ApplyCaptions() {
             continue;
         }
         const QString objectName = QString::fromStdString(name);
-        if (auto* label = findChild<QLabel*>(objectName)) label->setText(LabelText(text));
-        else if (auto* button = findChild<QToolButton*>(objectName)) button->setText(ToQt(text));
+        if (auto* label = findChild<QLabel*>(objectName))
+            label->setText(LabelText(text));
+        else if (auto* button = findChild<QToolButton*>(objectName))
+            button->setText(ToQt(text));
     }
     speedButton3_->setText(LabelText(l.Text(144)) + QStringLiteral(" \u25BC"));
     speedButton4_->setText(QStringLiteral("\u25B2"));
@@ -826,11 +866,13 @@ void MainWindow::ApplyTheme() {
         w->setAutoFillBackground(true);
         w->setPalette(back);
     }
-    const QString titleColour = QStringLiteral("QLabel { color: %1; }").arg(CssColour(pal.TitleLabelColor));
+    const QString titleColour =
+        QStringLiteral("QLabel { color: %1; }").arg(CssColour(pal.TitleLabelColor));
     label5_->setStyleSheet(titleColour);
     label29_->setStyleSheet(titleColour);
-    const QString corner = QStringLiteral("QTableCornerButton::section { background-color: %1; border: none; }")
-                               .arg(CssColour(pal.FixedCellColor));
+    const QString corner =
+        QStringLiteral("QTableCornerButton::section { background-color: %1; border: none; }")
+            .arg(CssColour(pal.FixedCellColor));
     tablo1_->setStyleSheet(corner);
     tablo2_->setStyleSheet(corner);
     for (QListWidget* list : {gpListBox1_, listBox2_, listBox3_}) {
@@ -839,7 +881,8 @@ void MainWindow::ApplyTheme() {
         list->setPalette(lp);
     }
     if (pal.DecorationVisible && !pal.DecorationRows.empty()) {
-        QImage band(DecorationWidth, static_cast<int>(pal.DecorationRows.size()), QImage::Format_RGB32);
+        QImage band(DecorationWidth, static_cast<int>(pal.DecorationRows.size()),
+                    QImage::Format_RGB32);
         for (int y = 0; y < band.height(); ++y)
             for (int x = 0; x < DecorationWidth; ++x)
                 band.setPixel(x, y, 0xFF000000u | pal.DecorationRows[static_cast<std::size_t>(y)]);
@@ -850,7 +893,8 @@ void MainWindow::ApplyTheme() {
     }
     StylePopup(*popupBack_, pal, session_.ZoomFactor());
     StylePopup(*popupMenu2_, pal, session_.ZoomFactor());
-    for (auto& [kind, menu] : gridPopups_) StylePopup(*menu, pal, session_.ZoomFactor());
+    for (auto& [kind, menu] : gridPopups_)
+        StylePopup(*menu, pal, session_.ZoomFactor());
     LayoutPanels();
     SyncTables();
     comboBox1_->update();
@@ -861,8 +905,8 @@ void MainWindow::ApplyTheme() {
 
 // ---- Grid handlers -----------------------------------------------------------------------------
 
-void MainWindow::OnCellPressed(GridView* view, int col, int row, Qt::MouseButton button,
-                               bool ctrl, QPoint globalPos) {
+void MainWindow::OnCellPressed(GridView* view, int col, int row, Qt::MouseButton button, bool ctrl,
+                               QPoint globalPos) {
     const MouseButton b = button == Qt::LeftButton    ? MouseButton::Left
                           : button == Qt::RightButton ? MouseButton::Right
                                                       : MouseButton::Middle;
@@ -871,14 +915,19 @@ void MainWindow::OnCellPressed(GridView* view, int col, int row, Qt::MouseButton
         session_.interaction.MouseDown(view->Grid(), col, row, b, ctrl, filterLeft);
     if (action.DriverBoxText) session_.ctx.browser.DriverBox = *action.DriverBoxText;
     switch (action.Kind) {
-    case GridActionKind::OpenPopup: OpenPopup(action.Popup, action.Captions, globalPos); break;
-    case GridActionKind::RepaintGrids: SyncTables(); break;
+    case GridActionKind::OpenPopup:
+        OpenPopup(action.Popup, action.Captions, globalPos);
+        break;
+    case GridActionKind::RepaintGrids:
+        SyncTables();
+        break;
     case GridActionKind::FilterOpened: {
         filterBox_->setParent(view->parentWidget());
         filterBox_->Open(session_.filter.Box.Left, view->y(), session_.filter.Box.Width);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -890,8 +939,10 @@ void MainWindow::OpenPopup(GridPopup popup, const std::vector<MenuCaption>& capt
     for (const MenuCaption& c : captions) {
         QAction* a = menu->findChild<QAction*>(QString::fromStdString(c.Item));
         if (!a) continue;
-        if (a->property("qorHeading").toBool()) SetHeadingText(*a, ToQt(c.Caption));
-        else a->setText(ToQtCaption(c.Caption));
+        if (a->property("qorHeading").toBool())
+            SetHeadingText(*a, ToQt(c.Caption));
+        else
+            a->setText(ToQtCaption(c.Caption));
     }
     openedPopup_ = menu;
     menu->popup(globalPos);
@@ -1045,8 +1096,8 @@ void MainWindow::StartChampionshipSlide(bool open) {
 void MainWindow::ChampionshipTick() {
     const double s = session_.ZoomFactor();
     const int h = panel4_->height();
-    const SlideStep step = opening_ ? OpenChampionshipStep(panel4Top_)
-                                    : CloseChampionshipStep(panel4Top_, h, s);
+    const SlideStep step =
+        opening_ ? OpenChampionshipStep(panel4Top_) : CloseChampionshipStep(panel4Top_, h, s);
     panel4Top_ = step.Value;
     panel4_->move(0, panel4Top_);
     if (!step.Done) return;
@@ -1056,16 +1107,18 @@ void MainWindow::ChampionshipTick() {
 }
 
 void MainWindow::ShowHint(const QString& hint) {
-    session_.ctx.browser.Status = FromQt(QStringLiteral("---->   ") + hint + QStringLiteral("   <----"));
+    session_.ctx.browser.Status =
+        FromQt(QStringLiteral("---->   ") + hint + QStringLiteral("   <----"));
     status_->setText(ToQt(session_.ctx.browser.Status));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool mayClose = session_.ConfirmClose([this](const std::string& question) {
-        return prompts_.AskYesNo(this, ToQt(question));
-    });
-    if (mayClose) event->accept();
-    else event->ignore();
+    const bool mayClose = session_.ConfirmClose(
+        [this](const std::string& question) { return prompts_.AskYesNo(this, ToQt(question)); });
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace qor::app

@@ -55,7 +55,8 @@ void StyleItems(QMenu& menu, const ThemePalette& palette, double zoomFactor, con
                 if (auto* label = qobject_cast<QLabel*>(wa->defaultWidget())) {
                     label->setFont(font);
                     label->setStyleSheet(
-                        QStringLiteral("QLabel { background-color: %1; color: %2; padding: 3px 8px; }")
+                        QStringLiteral(
+                            "QLabel { background-color: %1; color: %2; padding: 3px 8px; }")
                             .arg(CssColour(palette.PopupsOwnerDrawn ? palette.MenuHeadBack
                                                                     : palette.FormBackColor),
                                  CssColour(palette.PopupsOwnerDrawn ? palette.MenuText : Black)));

@@ -23,7 +23,8 @@ std::optional<std::string> QtSettingsStore::Read(std::string_view name) const {
 
 bool QtSettingsStore::Write(std::string_view name, std::string_view value) {
     if (name.empty()) return false;
-    settings_->setValue(Key(name), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    settings_->setValue(Key(name),
+                        QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }

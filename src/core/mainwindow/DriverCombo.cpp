@@ -16,7 +16,8 @@ bool FillDriverCombo(const The_Class& db, int sinceYear, std::vector<std::string
         const std::uint16_t d = db.Results[static_cast<std::size_t>(r)].Driver;
         if (d >= 1 && d <= db.DriverCount) marked[d] = true;
     }
-    for (int d = FirstAddedDriver; d <= db.DriverCount; ++d) marked[static_cast<std::size_t>(d)] = true;
+    for (int d = FirstAddedDriver; d <= db.DriverCount; ++d)
+        marked[static_cast<std::size_t>(d)] = true;
     items.clear();
     for (int d = 1; d <= db.DriverCount; ++d)
         if (marked[static_cast<std::size_t>(d)]) items.push_back(db.DriverName(d));

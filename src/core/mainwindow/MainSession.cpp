@@ -26,8 +26,7 @@ void RetitleTable(GridTable& grid, const Langs& before, const Langs& after) {
 }
 
 MainSession::MainSession()
-    : db(*dbHolder_), ctx(db, langs), filter(ctx.grid.Roles()),
-      interaction(ctx.grid, filter, db) {
+    : db(*dbHolder_), ctx(db, langs), filter(ctx.grid.Roles()), interaction(ctx.grid, filter, db) {
     palette = qor::SetColorTheme(0, 0, 1.0);
 }
 
@@ -125,13 +124,17 @@ void MainSession::RebuildAfterLanguageChange(const Langs& before) {
     RetitleTable(ctx.grid.tablo2, before, langs);
 }
 
-bool MainSession::CopyToNewTable() { return qor::CopyToNewTable(ctx.grid, ctx.history); }
+bool MainSession::CopyToNewTable() {
+    return qor::CopyToNewTable(ctx.grid, ctx.history);
+}
 
-void MainSession::CloseSecondTable() { qor::CloseSecondTable(ctx.grid, ctx.history); }
+void MainSession::CloseSecondTable() {
+    qor::CloseSecondTable(ctx.grid, ctx.history);
+}
 
 HtmlExportResult MainSession::ExportHtml() const {
-    return qor::ExportHtml(StyleView(ctx.grid.tablo1), db.LanguageMode,
-                           ctx.grid.HtmlButtonVisible, ProgramFolder);
+    return qor::ExportHtml(StyleView(ctx.grid.tablo1), db.LanguageMode, ctx.grid.HtmlButtonVisible,
+                           ProgramFolder);
 }
 
 void MainSession::RunTableCommand(const std::function<void(TableContext&)>& command) {
@@ -152,7 +155,9 @@ bool MainSession::ShowGPOfAction(const GridAction& action, int visibleRows) {
     return true;
 }
 
-void MainSession::ShowGPInfo(std::uint16_t g) { FillGPInfoPanel(db, g, ctx.browser.Info); }
+void MainSession::ShowGPInfo(std::uint16_t g) {
+    FillGPInfoPanel(db, g, ctx.browser.Info);
+}
 
 void MainSession::ToggleHighlightOfSelectedDriver() {
     const std::string name = db.ResultDriverName(ctx.grid.SelectedRecord);

@@ -87,7 +87,9 @@ class MainSession {
     // Stores the theme and recomputes the palette (dark level, Modern pictures).
     void SetColorTheme(int theme);
     // A theme item 0..4: keeps the Modern style when it is on.
-    void ChooseTheme(int themeNumber) { SetColorTheme(ThemeMenuChoice(db.ColorTheme, themeNumber)); }
+    void ChooseTheme(int themeNumber) {
+        SetColorTheme(ThemeMenuChoice(db.ColorTheme, themeNumber));
+    }
     void ToggleModern() { SetColorTheme(ModernToggled(db.ColorTheme)); }
     // "Dark Level" item 0..3 ("Normal", "1", "2", "3").
     void ChooseDarkLevel(int item);

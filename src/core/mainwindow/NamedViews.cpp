@@ -46,7 +46,9 @@ std::string ShowStandings(TableContext& ctx, const std::vector<std::string>& arg
     const int year = Number(args, 2);
     BrowserState& b = ctx.browser;
     const int index = IndexOf(drivers ? b.DriverStandingYears : b.TeamStandingYears, year);
-    if (index < 0) return "no championship table for " + (args.size() > 2 ? args[2] : std::string("(missing year)"));
+    if (index < 0)
+        return "no championship table for " +
+               (args.size() > 2 ? args[2] : std::string("(missing year)"));
     if (drivers) {
         b.DriverStandingYearIndex = index;
         ListBox2Click(ctx);
@@ -58,9 +60,11 @@ std::string ShowStandings(TableContext& ctx, const std::vector<std::string>& arg
 }
 
 std::string ShowRecords(TableContext& ctx, const std::vector<std::string>& args) {
-    static const std::map<std::string, RecordKind> kinds = {
-        {"races", rkRaces}, {"wins", rkWins}, {"podiums", rkPodiums},
-        {"fastestlaps", rkFastestLaps}, {"poles", rkPoles}};
+    static const std::map<std::string, RecordKind> kinds = {{"races", rkRaces},
+                                                            {"wins", rkWins},
+                                                            {"podiums", rkPodiums},
+                                                            {"fastestlaps", rkFastestLaps},
+                                                            {"poles", rkPoles}};
     if (args.size() < 3 || !kinds.count(args[2]))
         return "records takes a driver's name and races, wins, podiums, fastestlaps or poles";
     const std::uint16_t driver = ctx.db.FindDriver(args[1]);
@@ -84,9 +88,12 @@ std::string ShowNamedView(TableContext& ctx, const std::vector<std::string>& arg
     if (view == "gp") return ShowGP(ctx, args);
     if (view == "standings") return ShowStandings(ctx, args);
     if (view == "champions") {
-        if (args.size() > 1 && args[1] == "teams") Button3Click(ctx);
-        else if (args.size() > 1 && args[1] == "drivers") Button1Click(ctx);
-        else return "champions takes drivers or teams";
+        if (args.size() > 1 && args[1] == "teams")
+            Button3Click(ctx);
+        else if (args.size() > 1 && args[1] == "drivers")
+            Button1Click(ctx);
+        else
+            return "champions takes drivers or teams";
         return {};
     }
     if (view == "winners") {

@@ -18,10 +18,14 @@ WindowSize MinimumWindowSize(int screenWidth, int screenHeight) {
 
 FontSizeItem FontSizeMenuItem(std::uint8_t fontSizeMode) {
     switch (fontSizeMode) {
-    case 0: return FontSizeItem::Automatic;
-    case 1: return FontSizeItem::Big;
-    case 2: return FontSizeItem::Bigger;
-    default: return FontSizeItem::Normal;
+    case 0:
+        return FontSizeItem::Automatic;
+    case 1:
+        return FontSizeItem::Big;
+    case 2:
+        return FontSizeItem::Bigger;
+    default:
+        return FontSizeItem::Normal;
     }
 }
 
@@ -31,9 +35,12 @@ double ZoomFactorFor(std::uint8_t fontSizeMode, int screenHeight) {
         // Taller screens get 1.3, not 1.6: the largest zoom is for mid-sized screens.
         if (screenHeight <= 900) return 1.0;
         return screenHeight < 1200 ? 1.6 : 1.3;
-    case FontSizeItem::Big: return 1.3;
-    case FontSizeItem::Bigger: return 1.6;
-    case FontSizeItem::Normal: break;
+    case FontSizeItem::Big:
+        return 1.3;
+    case FontSizeItem::Bigger:
+        return 1.6;
+    case FontSizeItem::Normal:
+        break;
     }
     return 1.0;
 }

@@ -12,7 +12,8 @@ namespace qor::app::testing {
 
 AppFixture::AppFixture() {
     for (const char* name : {"f1data5.dat", "TR.dt", "flags.dat", "other_names.txt", "help_EN.txt"})
-        QFile::copy(QStringLiteral(QOR_BIN_DIR "/") + QLatin1String(name), Folder() + QLatin1String(name));
+        QFile::copy(QStringLiteral(QOR_BIN_DIR "/") + QLatin1String(name),
+                    Folder() + QLatin1String(name));
     // The copies must be writable: closing writes the view settings back.
     QFile::setPermissions(Folder() + QStringLiteral("f1data5.dat"),
                           QFile::ReadOwner | QFile::WriteOwner);

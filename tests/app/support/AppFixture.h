@@ -45,7 +45,9 @@ class AppFixture {
     bool Start(ScreenSize screen = {1280, 800});
 
     QString Folder() const { return dir_.path() + QLatin1Char('/'); }
-    std::string File(const char* name) const { return (Folder() + QLatin1String(name)).toStdString(); }
+    std::string File(const char* name) const {
+        return (Folder() + QLatin1String(name)).toStdString();
+    }
 
     QTemporaryDir dir_;
     ScriptedPrompts prompts;

@@ -10,16 +10,17 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
-#include <QListWidget>
 #include <QImage>
+#include <QListWidget>
 #include <QTest>
 
 #include <utility>
 
 namespace qor::app::testing {
 
-
-inline std::string ReadAll(const std::string& path) { return qor::testing::ReadFileBytes(path); }
+inline std::string ReadAll(const std::string& path) {
+    return qor::testing::ReadFileBytes(path);
+}
 
 inline QAction* Action(MainWindow& w, const char* name) {
     QAction* a = w.findChild<QAction*>(QString::fromLatin1(name));
@@ -33,7 +34,9 @@ template <typename T> T* Child(MainWindow& w, const char* name) {
     return c;
 }
 
-inline QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+inline QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // The grid column whose title is `title`, or -1.
 inline int ColumnTitled(const GridView& view, const std::string& title) {
@@ -43,7 +46,7 @@ inline int ColumnTitled(const GridView& view, const std::string& title) {
 }
 
 inline void Click(GridView& view, int col, int row, Qt::MouseButton button = Qt::LeftButton,
-           Qt::KeyboardModifiers mods = Qt::NoModifier) {
+                  Qt::KeyboardModifiers mods = Qt::NoModifier) {
     const CellTarget t = CellTargetOf(view, col, row);
     QVERIFY(t.widget);
     QTest::mouseClick(t.widget, button, mods, t.pos);
@@ -67,7 +70,9 @@ inline void ChooseYearAndGP(MainWindow& w, const QString& year, int gp) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
 }
 
-inline QColor Rgb(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+inline QColor Rgb(Colour c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 // Chooses a drop-down entry with the mouse, as a user does.
 inline void ChooseEntry(QComboBox& box, int index) {
@@ -77,7 +82,6 @@ inline void ChooseEntry(QComboBox& box, int index) {
     const QPoint at = box.view()->visualRect(i).center();
     QTest::mouseClick(box.view()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
-
 
 // Leftmost and rightmost x (view coordinates) of the pixels of a cell that differ from its
 // background (its top-left pixel): where its text was painted. (-1, -1) when none do.

@@ -1,8 +1,8 @@
 // Views opened by name on the shipped data: each builds the table its click would, with its
 // history entry; wrong names and numbers show nothing and say why.
 
-#include "mainwindow/MainSession.h"
 #include "mainwindow/NamedViews.h"
+#include "mainwindow/MainSession.h"
 #include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Start-up decisions: caption, minimum size, zoom, statistics-window scale, theme menu choices,
 // the driver box and the sliding panels' steps.
 
+#include "mainwindow/StartupSettings.h"
 #include "mainwindow/DriverCombo.h"
 #include "mainwindow/PanelSlides.h"
-#include "mainwindow/StartupSettings.h"
 #include "mainwindow/ThemePalette.h"
 #include "support/Fixtures.h"
 
@@ -46,8 +46,8 @@ TEST(StartupSettings, ChosenFontSizesIgnoreTheScreen) {
     EXPECT_EQ(FontSizeMenuItem(3), FontSizeItem::Normal);
     EXPECT_EQ(FontSizeMenuItem(9), FontSizeItem::Normal);
     // The stored value of each menu item gives that item back after a restart.
-    for (auto item : {FontSizeItem::Automatic, FontSizeItem::Big, FontSizeItem::Bigger,
-                      FontSizeItem::Normal})
+    for (auto item :
+         {FontSizeItem::Automatic, FontSizeItem::Big, FontSizeItem::Bigger, FontSizeItem::Normal})
         EXPECT_EQ(FontSizeMenuItem(static_cast<std::uint8_t>(item)), item);
 }
 
@@ -108,7 +108,8 @@ TEST(DriverCombo, ListsDriversWithResultsSinceTheYearInIndexOrder) {
     for (const std::string& name : since1952) {
         const auto d = db->FindDriver(name);
         bool found = false;
-        for (int r = first; r <= db->ResultCount; ++r) found |= db->Results[r].Driver == d;
+        for (int r = first; r <= db->ResultCount; ++r)
+            found |= db->Results[r].Driver == d;
         EXPECT_TRUE(found) << name;
     }
     // Index order.
@@ -129,7 +130,8 @@ TEST(DriverCombo, YearsOutsideTheDatabaseLeaveTheBoxAlone) {
 TEST(DriverCombo, DriversAddedAfterTheShippedListAreAlwaysListed) {
     const auto db = testing::MakeSmallDatabase();
     testing::DatabaseBuilder b(*db);
-    while (db->DriverCount < FirstAddedDriver - 2) b.Driver("Filler " + std::to_string(db->DriverCount));
+    while (db->DriverCount < FirstAddedDriver - 2)
+        b.Driver("Filler " + std::to_string(db->DriverCount));
     b.Driver("Index 778");
     b.Driver("Index 779");
     b.Driver("Index 780");
