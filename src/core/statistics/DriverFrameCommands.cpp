@@ -139,6 +139,10 @@ FrameCommandRun RunFrameCommand(TableContext& ctx, const FrameCommand& command) 
     return FrameCommandRun::Done;
 }
 
+std::string HintStatus(std::string_view hint) {
+    return "---->   " + std::string(hint) + "   <----";
+}
+
 std::optional<DateLabelTarget> DateLabelGP(const The_Class& db, std::string_view caption) {
     if (caption.size() < 4) return std::nullopt;
     const std::string_view yy = caption.substr(caption.size() - 2);

@@ -73,6 +73,10 @@ enum class FrameCommandRun {
 // in the history). Record menu items are left to the window (RunMenuItem).
 FrameCommandRun RunFrameCommand(TableContext& ctx, const FrameCommand& command);
 
+// The main window's status line while the mouse is over a frame control with a hint (the
+// place breakdown of the "Podiums" caption, or a head button's hint).
+std::string HintStatus(std::string_view hint);
+
 // The Grand Prix a date label ("track'YY") leads to: the season (YY below 40 is 20YY, else
 // 19YY) and its last GP on that track.
 struct DateLabelTarget {

@@ -287,6 +287,11 @@ TEST_F(AnalysisListsTest, DateLabelClickShowsTheGPWithTheDriverSelected) {
     EXPECT_EQ(Ctx().history.HistCount(), before);
 }
 
+TEST_F(AnalysisListsTest, PodiumsHintInTheStatusLine) {
+    EXPECT_EQ(HintStatus(AnnCareer().Label17Hint),
+              "---->   1 times first, 1 times second, 0 times third   <----");
+}
+
 TEST_F(AnalysisListsTest, DriverBoxNamesTheDriverToAnalyze) {
     Ctx().browser.DriverBox = "  ann DRIVER ";
     EXPECT_EQ(DriverBoxDriver(Ctx()), ann_);

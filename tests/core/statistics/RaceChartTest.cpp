@@ -107,7 +107,7 @@ TEST_F(RaceChartTest, SmallWindowAndSizesOutsideTheRange) {
 }
 
 TEST_F(RaceChartTest, GPsWithoutEntryAndPositionsBeyondTheScale) {
-    const std::vector<RaceHistoryEntry> h = {{g2_, 4}, {g3_, 20}, {g4_, 0}};
+    const std::vector<RaceHistoryEntry> h = {{g2_, 4}, {g3_, 20}, {g4_, 0}, {g5_, 3}};
     const RaceChart c = BuildRaceChart(*db_, h, 25, false);
     ASSERT_EQ(c.N, 5);
     EXPECT_EQ(c.Markers[0].Kind, MarkerKind::NoEntry);
@@ -120,9 +120,12 @@ TEST_F(RaceChartTest, GPsWithoutEntryAndPositionsBeyondTheScale) {
     // 20 x 7.5 + 10 lies beyond the chart: the marker stops at the right edge.
     EXPECT_EQ(c.Markers[2].Rect, (R{142, 10, 150, 15}));
     EXPECT_EQ(c.Markers[2].Kind, MarkerKind::Placed);
-    EXPECT_EQ(c.Markers[4].Kind, MarkerKind::NoEntry);
+    EXPECT_EQ(c.Markers[3].Kind, MarkerKind::Unplaced);
+    // 3 x 7.5 = 22.5 goes to the even 22; so does the row centre 4 x 5 + 2.5.
+    EXPECT_EQ(c.Markers[4].Rect, (R{32, 20, 40, 25}));
+    EXPECT_EQ(c.Markers[4].Fill, col::PodiumFill);
     EXPECT_EQ(c.Seasons[0].Line, (std::vector<P>{{0, 0}, {40, 8}, {142, 12}}));
-    EXPECT_TRUE(c.Seasons[1].Line.empty());
+    EXPECT_EQ(c.Seasons[1].Line, (std::vector<P>{{0, 15}, {32, 22}}));
 }
 
 TEST_F(RaceChartTest, RetirementsOnlyHaveNoLine) {
