@@ -20,6 +20,7 @@ void Usage(std::ostream& os) {
           "  import-diff OLDFILE      GPs of an older f1data4.dat/f1data5.dat that differ\n"
           "  import OLDFILE DATE...   take those GPs (dates or years) over and save\n"
           "  table NAME ARGS... [--format text|tsv|html]   any table (qor-cli table lists them)\n"
+          "  analyze NAME [--season YEAR]   a driver's statistics, every figure of the frame\n"
           "  (none)      classification of the last Grand Prix of the last season\n";
 }
 
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
     const std::map<std::string, Handler> commands = {
         {"info", CmdInfo}, {"check", CmdCheck}, {"resave", CmdResave}, {"gp", CmdGP},
         {"strings", CmdStrings}, {"import-diff", CmdImportDiff}, {"import", CmdImport},
-        {"table", CmdTable}};
+        {"table", CmdTable}, {"analyze", CmdAnalyze}};
     if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     const auto it = commands.find(command);
     if (it == commands.end()) {
