@@ -160,9 +160,10 @@ MenuItemCall TrackStatistics::ListBox4Click(const The_Class& db, int list, int i
     if (!line) return {};
     const std::size_t gap = line->find(ColumnGap);
     if (gap == std::string::npos) return {};
+    // The driver column starts after the track's padding and ends at the next double blank.
     const std::string track = line->substr(0, gap);
-    const std::string rest = line->substr(gap + ColumnGap.size());
-    const std::string driver(TrimBlanks(std::string_view(rest).substr(0, rest.find(ColumnGap))));
+    const std::string_view rest = TrimBlanks(std::string_view(*line).substr(gap));
+    const std::string driver(TrimBlanks(rest.substr(0, rest.find(ColumnGap))));
     MenuItemCall call;
     call.Item = list == PistListFastestLaps ? "FL1" : list == PistListPoles ? "poles1" : "wins1";
     call.SelectedRecord = db.FirstDriverResult(driver, track);
