@@ -46,6 +46,10 @@ int CmdStrings(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdImportDiff(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdImport(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdTable(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdAnalyze(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdTopList(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdTracks(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdTeamMates(CliContext& ctx, std::ostream& out, std::ostream& err);
 
 // Removes "--format text|html" from the arguments into format; false (with a message) when
 // the value is missing or unknown.

@@ -17,6 +17,16 @@ std::vector<TableEntry>& Registry() {
     return entries;
 }
 
+std::vector<std::string>& Flags() {
+    static std::vector<std::string> flags;
+    return flags;
+}
+
+bool IsFlag(const std::string& arg) {
+    const auto& f = Flags();
+    return arg.rfind("--", 0) == 0 && std::find(f.begin(), f.end(), arg.substr(2)) != f.end();
+}
+
 // Characters, not bytes, so that UTF-8 names line up.
 std::size_t DisplayWidth(const std::string& utf8) {
     std::size_t n = 0;
@@ -35,9 +45,13 @@ void PrintTsv(const GridTable& g, std::ostream& out) {
 
 } // namespace
 
-// Aligned columns for reading: the key column (last) is left out, hidden rows too.
+// Aligned columns for reading: the key column (last) is left out, hidden rows too, and so are
+// other columns of width 0 (the key columns inside a side-by-side comparison).
 void PrintTableText(const GridTable& g, std::ostream& out) {
     const int cols = std::max(1, g.ColCount() - 1);
+    std::vector<int> shown;
+    for (int c = 0; c < cols; ++c)
+        if (c == 0 || g.ColWidth(c) != 0) shown.push_back(c);
     std::vector<std::size_t> width(static_cast<std::size_t>(cols), 0);
     for (int r = 0; r < g.RowCount(); ++r)
         for (int c = 0; c < cols; ++c)
@@ -47,10 +61,11 @@ void PrintTableText(const GridTable& g, std::ostream& out) {
     for (int r = 0; r < g.RowCount(); ++r) {
         if (r > 0 && g.RowHeight(r) == 0) continue;
         std::string line;
-        for (int c = 0; c < cols; ++c) {
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const int c = shown[i];
             const std::string cell = Out(g.Cell(c, r));
             line += cell;
-            if (c + 1 < cols)
+            if (i + 1 < shown.size())
                 line += std::string(width[static_cast<std::size_t>(c)] - DisplayWidth(cell) + 2, ' ');
         }
         while (!line.empty() && line.back() == ' ') line.pop_back();
@@ -70,6 +85,7 @@ void Usage(std::ostream& os) {
 } // namespace
 
 void RegisterTable(TableEntry entry) { Registry().push_back(std::move(entry)); }
+void RegisterTableFlag(std::string name) { Flags().push_back(std::move(name)); }
 const std::vector<TableEntry>& RegisteredTables() { return Registry(); }
 
 int CmdTable(CliContext& ctx, std::ostream& out, std::ostream& err) {
@@ -78,7 +94,9 @@ int CmdTable(CliContext& ctx, std::ostream& out, std::ostream& err) {
     std::string name;
     for (std::size_t i = 0; i < ctx.args.size(); ++i) {
         const std::string& a = ctx.args[i];
-        if (a.rfind("--", 0) == 0 && i + 1 < ctx.args.size()) {
+        if (IsFlag(a)) {
+            request.options[a.substr(2)] = "1";
+        } else if (a.rfind("--", 0) == 0 && i + 1 < ctx.args.size()) {
             if (a == "--format") format = ctx.args[++i];
             else request.options[a.substr(2)] = ctx.args[++i];
         } else if (name.empty()) {

@@ -30,6 +30,8 @@ struct TableEntry {
 
 void RegisterTable(TableEntry entry);
 const std::vector<TableEntry>& RegisteredTables();
+// An option that takes no value ("--vertical"); it is passed in options with the value "1".
+void RegisterTableFlag(std::string name);
 
 // The text output of a table: title, aligned columns without the key column, count label.
 void PrintTableText(const GridTable& grid, std::ostream& out);

@@ -20,6 +20,10 @@ void Usage(std::ostream& os) {
           "  import-diff OLDFILE      GPs of an older f1data4.dat/f1data5.dat that differ\n"
           "  import OLDFILE DATE...   take those GPs (dates or years) over and save\n"
           "  table NAME ARGS... [--format text|tsv|html]   any table (qor-cli table lists them)\n"
+          "  analyze NAME [--season YEAR]   a driver's statistics, every figure of the frame\n"
+          "  toplist drivers|teams    the all-time top three in five categories\n"
+          "  tracks      best laps and most successful drivers per track (since 1980)\n"
+          "  teammates DRIVER TEAM    the driver's team-mates season by season\n"
           "  (none)      classification of the last Grand Prix of the last season\n";
 }
 
@@ -50,7 +54,8 @@ int main(int argc, char** argv) {
     const std::map<std::string, Handler> commands = {
         {"info", CmdInfo}, {"check", CmdCheck}, {"resave", CmdResave}, {"gp", CmdGP},
         {"strings", CmdStrings}, {"import-diff", CmdImportDiff}, {"import", CmdImport},
-        {"table", CmdTable}};
+        {"table", CmdTable}, {"analyze", CmdAnalyze}, {"toplist", CmdTopList},
+        {"tracks", CmdTracks}, {"teammates", CmdTeamMates}};
     if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     const auto it = commands.find(command);
     if (it == commands.end()) {

@@ -2,10 +2,9 @@
 // stdout, errors naming what was not found on stderr with exit status 1.
 
 #include "support/Fixtures.h"
+#include "support/Process.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace qor {
 namespace {
@@ -27,20 +26,9 @@ class BrowserTablesCli : public ::testing::Test {
 
     // Runs qor-cli on the database with the (shell-quoted) arguments.
     CliOutput Cli(const std::string& args) {
-        CliOutput r;
-        const std::string errFile = dir_.file("stderr.txt");
-        const std::string cmd =
-            std::string(QOR_CLI) + " --data '" + dir_.path() + "' " + args + " 2>'" + errFile + "'";
-        FILE* p = ::popen(cmd.c_str(), "r");
-        if (!p) return r;
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-            r.out.append(buf, n);
-        const int st = ::pclose(p);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        r.err = testing::ReadFileBytes(errFile);
-        return r;
+        const auto p =
+            testing::RunProcess(std::string(QOR_CLI) + " --data '" + dir_.path() + "' " + args);
+        return {p.status, p.out, p.err};
     }
 
     // The command fails with exit status 1, prints nothing and names the problem.

@@ -1,10 +1,9 @@
 // qor-cli's database commands, run as a separate process.
 
 #include "support/Fixtures.h"
+#include "support/Process.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace qor {
 namespace {
@@ -16,16 +15,8 @@ struct CliRun {
 
 // Runs qor-cli with the arguments (already shell-quoted) and captures stdout and stderr.
 CliRun Cli(const std::string& args) {
-    CliRun r;
-    const std::string cmd = std::string(QOR_CLI) + " " + args + " 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
+    const auto p = testing::RunProcess(std::string(QOR_CLI) + " " + args);
+    return {p.status, p.out + p.err};
 }
 
 class CliCommands : public ::testing::Test {

@@ -2,11 +2,10 @@
 
 #include "export/HtmlExport.h"
 #include "support/Fixtures.h"
+#include "support/Process.h"
 #include "support/GridFixtures.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace qor {
 namespace {
@@ -17,17 +16,8 @@ struct CliOutput {
 };
 
 CliOutput CliStdout(const std::string& args) {
-    CliOutput r;
-    const std::string cmd = std::string(QOR_CLI) + " " + args + " 2>/dev/null";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    const int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
+    const auto p = testing::RunProcess(std::string(QOR_CLI) + " " + args);
+    return {p.status, p.out};
 }
 
 class CliHtml : public ::testing::Test {

@@ -2,12 +2,11 @@
 // list is opened on, the lists themselves, and the errors for what is not found.
 
 #include "support/Fixtures.h"
+#include "support/Process.h"
 #include "support/RecordDatabase.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace qor {
 namespace {
@@ -19,20 +18,9 @@ struct CliRun {
 };
 
 // Runs qor-cli with the arguments (already shell-quoted); stdout and stderr apart.
-CliRun Cli(const std::string& args, const testing::TempDir& scratch) {
-    CliRun r;
-    const std::string errFile = scratch.file("stderr.txt");
-    const std::string cmd = std::string(QOR_CLI) + " " + args + " 2>'" + errFile + "'";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    const int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.err = testing::ReadFileBytes(errFile);
-    return r;
+CliRun Cli(const std::string& args, const testing::TempDir&) {
+    const auto p = testing::RunProcess(std::string(QOR_CLI) + " " + args);
+    return {p.status, p.out, p.err};
 }
 
 // A table printed as TSV: title, count, then the grid rows (titles first).

@@ -1,22 +1,15 @@
 // qor-cli on the shipped data: a Grand Prix's classification as the program shows it.
 
 #include "support/Fixtures.h"
+#include "support/Process.h"
 
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
 std::string RunCommand(const std::string& command) {
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-    if (!pipe) return out;
-    std::array<char, 4096> buf{};
-    while (std::size_t n = std::fread(buf.data(), 1, buf.size(), pipe.get()))
-        out.append(buf.data(), n);
-    return out;
+    return qor::testing::RunProcess(command).out;
 }
 
 bool HasLine(const std::string& text, const std::string& start, const std::string& part) {

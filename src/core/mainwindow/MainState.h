@@ -44,6 +44,9 @@ struct BrowserState {
     // "Share This GP": SpeedButton22's Tag and ShareGPResults1's caption.
     std::uint16_t ShareTag = 0;
     std::string ShareCaption;
+    // The compare list (CompareList): driver indexes in the order added, at most 25. The combo
+    // box ComboBox6 lists their names after its title item; Panel5 shows while it is not empty.
+    std::vector<std::uint16_t> CompareList;
 };
 
 // Everything a table producer works with. One instance lives as long as the main window (or a

@@ -149,8 +149,8 @@ TEST_F(CorruptFile, PackedBlocks) {
     ExpectRefused(img, nullptr, "name running past its block");
 
     img = good_;
-    Image longName(1, 40);
-    longName.resize(41, 'a');
+    Image longName(41, 'a');
+    longName[0] = 40;
     Repoint(img, 1, longName, 1);
     ExpectRefused(img, nullptr, "driver name longer than its field");
 }

@@ -1,15 +1,14 @@
 // qor-cli's --lang option and strings command, run as the program itself.
 
 #include "support/Fixtures.h"
+#include "support/Process.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 
 namespace qor {
 namespace {
@@ -20,17 +19,8 @@ struct RunResult {
 };
 
 RunResult RunCli(const std::string& args) {
-    RunResult r;
-    const std::string cmd = std::string(QOR_BIN_DIR) + "/qor-cli " + args + " 2>/dev/null";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf{};
-    std::size_t n = 0;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
+    const auto p = testing::RunProcess(std::string(QOR_BIN_DIR) + "/qor-cli " + args);
+    return {p.status, p.out};
 }
 
 class CliLanguage : public ::testing::Test {
