@@ -475,6 +475,13 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(close, Qt::LeftButton);
         QTRY_VERIFY(Child<QToolButton>(w, "SpeedButton3")->isEnabled());
         QCOMPARE(panel4->y(), 20 - panel4->height());
+        // The title line's close button does the same.
+        QTest::mouseClick(Child<QToolButton>(w, "SpeedButton3"), Qt::LeftButton);
+        QTRY_COMPARE(panel4->y(), 0);
+        QTRY_VERIFY(close->isEnabled());
+        QTest::mouseClick(Child<QToolButton>(w, "SpeedButton8"), Qt::LeftButton);
+        QTRY_VERIFY(Child<QToolButton>(w, "SpeedButton3")->isEnabled());
+        QCOMPARE(panel4->y(), 20 - panel4->height());
     }
 };
 

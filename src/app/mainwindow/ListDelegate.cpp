@@ -40,7 +40,7 @@ void ListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->setPen(ToQColor(selected ? pal.ListSelText : pal.ListText));
     painter->drawText(QRect(option.rect.left() + 4, option.rect.top(), option.rect.width() - 4,
                             option.rect.height()),
-                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());
     painter->restore();
 }

@@ -452,7 +452,14 @@ void MainWindow::BuildCentral() {
     bold.setBold(true);
     label2->setFont(bold);
     label2->setAlignment(Qt::AlignCenter);
-    v4->addWidget(label2);
+    // The panel's title line with its second close button.
+    auto* head4 = new QHBoxLayout;
+    head4->addWidget(label2, 1);
+    QToolButton* close8 = MakeButton("SpeedButton8", QStringLiteral("X"), panel4_);
+    close8->setToolTip(QStringLiteral("Close"));
+    head4->addWidget(close8);
+    v4->addLayout(head4);
+    connect(close8, &QToolButton::clicked, this, [this] { StartChampionshipSlide(false); });
     v4->addWidget(MakeLabel("Label27", panel4_));
     listBox2_ = new QListWidget(panel4_);
     listBox2_->setObjectName(QStringLiteral("ListBox2"));
