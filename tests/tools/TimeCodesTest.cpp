@@ -23,7 +23,7 @@ TEST(TimeCodes, RaceAndLapTimesShowAsTheProgramShowsThem) {
     EXPECT_EQ(Shown(ClockTime("42:53.700")), "42:53.70");
     EXPECT_EQ(Shown(ClockTime("1:50.800")), "01:50.80");
     EXPECT_EQ(Shown(ClockTime("58.790")), "58.79");
-    EXPECT_EQ(Shown(ClockTime("2:00:2.699")), "2 hr 02.699"); // no minutes shown when 0
+    EXPECT_EQ(Shown(ClockTime("2:00:2.699")), "2 hr 00:02.699");
     EXPECT_EQ(Shown(ClockTime("1:12.05")), "01:12.05");
 }
 

@@ -207,7 +207,8 @@ std::string The_Class::FormatTime(std::uint32_t code) {
     } else {
         out = "+ ";
     }
-    if (minutes > 0) out += TwoDigits(minutes) + ":";
+    // With hours shown the minutes are too: "2 hr 28.006" would read as 2 h 28 min.
+    if (minutes > 0 || (style == 1 && hours > 0)) out += TwoDigits(minutes) + ":";
     out += TwoDigits(seconds) + ".";
     if (!thousandths) {
         out += TwoDigits(fr);

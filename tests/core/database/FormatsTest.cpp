@@ -113,7 +113,8 @@ TEST(Times, FormatEveryStyleAndPrecision) {
     EXPECT_EQ(The_Class::FormatTime(The_Class::ParseTime("+1:08.581")), "+ 01:08.581");
     EXPECT_EQ(The_Class::FormatTime(The_Class::ParseTime("+2 laps")), "+ 2 laps");
     EXPECT_EQ(The_Class::FormatTime(The_Class::ParseTime("lap 15")), "lap 15");
-    EXPECT_EQ(The_Class::FormatTime(The_Class::ParseTime("2 hr 00:07.005")), "2 hr 07.005"); // no minutes field at 0
+    EXPECT_EQ(The_Class::FormatTime(The_Class::ParseTime("2 hr 00:07.005")), "2 hr 00:07.005");
+    EXPECT_EQ(The_Class::FormatTime(The_Class::ParseTime("58.5")), "58.50"); // no hours: no 00:
     EXPECT_EQ(The_Class::FormatTime(The_Class::ParseTime("7.050")), "07.05");
     EXPECT_EQ(The_Class::FormatTime(The_Class::ParseTime("7.000")), "07.00");
     // Stored hundredths (precision flag clear).
