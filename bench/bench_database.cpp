@@ -29,7 +29,8 @@ void BM_LoadDatabase(benchmark::State& state) {
     auto db = std::make_unique<The_Class>();
     db->DataPath = saved.dir.path();
     for (auto _ : state) {
-        if (db->LoadDatabase("f1data5.dat", "f1notes5.dat", 1) != 0) state.SkipWithError("load failed");
+        if (db->LoadDatabase("f1data5.dat", "f1notes5.dat", 1) != 0)
+            state.SkipWithError("load failed");
         benchmark::DoNotOptimize(db->ResultCount);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
@@ -50,7 +51,8 @@ BENCHMARK(BM_LoadDatabaseImage)->Unit(benchmark::kMicrosecond);
 
 void BM_BuildDataImage(benchmark::State& state) {
     auto& saved = Saved();
-    for (auto _ : state) benchmark::DoNotOptimize(saved.db->BuildDataImage());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(saved.db->BuildDataImage());
 }
 BENCHMARK(BM_BuildDataImage)->Unit(benchmark::kMicrosecond);
 

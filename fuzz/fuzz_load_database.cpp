@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)db->ReasonText(db->Results[static_cast<std::size_t>(r)].Reason);
         (void)db->FormatTime(db->Results[static_cast<std::size_t>(r)].Time);
     }
-    for (int g = 1; g <= db->GPCount; ++g) (void)db->FormatDate(db->GPs[static_cast<std::size_t>(g)].Date);
+    for (int g = 1; g <= db->GPCount; ++g)
+        (void)db->FormatDate(db->GPs[static_cast<std::size_t>(g)].Date);
 
     const std::vector<std::uint8_t> saved = db->BuildDataImage();
     auto again = std::make_unique<qor::The_Class>();

@@ -21,7 +21,9 @@ std::string ProgramFolder() {
     return path.substr(0, path.find_last_of('/') + 1);
 }
 
-std::string Out(const std::string& cp1254) { return Cp1254ToUtf8(cp1254); }
+std::string Out(const std::string& cp1254) {
+    return Cp1254ToUtf8(cp1254);
+}
 
 bool CliContext::Load(std::ostream& err) {
     db->DataPath = dataDir;
@@ -65,7 +67,8 @@ int CmdInfo(CliContext& ctx, std::ostream& out, std::ostream& err) {
         {"FontSizeMode", d.FontSizeMode},
         {"OnlineOption", d.OnlineOption},
     };
-    for (const auto& [name, value] : rows) out << std::left << std::setw(17) << name << value << "\n";
+    for (const auto& [name, value] : rows)
+        out << std::left << std::setw(17) << name << value << "\n";
     return 0;
 }
 
@@ -73,7 +76,8 @@ int CmdCheck(CliContext& ctx, std::ostream& out, std::ostream& err) {
     // A file whose structure is broken is refused by the load itself.
     if (!ctx.Load(err)) return 2;
     const auto problems = CheckInvariants(*ctx.db, 1000);
-    for (const auto& p : problems) out << Out(p) << "\n";
+    for (const auto& p : problems)
+        out << Out(p) << "\n";
     if (problems.empty()) out << "All rules hold.\n";
     return problems.empty() ? 0 : 1;
 }

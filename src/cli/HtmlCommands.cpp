@@ -3,8 +3,8 @@
 #include "CliContext.h"
 
 #include "export/HtmlExport.h"
-#include "mainwindow/GPBrowser.h"
 #include "lang/Langs.h"
+#include "mainwindow/GPBrowser.h"
 #include "settings/SettingsStore.h"
 
 #include <ostream>

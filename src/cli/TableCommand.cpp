@@ -38,7 +38,8 @@ std::size_t DisplayWidth(const std::string& utf8) {
 void PrintTsv(const GridTable& g, std::ostream& out) {
     out << Out(g.TitleLabel) << "\n" << Out(g.CountLabel) << "\n";
     for (int r = 0; r < g.RowCount(); ++r) {
-        for (int c = 0; c < g.ColCount(); ++c) out << (c ? "\t" : "") << Out(g.Cell(c, r));
+        for (int c = 0; c < g.ColCount(); ++c)
+            out << (c ? "\t" : "") << Out(g.Cell(c, r));
         out << "\n";
     }
 }
@@ -66,9 +67,11 @@ void PrintTableText(const GridTable& g, std::ostream& out) {
             const std::string cell = Out(g.Cell(c, r));
             line += cell;
             if (i + 1 < shown.size())
-                line += std::string(width[static_cast<std::size_t>(c)] - DisplayWidth(cell) + 2, ' ');
+                line +=
+                    std::string(width[static_cast<std::size_t>(c)] - DisplayWidth(cell) + 2, ' ');
         }
-        while (!line.empty() && line.back() == ' ') line.pop_back();
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
         out << line << "\n";
     }
     out << "\n" << Out(g.CountLabel) << "\n";
@@ -79,14 +82,21 @@ namespace {
 void Usage(std::ostream& os) {
     os << "usage: qor-cli [--data DIR] [--lang TR|EN|FILE] table NAME ARGS... "
           "[--format text|tsv|html]\ntables:\n";
-    for (const auto& e : Registry()) os << "  " << e.usage << "\n";
+    for (const auto& e : Registry())
+        os << "  " << e.usage << "\n";
 }
 
 } // namespace
 
-void RegisterTable(TableEntry entry) { Registry().push_back(std::move(entry)); }
-void RegisterTableFlag(std::string name) { Flags().push_back(std::move(name)); }
-const std::vector<TableEntry>& RegisteredTables() { return Registry(); }
+void RegisterTable(TableEntry entry) {
+    Registry().push_back(std::move(entry));
+}
+void RegisterTableFlag(std::string name) {
+    Flags().push_back(std::move(name));
+}
+const std::vector<TableEntry>& RegisteredTables() {
+    return Registry();
+}
 
 int CmdTable(CliContext& ctx, std::ostream& out, std::ostream& err) {
     TableRequest request;
@@ -97,8 +107,10 @@ int CmdTable(CliContext& ctx, std::ostream& out, std::ostream& err) {
         if (IsFlag(a)) {
             request.options[a.substr(2)] = "1";
         } else if (a.rfind("--", 0) == 0 && i + 1 < ctx.args.size()) {
-            if (a == "--format") format = ctx.args[++i];
-            else request.options[a.substr(2)] = ctx.args[++i];
+            if (a == "--format")
+                format = ctx.args[++i];
+            else
+                request.options[a.substr(2)] = ctx.args[++i];
         } else if (name.empty()) {
             name = a;
         } else {
@@ -134,7 +146,8 @@ int CmdTable(CliContext& ctx, std::ostream& out, std::ostream& err) {
         PrintTableText(g, out);
     } else {
         const ThemePalette palette = SetColorTheme(ctx.db->ColorTheme, ctx.db->DarkLevel, 1.0);
-        const CellStyleView view{g, table.grid, palette, ctx.db->GridLineStyle, ctx.db->OddEvenRows};
+        const CellStyleView view{g, table.grid, palette, ctx.db->GridLineStyle,
+                                 ctx.db->OddEvenRows};
         out << BuildHtmlPage(view, ctx.db->LanguageMode);
     }
     return 0;

@@ -42,7 +42,8 @@ int PrintGPText(CliContext& ctx, int g, std::ostream& out, std::ostream& err);
 // Registers tables at start-up: `static TableRegistrar r({...});` in a source file of src/cli.
 struct TableRegistrar {
     explicit TableRegistrar(std::vector<TableEntry> entries) {
-        for (auto& e : entries) RegisterTable(std::move(e));
+        for (auto& e : entries)
+            RegisterTable(std::move(e));
     }
 };
 

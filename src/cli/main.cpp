@@ -52,10 +52,10 @@ int main(int argc, char** argv) {
     }
     using Handler = int (*)(CliContext&, std::ostream&, std::ostream&);
     const std::map<std::string, Handler> commands = {
-        {"info", CmdInfo}, {"check", CmdCheck}, {"resave", CmdResave}, {"gp", CmdGP},
-        {"strings", CmdStrings}, {"import-diff", CmdImportDiff}, {"import", CmdImport},
-        {"table", CmdTable}, {"analyze", CmdAnalyze}, {"toplist", CmdTopList},
-        {"tracks", CmdTracks}, {"teammates", CmdTeamMates}};
+        {"info", CmdInfo},       {"check", CmdCheck},     {"resave", CmdResave},
+        {"gp", CmdGP},           {"strings", CmdStrings}, {"import-diff", CmdImportDiff},
+        {"import", CmdImport},   {"table", CmdTable},     {"analyze", CmdAnalyze},
+        {"toplist", CmdTopList}, {"tracks", CmdTracks},   {"teammates", CmdTeamMates}};
     if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     const auto it = commands.find(command);
     if (it == commands.end()) {

@@ -52,7 +52,8 @@ TEST_F(CliCommands, CheckAndResave) {
 TEST_F(CliCommands, GrandPrixClassification) {
     CliRun r = Cli(Data() + " gp '13 May 1950'");
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("Great Britain       Silverstone     13 May 1950"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Great Britain       Silverstone     13 May 1950"), std::string::npos)
+        << r.out;
     EXPECT_NE(r.out.find("Nino Farina"), std::string::npos);
     EXPECT_NE(r.out.find("2 hr 13:23.60"), std::string::npos);
     EXPECT_NE(r.out.find("+ 02.60"), std::string::npos);

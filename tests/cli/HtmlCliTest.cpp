@@ -2,8 +2,8 @@
 
 #include "export/HtmlExport.h"
 #include "support/Fixtures.h"
-#include "support/Process.h"
 #include "support/GridFixtures.h"
+#include "support/Process.h"
 
 #include <gtest/gtest.h>
 

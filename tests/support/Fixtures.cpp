@@ -154,7 +154,8 @@ std::unique_ptr<The_Class> MakeSmallDatabase() {
     const auto monaco = b.Track("Monte Carlo");
     const auto britain = b.GPName("Great Britain");
     const auto monacoName = b.GPName("Monaco");
-    for (int i = 1; i <= 14; ++i) b.Reason("Reason " + std::to_string(i));
+    for (int i = 1; i <= 14; ++i)
+        b.Reason("Reason " + std::to_string(i));
     const auto empty = b.Reason(""); // row 15: the empty description
     const auto engine = b.Reason("Engine");
     const auto dnq = b.Reason("DNQ");
@@ -195,26 +196,35 @@ std::unique_ptr<The_Class> MakeSmallDatabase() {
 std::unique_ptr<The_Class> MakeFullSizeDatabase() {
     auto db = std::make_unique<The_Class>();
     DatabaseBuilder b(*db);
-    for (int i = 1; i <= MaxNationalities; ++i) b.Nationality("Nationality " + std::to_string(i));
-    for (int i = 1; i <= MaxCountries; ++i) b.Country("Country " + std::to_string(i));
+    for (int i = 1; i <= MaxNationalities; ++i)
+        b.Nationality("Nationality " + std::to_string(i));
+    for (int i = 1; i <= MaxCountries; ++i)
+        b.Country("Country " + std::to_string(i));
     for (int i = 1; i <= MaxDrivers; ++i)
         b.Driver("Driver number " + std::to_string(i) + " with a long name",
                  static_cast<std::uint8_t>(1 + i % MaxNationalities));
     for (int i = 1; i <= MaxTeams; ++i)
         b.Team("Team " + std::to_string(i), static_cast<std::uint8_t>(1 + i % MaxCountries));
-    for (int i = 1; i <= MaxTracks; ++i) b.Track("Track " + std::to_string(i));
-    for (int i = 1; i <= MaxGPNames; ++i) b.GPName("Grand Prix " + std::to_string(i));
-    for (int i = 1; i <= MaxReasons; ++i) b.Reason("Description " + std::to_string(i) + " of a result row");
-    for (int i = 1; i <= MaxRemarks; ++i) b.Remark("Weather " + std::to_string(i), "Hava " + std::to_string(i));
-    for (int i = 1; i <= MaxNotes; ++i) b.Note("Note " + std::to_string(i));
+    for (int i = 1; i <= MaxTracks; ++i)
+        b.Track("Track " + std::to_string(i));
+    for (int i = 1; i <= MaxGPNames; ++i)
+        b.GPName("Grand Prix " + std::to_string(i));
+    for (int i = 1; i <= MaxReasons; ++i)
+        b.Reason("Description " + std::to_string(i) + " of a result row");
+    for (int i = 1; i <= MaxRemarks; ++i)
+        b.Remark("Weather " + std::to_string(i), "Hava " + std::to_string(i));
+    for (int i = 1; i <= MaxNotes; ++i)
+        b.Note("Note " + std::to_string(i));
     // 61 seasons with 14 GPs of 22 results: 854 GPs, 18,788 results.
     int driver = 0;
     for (int year = FirstYear; year <= LastPossibleYear; ++year) {
         for (int k = 0; k < 14; ++k) {
-            b.GP(year, 1 + k / 2, 1 + k, static_cast<std::uint8_t>(1 + k), static_cast<std::uint8_t>(1 + k), 60);
+            b.GP(year, 1 + k / 2, 1 + k, static_cast<std::uint8_t>(1 + k),
+                 static_cast<std::uint8_t>(1 + k), 60);
             for (int p = 1; p <= 22; ++p) {
                 driver = driver % MaxDrivers + 1;
-                b.Result(static_cast<std::uint16_t>(driver), static_cast<std::uint8_t>(p <= 18 ? p : 0),
+                b.Result(static_cast<std::uint16_t>(driver),
+                         static_cast<std::uint8_t>(p <= 18 ? p : 0),
                          static_cast<std::uint8_t>(1 + p % MaxTeams),
                          The_Class::ParseTime("+" + std::to_string(p) + ".123"),
                          static_cast<std::uint16_t>(1 + p), static_cast<std::uint16_t>(p));

@@ -17,7 +17,8 @@ ProcessResult RunProcess(const std::string& commandLine) {
     if (!p) return r;
     std::array<char, 4096> buf{};
     std::size_t n = 0;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0)
+        r.out.append(buf.data(), n);
     const int st = ::pclose(p);
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     r.err = ReadFileBytes(errFile);

@@ -63,12 +63,15 @@ bool Rename(const std::string& from, const std::string& to) {
 
 } // namespace
 
-void AtomicFile::FailAfterOperations(int n) { gFailCountdown = n; }
+void AtomicFile::FailAfterOperations(int n) {
+    gFailCountdown = n;
+}
 
 bool AtomicFile::ReplaceAll(const std::vector<Item>& items) {
     std::vector<std::string> temps;
     auto removeTemps = [&] {
-        for (const auto& t : temps) ::unlink(t.c_str());
+        for (const auto& t : temps)
+            ::unlink(t.c_str());
     };
     for (const auto& item : items) {
         temps.push_back(item.path + ".tmp");
@@ -104,8 +107,10 @@ bool AtomicFile::ReplaceAll(const std::vector<Item>& items) {
     }
     if (!ok) {
         for (std::size_t k = 0; k < renamed; ++k) {
-            if (hadOld[k]) ::rename(backups[k].c_str(), items[k].path.c_str());
-            else ::unlink(items[k].path.c_str());
+            if (hadOld[k])
+                ::rename(backups[k].c_str(), items[k].path.c_str());
+            else
+                ::unlink(items[k].path.c_str());
         }
         removeTemps();
     }

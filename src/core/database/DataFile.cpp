@@ -72,7 +72,8 @@ bool ReadFixedBlock(const std::vector<std::uint8_t>& file, const DirEntry& e,
                     std::array<T, N>& table) {
     if (e.count > N - 1) return false;
     if (e.size != static_cast<std::uint64_t>(e.count) * sizeof(T)) return false;
-    if (e.size) std::memcpy(reinterpret_cast<std::uint8_t*>(&table[1]), file.data() + e.offset, e.size);
+    if (e.size)
+        std::memcpy(reinterpret_cast<std::uint8_t*>(&table[1]), file.data() + e.offset, e.size);
     return true;
 }
 
@@ -168,7 +169,9 @@ bool ConvertOldLayout(const std::vector<std::uint8_t>& file, const DirEntry dir[
     d.LastYear = d.SeasonCount + FirstYear - 1;
     for (int y = FirstYear; y <= d.LastYear; ++y) {
         TSeasonRow row{};
-        std::memcpy(reinterpret_cast<std::uint8_t*>(&row), file.data() + seasons.offset + static_cast<std::size_t>(y - FirstYear) * kOldSeasonSize,
+        std::memcpy(reinterpret_cast<std::uint8_t*>(&row),
+                    file.data() + seasons.offset +
+                        static_cast<std::size_t>(y - FirstYear) * kOldSeasonSize,
                     kOldSeasonSize);
         d.Seasons[y] = row;
     }
@@ -283,7 +286,8 @@ int DatabaseLoader::LoadImage(The_Class& db, const std::vector<std::uint8_t>& fi
 
     DirEntry dir[kBlockCount + 1];
     for (int k = 1; k <= kBlockCount; ++k) {
-        const std::uint8_t* p = file.data() + kDirectoryOffset + static_cast<std::size_t>(k - 1) * 12;
+        const std::uint8_t* p =
+            file.data() + kDirectoryOffset + static_cast<std::size_t>(k - 1) * 12;
         DirEntry e{ReadU32(p), ReadU32(p + 4), static_cast<std::uint16_t>(ReadU32(p + 8) & 0xFFFF)};
         const std::uint64_t begin = e.offset;
         const std::uint64_t end = begin + e.size;
@@ -296,18 +300,14 @@ int DatabaseLoader::LoadImage(The_Class& db, const std::vector<std::uint8_t>& fi
         dir[k] = e;
     }
 
-    bool ok = ReadPackedBlock(file, dir[1], d.DriverNames) &&
-              ReadFixedBlock(file, dir[2], d.TeamNames) &&
-              ReadFixedBlock(file, dir[3], d.Nationalities) &&
-              ReadFixedBlock(file, dir[4], d.Countries) &&
-              ReadFixedBlock(file, dir[5], d.DriverNat) &&
-              ReadFixedBlock(file, dir[6], d.TeamCountry) &&
-              ReadFixedBlock(file, dir[7], d.GPNames) &&
-              ReadFixedBlock(file, dir[8], d.TrackNames) &&
-              ReadFixedBlock(file, dir[9], d.GPRemarksEn) &&
-              ReadPackedBlock(file, dir[10], d.Reasons) && ReadFixedBlock(file, dir[12], d.GPs) &&
-              ReadFixedBlock(file, dir[13], d.Results) &&
-              ReadFixedBlock(file, dir[14], d.GPRemarksTr);
+    bool ok =
+        ReadPackedBlock(file, dir[1], d.DriverNames) && ReadFixedBlock(file, dir[2], d.TeamNames) &&
+        ReadFixedBlock(file, dir[3], d.Nationalities) &&
+        ReadFixedBlock(file, dir[4], d.Countries) && ReadFixedBlock(file, dir[5], d.DriverNat) &&
+        ReadFixedBlock(file, dir[6], d.TeamCountry) && ReadFixedBlock(file, dir[7], d.GPNames) &&
+        ReadFixedBlock(file, dir[8], d.TrackNames) && ReadFixedBlock(file, dir[9], d.GPRemarksEn) &&
+        ReadPackedBlock(file, dir[10], d.Reasons) && ReadFixedBlock(file, dir[12], d.GPs) &&
+        ReadFixedBlock(file, dir[13], d.Results) && ReadFixedBlock(file, dir[14], d.GPRemarksTr);
     // Parallel tables share one counter: their blocks must agree on it.
     ok = ok && dir[1].count == dir[5].count && dir[2].count == dir[6].count &&
          dir[9].count == dir[14].count;
@@ -343,7 +343,8 @@ int DatabaseLoader::LoadImage(The_Class& db, const std::vector<std::uint8_t>& fi
         if (notes->size() < sizeof(TNoteRec)) return 1;
         const std::uint16_t count = ReadU16(notes->data());
         if (count > MaxNotes || notes->size() < (count + 1u) * sizeof(TNoteRec)) return 1;
-        std::memcpy(reinterpret_cast<std::uint8_t*>(&d.NotesHeader), notes->data(), sizeof(TNoteRec));
+        std::memcpy(reinterpret_cast<std::uint8_t*>(&d.NotesHeader), notes->data(),
+                    sizeof(TNoteRec));
         d.Notes.assign(count + 1u, TNoteRec{});
         if (count)
             std::memcpy(reinterpret_cast<std::uint8_t*>(&d.Notes[1]),
@@ -359,7 +360,9 @@ int DatabaseLoader::LoadImage(The_Class& db, const std::vector<std::uint8_t>& fi
     return 0;
 }
 
-The_Class::The_Class() { FillTeamFullNames(*this); }
+The_Class::The_Class() {
+    FillTeamFullNames(*this);
+}
 
 int The_Class::LoadDatabase(const std::string& dataName, const std::string& notesName,
                             int strictVersion) {
@@ -409,28 +412,74 @@ std::vector<std::uint8_t> The_Class::BuildDataImage() const {
         const std::size_t start = out.size();
         std::uint32_t count = 0;
         switch (k) {
-        case 1: WritePackedBlock(out, DriverNames, DriverCount); count = DriverCount; break;
-        case 2: WriteFixedBlock(out, TeamNames, TeamCount); count = TeamCount; break;
-        case 3: WriteFixedBlock(out, Nationalities, NationalityCount); count = NationalityCount; break;
-        case 4: WriteFixedBlock(out, Countries, CountryCount); count = CountryCount; break;
-        case 5: WriteFixedBlock(out, DriverNat, DriverCount); count = DriverCount; break;
-        case 6: WriteFixedBlock(out, TeamCountry, TeamCount); count = TeamCount; break;
-        case 7: WriteFixedBlock(out, GPNames, GPNameCount); count = GPNameCount; break;
-        case 8: WriteFixedBlock(out, TrackNames, TrackCount); count = TrackCount; break;
-        case 9: WriteFixedBlock(out, GPRemarksEn, RemarkCount); count = RemarkCount; break;
-        case 10: WritePackedBlock(out, Reasons, ReasonCount); count = ReasonCount; break;
+        case 1:
+            WritePackedBlock(out, DriverNames, DriverCount);
+            count = DriverCount;
+            break;
+        case 2:
+            WriteFixedBlock(out, TeamNames, TeamCount);
+            count = TeamCount;
+            break;
+        case 3:
+            WriteFixedBlock(out, Nationalities, NationalityCount);
+            count = NationalityCount;
+            break;
+        case 4:
+            WriteFixedBlock(out, Countries, CountryCount);
+            count = CountryCount;
+            break;
+        case 5:
+            WriteFixedBlock(out, DriverNat, DriverCount);
+            count = DriverCount;
+            break;
+        case 6:
+            WriteFixedBlock(out, TeamCountry, TeamCount);
+            count = TeamCount;
+            break;
+        case 7:
+            WriteFixedBlock(out, GPNames, GPNameCount);
+            count = GPNameCount;
+            break;
+        case 8:
+            WriteFixedBlock(out, TrackNames, TrackCount);
+            count = TrackCount;
+            break;
+        case 9:
+            WriteFixedBlock(out, GPRemarksEn, RemarkCount);
+            count = RemarkCount;
+            break;
+        case 10:
+            WritePackedBlock(out, Reasons, ReasonCount);
+            count = ReasonCount;
+            break;
         case 11: {
             const auto* p = reinterpret_cast<const std::uint8_t*>(Seasons.rows.data());
             out.insert(out.end(), p, p + SeasonCount * sizeof(TSeasonRow));
             count = SeasonCount;
             break;
         }
-        case 12: WriteFixedBlock(out, GPs, GPCount); count = GPCount; break;
-        case 13: WriteFixedBlock(out, Results, ResultCount); count = ResultCount; break;
-        case 14: WriteFixedBlock(out, GPRemarksTr, RemarkCount); count = RemarkCount; break;
-        case 15: WriteFixedBlock(out, DriverStandings, DriverStandingCount); count = DriverStandingCount; break;
-        case 16: WriteFixedBlock(out, TeamStandings, TeamStandingCount); count = TeamStandingCount; break;
-        default: break;
+        case 12:
+            WriteFixedBlock(out, GPs, GPCount);
+            count = GPCount;
+            break;
+        case 13:
+            WriteFixedBlock(out, Results, ResultCount);
+            count = ResultCount;
+            break;
+        case 14:
+            WriteFixedBlock(out, GPRemarksTr, RemarkCount);
+            count = RemarkCount;
+            break;
+        case 15:
+            WriteFixedBlock(out, DriverStandings, DriverStandingCount);
+            count = DriverStandingCount;
+            break;
+        case 16:
+            WriteFixedBlock(out, TeamStandings, TeamStandingCount);
+            count = TeamStandingCount;
+            break;
+        default:
+            break;
         }
         const std::size_t entry = kDirectoryOffset + static_cast<std::size_t>(k - 1) * 12;
         PutU32(out, entry, static_cast<std::uint32_t>(start));
@@ -464,7 +513,8 @@ int The_Class::SaveDatabase() {
 
 bool The_Class::SaveViewSettings() {
     std::vector<std::uint8_t> file;
-    if (DataFileName.empty() || !ReadWholeFile(DataFileName, file) || file.size() < 32) return false;
+    if (DataFileName.empty() || !ReadWholeFile(DataFileName, file) || file.size() < 32)
+        return false;
     file[12] = LanguageMode;
     file[13] = ColorTheme;
     file[14] = static_cast<std::uint8_t>((OddEvenRows << 4) | (GridLineStyle & 0x0F));

@@ -15,9 +15,11 @@ MonthNames MakeMonths(std::initializer_list<const char*> shorts,
                       std::initializer_list<const char*> fulls) {
     MonthNames m;
     std::size_t i = 1;
-    for (const char* s : shorts) m.shortName[i++] = Utf8ToCp1254(s);
+    for (const char* s : shorts)
+        m.shortName[i++] = Utf8ToCp1254(s);
     i = 1;
-    for (const char* s : fulls) m.fullName[i++] = Utf8ToCp1254(s);
+    for (const char* s : fulls)
+        m.fullName[i++] = Utf8ToCp1254(s);
     return m;
 }
 
@@ -32,8 +34,8 @@ const MonthNames& EnglishMonths() {
 const MonthNames& TurkishMonths() {
     static const MonthNames m = MakeMonths(
         {"Oca", "Şub", "Mar", "Nis", "May", "Haz", "Tem", "Ağu", "Eyl", "Eki", "Kas", "Ara"},
-        {"Ocak", "Şubat", "Mart", "Nisan", "Mayıs", "Haziran", "Temmuz", "Ağustos", "Eylül",
-         "Ekim", "Kasım", "Aralık"});
+        {"Ocak", "Şubat", "Mart", "Nisan", "Mayıs", "Haziran", "Temmuz", "Ağustos", "Eylül", "Ekim",
+         "Kasım", "Aralık"});
     return m;
 }
 
@@ -55,12 +57,17 @@ std::string FormatWith(std::uint16_t date, const std::array<std::string, 13>& na
 void UpperFirst(std::string& s) {
     if (s.empty()) return;
     const auto c = static_cast<unsigned char>(s[0]);
-    if (c == 0xFE) s[0] = static_cast<char>(0xDE); // ş -> Ş
-    else if (c == 0xE7) s[0] = static_cast<char>(0xC7); // ç -> Ç
-    else s[0] = AsciiUpper(s[0]);
+    if (c == 0xFE)
+        s[0] = static_cast<char>(0xDE); // ş -> Ş
+    else if (c == 0xE7)
+        s[0] = static_cast<char>(0xC7); // ç -> Ç
+    else
+        s[0] = AsciiUpper(s[0]);
 }
 
-long NumberOr0(std::string_view s) { return ParseDecimal(s, 0); }
+long NumberOr0(std::string_view s) {
+    return ParseDecimal(s, 0);
+}
 
 // The fraction digits: trimmed, padded with zeros, first three read as thousandths.
 unsigned FractionOf(std::string_view rest) {
@@ -73,8 +80,8 @@ unsigned FractionOf(std::string_view rest) {
 std::uint32_t Assemble(unsigned style, unsigned fraction, unsigned hours, unsigned minutes,
                        unsigned seconds) {
     fraction &= 0x3FFu;
-    return (style << 29) | ((fraction >> 8) << 27) | ((hours + 4u) << 24) | ((minutes & 0xFFu) << 16) |
-           ((seconds & 0xFFu) << 8) | (fraction & 0xFFu);
+    return (style << 29) | ((fraction >> 8) << 27) | ((hours + 4u) << 24) |
+           ((minutes & 0xFFu) << 16) | ((seconds & 0xFFu) << 8) | (fraction & 0xFFu);
 }
 
 // "mm:ss.fff", "ss.fff", "mm:ss" or "ss": minutes, seconds and thousandths.
@@ -172,7 +179,8 @@ std::uint32_t The_Class::ParseTime(std::string_view text) {
         return Assemble(2, fraction, 0, 0, seconds);
     }
     if (!s.empty() && s[0] == 'l') {
-        const long count = NumberOr0(std::string_view(s).substr(std::min<std::size_t>(3, s.size())));
+        const long count =
+            NumberOr0(std::string_view(s).substr(std::min<std::size_t>(3, s.size())));
         return Assemble(5, static_cast<unsigned>(count), 0, 0, 0);
     }
     std::string_view rest(s);
@@ -196,10 +204,14 @@ std::string The_Class::FormatTime(std::uint32_t code) {
     const unsigned minutes = (code >> 16) & 0xFFu;
     const unsigned seconds = (code >> 8) & 0xFFu;
     switch (style) {
-    case 0: return std::string();
-    case 4: return "+ " + std::to_string(fr) + " laps";
-    case 5: return "lap " + std::to_string(fr);
-    default: break;
+    case 0:
+        return std::string();
+    case 4:
+        return "+ " + std::to_string(fr) + " laps";
+    case 5:
+        return "lap " + std::to_string(fr);
+    default:
+        break;
     }
     std::string out;
     if (style == 1) {
@@ -214,8 +226,10 @@ std::string The_Class::FormatTime(std::uint32_t code) {
         out += TwoDigits(fr);
     } else {
         unsigned f = fr;
-        if (f >= 1 && f <= 9) out += "00";
-        else if (f < 100) out += "0";
+        if (f >= 1 && f <= 9)
+            out += "00";
+        else if (f < 100)
+            out += "0";
         if (f % 10 == 0) f /= 10;
         out += std::to_string(f);
     }

@@ -20,7 +20,9 @@ class Report {
     std::vector<std::string> lines_;
 };
 
-std::string S(long v) { return std::to_string(v); }
+std::string S(long v) {
+    return std::to_string(v);
+}
 
 // Rule 1: GPs sorted by date, each season's range holds exactly its year's GPs, ranges tile.
 void CheckSeasons(const TheClassData& d, Report& r) {
@@ -134,7 +136,8 @@ void CheckStandings(const TheClassData& d, Report& r) {
 // for a violation: this runs on every load.
 void CheckIndexes(const TheClassData& d, Report& r) {
     const auto check = [&](long value, long count, auto&& where) {
-        if (value > count) r.add("5: " + where() + " refers to " + S(value) + " beyond " + S(count));
+        if (value > count)
+            r.add("5: " + where() + " refers to " + S(value) + " beyond " + S(count));
     };
     for (int i = 1; i <= d.DriverCount && !r.full(); ++i)
         check(d.DriverNat[static_cast<std::size_t>(i)], d.NationalityCount,
@@ -162,7 +165,8 @@ void CheckIndexes(const TheClassData& d, Report& r) {
     for (int y = FirstYear; y <= d.LastYear && !r.full(); ++y) {
         const TSeasonRow& s = d.Seasons[y];
         check(s.ChampDriver, d.DriverCount, [&] { return "season " + S(y) + " champion"; });
-        check(s.ChampDriverTeam, d.TeamCount, [&] { return "season " + S(y) + " champion's team"; });
+        check(s.ChampDriverTeam, d.TeamCount,
+              [&] { return "season " + S(y) + " champion's team"; });
         check(s.ChampTeam, d.TeamCount, [&] { return "season " + S(y) + " champion team"; });
     }
     for (int i = 1; i <= d.DriverStandingCount && !r.full(); ++i) {
@@ -200,7 +204,8 @@ bool CheckCounters(const TheClassData& d, Report& r) {
     bool ok = true;
     for (const auto& c : counters)
         if (c.count > c.capacity) {
-            r.add(std::string("0: ") + c.name + " count " + S(c.count) + " exceeds " + S(c.capacity));
+            r.add(std::string("0: ") + c.name + " count " + S(c.count) + " exceeds " +
+                  S(c.capacity));
             ok = false;
         }
     if (d.Notes.size() < static_cast<std::size_t>(d.NoteCount) + 1) {

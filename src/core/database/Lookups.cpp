@@ -91,14 +91,23 @@ std::uint16_t The_Class::GPOfResult(int result) const {
     const int first = Seasons[FirstYear].FirstGP;
     const int last = std::min<int>(Seasons[LastYear].LastGP, GPCount);
     for (int g = std::max(first, 1); g <= last; ++g)
-        if (GPs[static_cast<std::size_t>(g)].LastResult >= result) return static_cast<std::uint16_t>(g);
+        if (GPs[static_cast<std::size_t>(g)].LastResult >= result)
+            return static_cast<std::uint16_t>(g);
     return 0;
 }
 
-std::string The_Class::DriverName(int driver) const { return TextAt(DriverNames, DriverCount, driver); }
-std::string The_Class::TeamName(int team) const { return TextAt(TeamNames, TeamCount, team); }
-std::string The_Class::GPNameOf(int gpName) const { return TextAt(GPNames, GPNameCount, gpName); }
-std::string The_Class::TrackNameOf(int track) const { return TextAt(TrackNames, TrackCount, track); }
+std::string The_Class::DriverName(int driver) const {
+    return TextAt(DriverNames, DriverCount, driver);
+}
+std::string The_Class::TeamName(int team) const {
+    return TextAt(TeamNames, TeamCount, team);
+}
+std::string The_Class::GPNameOf(int gpName) const {
+    return TextAt(GPNames, GPNameCount, gpName);
+}
+std::string The_Class::TrackNameOf(int track) const {
+    return TextAt(TrackNames, TrackCount, track);
+}
 
 // Result rows are not range-checked by the callers' contract, but a bad row must not read
 // outside the table.
@@ -141,12 +150,14 @@ std::string The_Class::NumText(std::uint8_t value) {
 
 void The_Class::FillYears(std::vector<std::string>& list) const {
     list.clear();
-    for (int y = LastYear; y >= FirstYear; --y) list.push_back(std::to_string(y));
+    for (int y = LastYear; y >= FirstYear; --y)
+        list.push_back(std::to_string(y));
 }
 
 void The_Class::FillTeamYears(std::vector<std::string>& list) const {
     list.clear();
-    for (int y = LastYear; y >= 1958; --y) list.push_back(std::to_string(y));
+    for (int y = LastYear; y >= 1958; --y)
+        list.push_back(std::to_string(y));
 }
 
 } // namespace qor

@@ -217,8 +217,7 @@ class The_Class : public TheClassData {
     void RecalcStandings(int year);
     std::uint16_t AddDriverStanding(int year, std::uint16_t driver, float points,
                                     std::uint8_t team);
-    std::uint16_t AddTeamStanding(int year, std::string_view name, float points,
-                                  std::uint8_t team);
+    std::uint16_t AddTeamStanding(int year, std::string_view name, float points, std::uint8_t team);
     // First result of a driver (team) in GP order, on one track unless the track is empty
     // or unknown; 0 when there is none.
     std::uint16_t FirstDriverResult(std::string_view driver, std::string_view track) const;

@@ -17,30 +17,30 @@ namespace qor {
 // Values of the GP information panel (gpbilgipanel).
 struct GPInfoPanel {
     bool Visible = false;
-    std::string FastestLap;       // Fastestlap
-    std::string FastestLapTime;   // Fastestlaptime
-    std::string PolePosition;     // Poleposition
-    std::string PolePositionTime; // Polepositiontime
-    std::string Weather;          // Weather
+    std::string FastestLap;            // Fastestlap
+    std::string FastestLapTime;        // Fastestlaptime
+    std::string PolePosition;          // Poleposition
+    std::string PolePositionTime;      // Polepositiontime
+    std::string Weather;               // Weather
     bool WeatherCaptionVisible = true; // Label8
-    std::string Laps;             // numberoflaps
+    std::string Laps;                  // numberoflaps
 };
 
 // The lists and boxes of the main window that producers fill or read.
 struct BrowserState {
-    std::vector<std::string> Years; // ComboBox1 items (LastYear down to 1950)
-    int YearIndex = -1;             // ComboBox1 selection
-    std::vector<std::string> GPList; // gpListBox1 labels
-    int GPIndex = -1;               // gpListBox1 selection
-    std::uint8_t GPListMode = 1;    // 1 track, 2 GP name, 3 date
+    std::vector<std::string> Years;    // ComboBox1 items (LastYear down to 1950)
+    int YearIndex = -1;                // ComboBox1 selection
+    std::vector<std::string> GPList;   // gpListBox1 labels
+    int GPIndex = -1;                  // gpListBox1 selection
+    std::uint8_t GPListMode = 1;       // 1 track, 2 GP name, 3 date
     std::string GPListFont = "tahoma"; // "courier" while the list shows dates
     GPInfoPanel Info;
-    std::string Status;             // the status line
+    std::string Status;                           // the status line
     std::vector<std::string> DriverStandingYears; // ListBox2 items
     int DriverStandingYearIndex = -1;
     std::vector<std::string> TeamStandingYears; // ListBox3 items
     int TeamStandingYearIndex = -1;
-    std::string DriverBox;          // ComboBox2 text
+    std::string DriverBox; // ComboBox2 text
     // "Share This GP": SpeedButton22's Tag and ShareGPResults1's caption.
     std::uint16_t ShareTag = 0;
     std::string ShareCaption;

@@ -22,7 +22,9 @@ Entry GetEntry(const Image& img, int k) {
     return e;
 }
 
-void SetEntry(Image& img, int k, Entry e) { std::memcpy(img.data() + 32 + (k - 1) * 12, &e, 12); }
+void SetEntry(Image& img, int k, Entry e) {
+    std::memcpy(img.data() + 32 + (k - 1) * 12, &e, 12);
+}
 
 // Appends a block and points entry k at it.
 void Repoint(Image& img, int k, const Image& block, std::uint32_t count) {
@@ -31,7 +33,8 @@ void Repoint(Image& img, int k, const Image& block, std::uint32_t count) {
     SetEntry(img, k, {offset, static_cast<std::uint32_t>(block.size()), count});
 }
 
-template <typename T> void PatchRecord(Image& img, int k, int row, const std::function<void(T&)>& f) {
+template <typename T>
+void PatchRecord(Image& img, int k, int row, const std::function<void(T&)>& f) {
     const Entry e = GetEntry(img, k);
     T rec;
     std::uint8_t* p = img.data() + e.offset + static_cast<std::size_t>(row - 1) * sizeof(T);
@@ -53,7 +56,8 @@ class CorruptFile : public ::testing::Test {
         testing::TempDir dir;
         testing::WriteFileBytes(dir.file("f1data5.dat"), std::string(data.begin(), data.end()));
         if (notes)
-            testing::WriteFileBytes(dir.file("f1notes5.dat"), std::string(notes->begin(), notes->end()));
+            testing::WriteFileBytes(dir.file("f1notes5.dat"),
+                                    std::string(notes->begin(), notes->end()));
         auto db = testing::MakeFullSizeDatabase();
         const Image before = db->BuildDataImage();
         db->DataPath = dir.path();

@@ -84,8 +84,10 @@ TEST(DataFile, FullSizeDatabaseRoundTrips) {
 TEST(DataFile, LayoutOfHeaderAndBlocks) {
     auto db = MakeSmallDatabase();
     const auto img = db->BuildDataImage();
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(img.data()), 5), "\x04" "1.03");
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(img.data() + 6), 5), "\x04" "1.80");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(img.data()), 5), "\x04"
+                                                                         "1.03");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(img.data() + 6), 5), "\x04"
+                                                                             "1.80");
     auto entry = [&](int k, int field) {
         std::uint32_t v;
         std::memcpy(&v, img.data() + 32 + (k - 1) * 12 + field * 4, 4);
@@ -101,7 +103,8 @@ TEST(DataFile, LayoutOfHeaderAndBlocks) {
     EXPECT_EQ(entry(13, 2), db->ResultCount);
     // Packed names: each a length byte and exactly that many characters.
     std::uint32_t packed = 0;
-    for (int i = 1; i <= db->DriverCount; ++i) packed += 1u + db->DriverNames[i].len;
+    for (int i = 1; i <= db->DriverCount; ++i)
+        packed += 1u + db->DriverNames[i].len;
     EXPECT_EQ(entry(1, 1), packed);
     EXPECT_EQ(img[entry(1, 0)], std::strlen("Nino Farina"));
     EXPECT_EQ(entry(16, 0) + entry(16, 1), img.size());
@@ -209,7 +212,8 @@ std::vector<std::uint8_t> OldLayoutImage() {
     append(seasons, 11, 3);
     std::vector<std::uint8_t> ds;
     for (int y : {1950, 1952})
-        for (int i = db->Seasons[y].FirstDriverStanding; i <= db->Seasons[y].LastDriverStanding; ++i) {
+        for (int i = db->Seasons[y].FirstDriverStanding; i <= db->Seasons[y].LastDriverStanding;
+             ++i) {
             std::uint8_t row[12] = {};
             const auto year = static_cast<std::uint16_t>(y);
             std::memcpy(row, &year, 2);
@@ -290,8 +294,10 @@ TEST(DataFile, OtherNamesFile) {
                        "no marker on this line\n"
                        "Nobody Known***Ghost\n"
                        "***blank driver name\n"
-                       "Nino Farina***" + std::string(300, 'x') + "\n";
-    for (int i = 0; i < 120; ++i) text += "Reg Parnell***Reggie " + std::to_string(i) + "\n";
+                       "Nino Farina***" +
+                       std::string(300, 'x') + "\n";
+    for (int i = 0; i < 120; ++i)
+        text += "Reg Parnell***Reggie " + std::to_string(i) + "\n";
     WriteFileBytes(dir.file("other_names.txt"), text);
     std::vector<std::string> debug;
     auto loaded = std::make_unique<The_Class>();
@@ -385,7 +391,8 @@ TEST(DataFile, FailedSaveLeavesOldFilesIntact) {
 }
 
 TEST(DataFile, SaveIntoReadOnlyFolderFailsAndKeepsFiles) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions; covered by injected failures";
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions; covered by injected failures";
     TempDir dir;
     auto db = MakeSmallDatabase();
     SaveInto(*db, dir);

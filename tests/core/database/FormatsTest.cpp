@@ -10,8 +10,8 @@ namespace {
 
 std::uint32_t Code(unsigned style, unsigned fraction, bool thousandths, unsigned hours,
                    unsigned minutes, unsigned seconds) {
-    return (style << 29) | ((fraction >> 8) << 27) | (thousandths ? 1u << 26 : 0u) |
-           (hours << 24) | (minutes << 16) | (seconds << 8) | (fraction & 0xFFu);
+    return (style << 29) | ((fraction >> 8) << 27) | (thousandths ? 1u << 26 : 0u) | (hours << 24) |
+           (minutes << 16) | (seconds << 8) | (fraction & 0xFFu);
 }
 
 TEST(Dates, ThreeWrittenFormsOfSecondJune2006) {

@@ -32,10 +32,12 @@ TEST_F(Lookups, ExactSearchesReturnFirstMatchOrZeroWithDebugLine) {
     EXPECT_EQ(db_->FindGP("Brazil"), 0);
     EXPECT_EQ(db_->FindTrack("Monza"), 0);
     EXPECT_EQ(db_->FindDriverNat("Martian"), 0);
-    const std::vector<std::string> expected = {
-        "Debug:pilot bulunamad\xFD: juan manuel fangio", "Debug:pilot bulunamad\xFD:  Nino Farina",
-        "Debug:team bulunamad\xFD: Lotus",               "Debug:gp bulunamad\xFD: Brazil",
-        "Debug:pist bulunamad\xFD: Monza",               "Debug:driver nat bulunamad\xFD: Martian"};
+    const std::vector<std::string> expected = {"Debug:pilot bulunamad\xFD: juan manuel fangio",
+                                               "Debug:pilot bulunamad\xFD:  Nino Farina",
+                                               "Debug:team bulunamad\xFD: Lotus",
+                                               "Debug:gp bulunamad\xFD: Brazil",
+                                               "Debug:pist bulunamad\xFD: Monza",
+                                               "Debug:driver nat bulunamad\xFD: Martian"};
     EXPECT_EQ(debug_, expected);
 
     // Duplicate names: the first row wins.
@@ -147,7 +149,8 @@ TEST_F(Lookups, GPByDateAndGPOfResult) {
 TEST(Encoding, RoundTripsTurkishAndReplacesWhatCp1254CannotHold) {
     const std::string utf8 = "Şubat ığüöçİ €";
     const std::string cp = Utf8ToCp1254(utf8);
-    EXPECT_EQ(cp, "\xDE" "ubat \xFD\xF0\xFC\xF6\xE7\xDD \x80");
+    EXPECT_EQ(cp, "\xDE"
+                  "ubat \xFD\xF0\xFC\xF6\xE7\xDD \x80");
     EXPECT_EQ(Cp1254ToUtf8(cp), utf8);
     EXPECT_EQ(Utf8ToCp1254("Räikkönen 日本"), "R\xE4ikk\xF6nen ??");
     EXPECT_EQ(Utf8ToCp1254("bad \xC3 byte \xFF"), "bad ? byte ?");
