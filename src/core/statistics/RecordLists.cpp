@@ -141,7 +141,7 @@ std::string SeasonText(const Subject& s) {
 enum class Layout { A, B };
 
 // How a list of layout A or B looks.
-struct ListSpec {
+struct ListShape {
     std::string heading;
     Layout layout = Layout::B;
     // DriverAllList's poles list keeps the " Time" title.
@@ -153,7 +153,7 @@ struct ListSpec {
 // Writes one list of layout A or B: title, columns, the rows `scan` gives (it calls its
 // argument with the GP and the record of each row), and the count.
 template <typename Scan>
-void WriteList(TableContext& ctx, RecordKind kind, const ListSpec& spec, Scan scan) {
+void WriteList(TableContext& ctx, RecordKind kind, const ListShape& shape, Scan scan) {
     const The_Class& db = ctx.db;
     const Langs& langs = ctx.langs;
     ResultGrid& grid = ctx.grid;
@@ -161,14 +161,14 @@ void WriteList(TableContext& ctx, RecordKind kind, const ListSpec& spec, Scan sc
     const StandardWidths& w = grid.Widths;
 
     ctx.browser.Info.Visible = false;
-    if (spec.wholeHistory) table.Visible = false;
-    table.TitleLabel = spec.heading;
-    ctx.history.SetHistoryCaption(spec.heading);
+    if (shape.wholeHistory) table.Visible = false;
+    table.TitleLabel = shape.heading;
+    ctx.history.SetHistoryCaption(shape.heading);
 
     int timeTitle = slot::Time;
     if (kind == rkFastestLaps) timeTitle = slot::FLTime;
-    if (kind == rkPoles && spec.poleTimeTitle) timeTitle = slot::PoleTime;
-    const bool withTrack = spec.layout == Layout::B;
+    if (kind == rkPoles && shape.poleTimeTitle) timeTitle = slot::PoleTime;
+    const bool withTrack = shape.layout == Layout::B;
     std::vector<int> widths = {25, w.ColWDate};
     std::vector<std::string> titles = {"", langs.Title(slot::Date)};
     if (withTrack) {
@@ -210,10 +210,10 @@ void WriteList(TableContext& ctx, RecordKind kind, const ListSpec& spec, Scan sc
     table.Visible = true;
 }
 
-void DriverList(TableContext& ctx, RecordKind kind, const ListSpec& spec, const GPRange& range,
+void DriverList(TableContext& ctx, RecordKind kind, const ListShape& shape, const GPRange& range,
                 const Subject& s, bool withTeam) {
     const The_Class& db = ctx.db;
-    WriteList(ctx, kind, spec, [&](auto row) {
+    WriteList(ctx, kind, shape, [&](auto row) {
         ForEachGP(db, range, [&](const TGPRow& gp) {
             if (const int r = DriverRecordOf(db, gp, kind, s.driver, withTeam ? &s.team : nullptr))
                 row(gp, r);
@@ -221,10 +221,10 @@ void DriverList(TableContext& ctx, RecordKind kind, const ListSpec& spec, const 
     });
 }
 
-void TeamList(TableContext& ctx, RecordKind kind, const ListSpec& spec, const GPRange& range,
+void TeamList(TableContext& ctx, RecordKind kind, const ListShape& shape, const GPRange& range,
               const Subject& s, bool anyTeam) {
     const The_Class& db = ctx.db;
-    WriteList(ctx, kind, spec, [&](auto row) {
+    WriteList(ctx, kind, shape, [&](auto row) {
         ForEachGP(db, range, [&](const TGPRow& gp) {
             TeamRecordsOf(db, gp, kind, anyTeam ? nullptr : &s.team, [&](int r) { row(gp, r); });
         });
