@@ -18,37 +18,8 @@ namespace {
 
 using namespace qor;
 
-// The build copies the shipped data next to the benchmark programs.
-std::string ProgramFolder() {
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    const std::string path(buf, static_cast<std::size_t>(n));
-    return path.substr(0, path.find_last_of('/') + 1);
-}
 
-// One context over the shipped database for all benchmarks, with English texts.
-struct Shipped {
-    Shipped() : langs(testing::EnglishLangs()) {
-        db.DataPath = ProgramFolder();
-        if (db.LoadDatabase("f1data5.dat", "f1notes5.dat", 1) != 0) {
-            std::cerr << "cannot load " << db.DataPath << "f1data5.dat: " << db.LastError << "\n";
-            std::exit(1);
-        }
-        db.LanguageMode = LanguageEnglish;
-        ctx = std::make_unique<TableContext>(db, langs);
-        ctx->grid.ApplyZoom(1.0, 1280);
-        FillYearLists(*ctx);
-    }
-    The_Class db;
-    Langs langs;
-    std::unique_ptr<TableContext> ctx;
-};
-
-TableContext& Ctx() {
-    static Shipped shipped;
-    return *shipped.ctx;
-}
+TableContext& Ctx() { return testing::ShippedContext(); }
 
 // Runs a producer repeatedly; the history fills up to its 50 entries as in a long session.
 template <typename F> void Run(benchmark::State& state, F produce) {

@@ -20,32 +20,14 @@ namespace {
 
 using namespace qor;
 
-// The build copies the shipped data next to the benchmark programs.
-std::string ProgramFolder() {
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    const std::string path(buf, static_cast<std::size_t>(n));
-    return path.substr(0, path.find_last_of('/') + 1);
-}
 
 struct Shipped {
-    Shipped() : langs(testing::EnglishLangs()) {
-        db.DataPath = ProgramFolder();
-        if (db.LoadDatabase("f1data5.dat", "f1notes5.dat", 1) != 0) {
-            std::cerr << "cannot load " << db.DataPath << "f1data5.dat: " << db.LastError << "\n";
-            std::exit(1);
-        }
-        db.LanguageMode = LanguageEnglish;
-        ctx = std::make_unique<TableContext>(db, langs);
-        ctx->grid.ApplyZoom(1.0, 1280);
-        FillYearLists(*ctx);
+    Shipped() : ctx(&testing::ShippedContext()), db(ctx->db) {
         schumacher = db.FindDriver("Michael Schumacher");
         AnalyzeDriver(db, schumacher, 0, 0, true, frame);
     }
-    The_Class db;
-    Langs langs;
-    std::unique_ptr<TableContext> ctx;
+    TableContext* ctx;
+    The_Class& db;
     std::uint16_t schumacher = 0;
     DriverFrame frame; // Schumacher's whole career
 };

@@ -6,6 +6,8 @@
 #include "mainwindow/MainSession.h"
 #include "settings/SettingsStore.h"
 
+#include "support/GridFixtures.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -21,13 +23,6 @@ namespace {
 
 using namespace qor;
 
-std::string ProgramFolder() {
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    std::string path(buf, static_cast<std::size_t>(n));
-    return path.substr(0, path.find_last_of('/') + 1);
-}
 
 QApplication& App() {
     static int argc = 1;
@@ -51,7 +46,7 @@ struct PaintFixture {
 
     explicit PaintFixture(int theme) {
         App();
-        if (!session.Start(ProgramFolder(), {1280, 800}, settings).Loaded) std::abort();
+        if (!session.Start(testing::RunningProgramFolder(), {1280, 800}, settings).Loaded) std::abort();
         session.SetColorTheme(theme);
         session.SetGridLines(3);
         ResultGrid& g = session.ctx.grid;

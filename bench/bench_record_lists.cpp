@@ -16,25 +16,8 @@ namespace {
 using namespace qor;
 using P = RecordProducer;
 
-// The build copies the data files beside the benchmark programs.
-std::string ProgramFolder() {
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    const std::string path(buf, static_cast<std::size_t>(n));
-    return path.substr(0, path.find_last_of('/') + 1);
-}
 
-The_Class& Shipped() {
-    static The_Class* db = [] {
-        auto* d = new The_Class();
-        d->DataPath = ProgramFolder();
-        if (d->LoadDatabase("f1data5.dat", "f1notes5.dat", 1) != 0)
-            throw std::runtime_error("cannot load the shipped data: " + d->LastError);
-        return d;
-    }();
-    return *db;
-}
+The_Class& Shipped() { return testing::ShippedContext().db; }
 
 // What a list is opened on: the first result matching these names and season.
 struct Subject {

@@ -19,51 +19,23 @@ namespace {
 
 using namespace qor;
 
-// The build copies the shipped data next to the benchmark programs.
-std::string ProgramFolder() {
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    const std::string path(buf, static_cast<std::size_t>(n));
-    return path.substr(0, path.find_last_of('/') + 1);
-}
 
-// One context over the shipped database for all benchmarks, with English texts.
-struct Shipped {
-    Shipped() : langs(testing::EnglishLangs()) {
-        db.DataPath = ProgramFolder();
-        if (db.LoadDatabase("f1data5.dat", "f1notes5.dat", 1) != 0) {
-            std::cerr << "cannot load " << db.DataPath << "f1data5.dat: " << db.LastError << "\n";
-            std::exit(1);
-        }
-        db.LanguageMode = LanguageEnglish;
-        ctx = std::make_unique<TableContext>(db, langs);
-        ctx->grid.ApplyZoom(1.0, 1280);
-    }
-    The_Class db;
-    Langs langs;
-    std::unique_ptr<TableContext> ctx;
-};
-
-Shipped& Data() {
-    static Shipped shipped;
-    return shipped;
-}
+TableContext& Ctx() { return testing::ShippedContext(); }
 
 void BM_TopListDrivers(benchmark::State& state) {
-    const The_Class& db = Data().db;
+    const The_Class& db = Ctx().db;
     for (auto _ : state)
         benchmark::DoNotOptimize(opLists1Click(db));
 }
 
 void BM_TopListTeams(benchmark::State& state) {
-    const The_Class& db = Data().db;
+    const The_Class& db = Ctx().db;
     for (auto _ : state)
         benchmark::DoNotOptimize(opListsteamClick(db));
 }
 
 void BM_TrackStatistics(benchmark::State& state) {
-    const The_Class& db = Data().db;
+    const The_Class& db = Ctx().db;
     for (auto _ : state)
         benchmark::DoNotOptimize(PistStatistics1Click(db));
     state.counters["tracks"] = static_cast<double>(PistStatistics1Click(db).List(1).size() - 1);
@@ -71,8 +43,8 @@ void BM_TrackStatistics(benchmark::State& state) {
 
 // "Races" for 25 drivers of 2006 (vertical, only the races all of them drove), all seasons.
 void BM_Compare25Drivers(benchmark::State& state) {
-    TableContext& ctx = *Data().ctx;
-    const The_Class& db = Data().db;
+    TableContext& ctx = Ctx();
+    const The_Class& db = Ctx().db;
     ctx.browser.CompareList.clear();
     const TSeasonRow& s = db.Seasons[2006];
     for (int r = db.GPs[s.FirstGP].FirstResult; r <= db.GPs[s.LastGP].LastResult; ++r)
@@ -87,8 +59,8 @@ void BM_Compare25Drivers(benchmark::State& state) {
 
 // A long pair comparison: every race either of two team-mates drove, side by side.
 void BM_ComparePairAllRaces(benchmark::State& state) {
-    TableContext& ctx = *Data().ctx;
-    const The_Class& db = Data().db;
+    TableContext& ctx = Ctx();
+    const The_Class& db = Ctx().db;
     const std::uint16_t a = db.FindDriver("Michael Schumacher");
     const std::uint16_t b = db.FindDriver("Rubens Barrichello");
     for (auto _ : state) {
@@ -99,7 +71,7 @@ void BM_ComparePairAllRaces(benchmark::State& state) {
 }
 
 void BM_TeamMatesOpen(benchmark::State& state) {
-    const The_Class& db = Data().db;
+    const The_Class& db = Ctx().db;
     const std::uint16_t clark = db.FindDriver("Jim Clark");
     const auto lotus = static_cast<std::uint8_t>(db.FindTeam("Lotus"));
     TeamMatesWindow w;

@@ -15,3 +15,19 @@ Langs EnglishLangs();
 void FillGPResultTable(ResultGrid& model, const The_Class& db, int g);
 
 } // namespace qor::testing
+
+namespace qor {
+struct TableContext;
+}
+
+namespace qor::testing {
+
+// The folder of the running program, ending in '/': the build copies the shipped data there.
+std::string RunningProgramFolder();
+
+// One table context over the shipped database beside the running program (English texts,
+// zoom 1 on a 1280-pixel screen, year lists filled), made on first use; the program ends with
+// a message when the data cannot be loaded.
+TableContext& ShippedContext();
+
+} // namespace qor::testing
