@@ -18,8 +18,9 @@ namespace {
 
 using namespace qor;
 
-
-TableContext& Ctx() { return testing::ShippedContext(); }
+TableContext& Ctx() {
+    return testing::ShippedContext();
+}
 
 // Runs a producer repeatedly; the history fills up to its 50 entries as in a long session.
 template <typename F> void Run(benchmark::State& state, F produce) {

@@ -20,7 +20,6 @@ namespace {
 
 using namespace qor;
 
-
 struct Shipped {
     Shipped() : ctx(&testing::ShippedContext()), db(ctx->db) {
         schumacher = db.FindDriver("Michael Schumacher");

@@ -23,7 +23,6 @@ namespace {
 
 using namespace qor;
 
-
 QApplication& App() {
     static int argc = 1;
     static char name[] = "bench_gui_paint";
@@ -46,7 +45,8 @@ struct PaintFixture {
 
     explicit PaintFixture(int theme) {
         App();
-        if (!session.Start(testing::RunningProgramFolder(), {1280, 800}, settings).Loaded) std::abort();
+        if (!session.Start(testing::RunningProgramFolder(), {1280, 800}, settings).Loaded)
+            std::abort();
         session.SetColorTheme(theme);
         session.SetGridLines(3);
         ResultGrid& g = session.ctx.grid;

@@ -16,8 +16,9 @@ namespace {
 using namespace qor;
 using P = RecordProducer;
 
-
-The_Class& Shipped() { return testing::ShippedContext().db; }
+The_Class& Shipped() {
+    return testing::ShippedContext().db;
+}
 
 // What a list is opened on: the first result matching these names and season.
 struct Subject {

@@ -19,8 +19,9 @@ namespace {
 
 using namespace qor;
 
-
-TableContext& Ctx() { return testing::ShippedContext(); }
+TableContext& Ctx() {
+    return testing::ShippedContext();
+}
 
 void BM_TopListDrivers(benchmark::State& state) {
     const The_Class& db = Ctx().db;

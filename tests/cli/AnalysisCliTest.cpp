@@ -1,51 +1,20 @@
 // qor-cli analyze and the tables starts / retirements on a small database: the frame's figures
 // and labels on stdout, errors naming what was not found on stderr with exit status 1.
 
-#include "support/Fixtures.h"
-#include "support/Process.h"
+#include "SmallDatabaseCli.h"
 
 #include <gtest/gtest.h>
 
 namespace qor {
 namespace {
 
-struct CliOutput {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testing::CliOutput;
+using testing::Has;
 
 // The small database: Fangio retires at Silverstone 1950, wins at Monaco 1950 and fails to
 // qualify in 1952; Farina wins Silverstone 1950 (fastest lap, pole, the title), retires at
 // Monaco and is second in 1952.
-class AnalysisCli : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        auto db = testing::MakeSmallDatabase();
-        db->DataFileName = dir_.file("f1data5.dat");
-        db->NotesFileName = dir_.file("f1notes5.dat");
-        ASSERT_EQ(db->SaveDatabase(), 1);
-    }
-
-    CliOutput Cli(const std::string& args) {
-        const auto p =
-            testing::RunProcess(std::string(QOR_CLI) + " --data '" + dir_.path() + "' " + args);
-        return {p.status, p.out, p.err};
-    }
-
-    void ExpectNotFound(const std::string& args, const std::string& message) {
-        const CliOutput r = Cli(args);
-        EXPECT_EQ(r.status, 1) << args;
-        EXPECT_EQ(r.out, "") << args;
-        EXPECT_EQ(r.err, message + "\n") << args;
-    }
-
-    testing::TempDir dir_;
-};
-
-bool Has(const CliOutput& r, const std::string& text) {
-    return r.out.find(text) != std::string::npos;
-}
+class AnalysisCli : public testing::SmallDatabaseCli {};
 
 TEST_F(AnalysisCli, AnalyzePrintsTheFrame) {
     const CliOutput r = Cli("analyze Juan Manuel Fangio");

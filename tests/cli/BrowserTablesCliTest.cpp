@@ -1,50 +1,17 @@
 // qor-cli's browser, championship and season-list tables on a small database: output on
 // stdout, errors naming what was not found on stderr with exit status 1.
 
-#include "support/Fixtures.h"
-#include "support/Process.h"
+#include "SmallDatabaseCli.h"
 
 #include <gtest/gtest.h>
 
 namespace qor {
 namespace {
 
-struct CliOutput {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testing::CliOutput;
+using testing::Has;
 
-class BrowserTablesCli : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        auto db = testing::MakeSmallDatabase();
-        db->DataFileName = dir_.file("f1data5.dat");
-        db->NotesFileName = dir_.file("f1notes5.dat");
-        ASSERT_EQ(db->SaveDatabase(), 1);
-    }
-
-    // Runs qor-cli on the database with the (shell-quoted) arguments.
-    CliOutput Cli(const std::string& args) {
-        const auto p =
-            testing::RunProcess(std::string(QOR_CLI) + " --data '" + dir_.path() + "' " + args);
-        return {p.status, p.out, p.err};
-    }
-
-    // The command fails with exit status 1, prints nothing and names the problem.
-    void ExpectNotFound(const std::string& args, const std::string& message) {
-        const CliOutput r = Cli(args);
-        EXPECT_EQ(r.status, 1) << args;
-        EXPECT_EQ(r.out, "") << args;
-        EXPECT_EQ(r.err, message + "\n") << args;
-    }
-
-    testing::TempDir dir_;
-};
-
-bool Has(const CliOutput& r, const std::string& text) {
-    return r.out.find(text) != std::string::npos;
-}
+class BrowserTablesCli : public testing::SmallDatabaseCli {};
 
 TEST_F(BrowserTablesCli, GrandPrixAndItsList) {
     CliOutput r = Cli("table gp 13 May 1950"); // an unquoted date
