@@ -223,23 +223,60 @@ void TeamChampionRanking(TableContext& ctx) {
     Finish(ctx, l.Text(slot::ConstructorsChampionshipWinners), ctx.grid.tablo1.RowCount() - 1);
 }
 
+namespace {
+
+// One subject's rows of the standings, season by season: every row of it (points by year), or
+// only a season whose first stored row is its own (titles: a shared top score lists its first
+// driver only). A subject of 0 (a failed name lookup) lists nothing, so rows kept by name only
+// (team 0) never match.
+template <typename ForEachRow, typename KeyOf, typename NameOf, typename NationalityOf>
+int RowsByYear(TableContext& ctx, int firstYear, std::uint16_t subject, bool titlesOnly,
+               int precision, ForEachRow forEachRow, KeyOf keyOf, NameOf nameOf,
+               NationalityOf nationalityOf) {
+    int n = 0;
+    for (int y = firstYear; y <= ctx.db.LastYear && subject != 0; ++y) {
+        bool top = true;
+        forEachRow(y, [&](const auto& s) {
+            const bool first = top;
+            top = false;
+            if (keyOf(s) != subject || (titlesOnly && !first)) return;
+            AddRow(ctx.grid, ++n,
+                   {std::to_string(y), nameOf(keyOf(s)), nationalityOf(keyOf(s)),
+                    Points(s.Points, precision), NoKey});
+        });
+    }
+    return n;
+}
+
+int DriverRowsByYear(TableContext& ctx, std::uint16_t driver, bool titlesOnly, int precision) {
+    const The_Class& db = ctx.db;
+    PerNameColumns(ctx, slot::Driver, ctx.grid.Widths.ColWName);
+    return RowsByYear(
+        ctx, FirstYear, driver, titlesOnly, precision,
+        [&db](int y, auto f) { ForEachDriverStanding(db, y, f); },
+        [](const TDriverStanding& s) { return s.Driver; },
+        [&db](int d) { return db.DriverName(d); }, [&db](int d) { return db.DriverNatName(d); });
+}
+
+int TeamRowsByYear(TableContext& ctx, std::uint16_t team, bool titlesOnly, int precision) {
+    const The_Class& db = ctx.db;
+    PerNameColumns(ctx, slot::Constructors, ctx.grid.Widths.ColWTeam);
+    return RowsByYear(
+        ctx, FirstConstructorsYear, team, titlesOnly, precision,
+        [&db](int y, auto f) { ForEachTeamStanding(db, y, f); },
+        [](const TTeamStanding& s) { return s.Team; }, [&db](int t) { return db.TeamName(t); },
+        [&db](int t) { return db.TeamCountryName(t); });
+}
+
+} // namespace
+
 void DriverPointsByYear(TableContext& ctx, std::uint16_t driver) {
     Begin(ctx, driver, history_kind::PointsByYear, [&ctx, driver] {
         ctx.grid.SelectedRecord = driver;
         DriverPointsByYear(ctx, driver);
     });
-    const The_Class& db = ctx.db;
-    PerNameColumns(ctx, slot::Driver, ctx.grid.Widths.ColWName);
-    int n = 0;
-    for (int y = FirstYear; y <= db.LastYear && driver != 0; ++y) {
-        ForEachDriverStanding(db, y, [&](const TDriverStanding& s) {
-            if (s.Driver != driver) return;
-            AddRow(ctx.grid, ++n,
-                   {std::to_string(y), db.DriverName(s.Driver), db.DriverNatName(s.Driver),
-                    Points(s.Points, DriverPointsPrecision), NoKey});
-        });
-    }
-    Finish(ctx, db.DriverName(driver) + "  " + ctx.langs.Text(slot::PointsByYear), n);
+    const int n = DriverRowsByYear(ctx, driver, false, DriverPointsPrecision);
+    Finish(ctx, ctx.db.DriverName(driver) + "  " + ctx.langs.Text(slot::PointsByYear), n);
 }
 
 void DriverChampionships(TableContext& ctx, std::uint16_t driver) {
@@ -247,22 +284,8 @@ void DriverChampionships(TableContext& ctx, std::uint16_t driver) {
         ctx.grid.SelectedRecord = driver;
         DriverChampionships(ctx, driver);
     });
-    const The_Class& db = ctx.db;
-    PerNameColumns(ctx, slot::Driver, ctx.grid.Widths.ColWName);
-    int n = 0;
-    for (int y = FirstYear; y <= db.LastYear && driver != 0; ++y) {
-        // Only the season's first stored row: a shared top score lists its first driver only.
-        bool first = true;
-        ForEachDriverStanding(db, y, [&](const TDriverStanding& s) {
-            if (!first) return;
-            first = false;
-            if (s.Driver != driver) return;
-            AddRow(ctx.grid, ++n,
-                   {std::to_string(y), db.DriverName(s.Driver), db.DriverNatName(s.Driver),
-                    Points(s.Points, ChampionshipPrecision), NoKey});
-        });
-    }
-    Finish(ctx, db.DriverName(driver) + "  " + ctx.langs.Text(slot::ChampionshipWord), n);
+    const int n = DriverRowsByYear(ctx, driver, true, ChampionshipPrecision);
+    Finish(ctx, ctx.db.DriverName(driver) + "  " + ctx.langs.Text(slot::ChampionshipWord), n);
 }
 
 void TeamPointsByYear(TableContext& ctx, std::uint16_t team) {
@@ -270,19 +293,8 @@ void TeamPointsByYear(TableContext& ctx, std::uint16_t team) {
         ctx.grid.SelectedRecord = team;
         TeamPointsByYear(ctx, team);
     });
-    const The_Class& db = ctx.db;
-    PerNameColumns(ctx, slot::Constructors, ctx.grid.Widths.ColWTeam);
-    int n = 0;
-    // A row known only by its name (Team 0) belongs to no team.
-    for (int y = FirstConstructorsYear; y <= db.LastYear && team != 0; ++y) {
-        ForEachTeamStanding(db, y, [&](const TTeamStanding& s) {
-            if (s.Team != team) return;
-            AddRow(ctx.grid, ++n,
-                   {std::to_string(y), db.TeamName(s.Team), db.TeamCountryName(s.Team),
-                    Points(s.Points, DriverPointsPrecision), NoKey});
-        });
-    }
-    Finish(ctx, db.TeamName(team) + "  " + ctx.langs.Text(slot::PointsByYear), n);
+    const int n = TeamRowsByYear(ctx, team, false, DriverPointsPrecision);
+    Finish(ctx, ctx.db.TeamName(team) + "  " + ctx.langs.Text(slot::PointsByYear), n);
 }
 
 void TeamChampionships(TableContext& ctx, std::uint16_t team) {
@@ -290,21 +302,8 @@ void TeamChampionships(TableContext& ctx, std::uint16_t team) {
         ctx.grid.SelectedRecord = team;
         TeamChampionships(ctx, team);
     });
-    const The_Class& db = ctx.db;
-    PerNameColumns(ctx, slot::Constructors, ctx.grid.Widths.ColWTeam);
-    int n = 0;
-    for (int y = FirstConstructorsYear; y <= db.LastYear && team != 0; ++y) {
-        bool first = true;
-        ForEachTeamStanding(db, y, [&](const TTeamStanding& s) {
-            if (!first) return;
-            first = false;
-            if (s.Team != team) return;
-            AddRow(ctx.grid, ++n,
-                   {std::to_string(y), db.TeamName(s.Team), db.TeamCountryName(s.Team),
-                    Points(s.Points, ChampionshipPrecision), NoKey});
-        });
-    }
-    Finish(ctx, db.TeamName(team) + "  " + ctx.langs.Text(slot::ChampionshipWord), n);
+    const int n = TeamRowsByYear(ctx, team, true, ChampionshipPrecision);
+    Finish(ctx, ctx.db.TeamName(team) + "  " + ctx.langs.Text(slot::ChampionshipWord), n);
 }
 
 namespace {
