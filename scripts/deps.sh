@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh run|test|tools|screenshots
 set -euo pipefail
 
-common=(cmake ninja-build g++ pkg-config)
+common=(cmake ninja-build g++ pkg-config ccache)
 # The desktop program: Qt 6 Widgets and the fonts that stand in for Tahoma, Arial and
 # Courier New (fonts-liberation has their metrics, DejaVu is the fallback).
 gui=(qt6-base-dev fonts-dejavu-core fonts-liberation)
