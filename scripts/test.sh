@@ -11,6 +11,7 @@ cmake --build build/test -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build/test && ctest --output-on-failure -j "$jobs")
+scripts/test-ratio.sh
 
 # libFuzzer needs clang; the fuzz run is bounded so the whole suite stays short.
 if command -v clang++ >/dev/null; then

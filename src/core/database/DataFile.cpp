@@ -155,6 +155,27 @@ void TileEmptyStandingRanges(TheClassData& d, const std::vector<bool>& hasDriver
     }
 }
 
+// Files converted from the old layout by earlier versions store a season without standings
+// rows as 0..0; it becomes the empty range at its place in the tiling. Any other range is
+// left for the invariant check to judge.
+void NormaliseZeroStandingRanges(TheClassData& d) {
+    int nextDriver = 1;
+    int nextTeam = 1;
+    for (int y = FirstYear; y <= d.LastYear; ++y) {
+        TSeasonRow& s = d.Seasons[y];
+        if (s.FirstDriverStanding == 0 && s.LastDriverStanding == 0) {
+            s.FirstDriverStanding = static_cast<std::uint16_t>(nextDriver);
+            s.LastDriverStanding = static_cast<std::uint16_t>(nextDriver - 1);
+        }
+        if (s.FirstTeamStanding == 0 && s.LastTeamStanding == 0) {
+            s.FirstTeamStanding = static_cast<std::uint16_t>(nextTeam);
+            s.LastTeamStanding = static_cast<std::uint16_t>(nextTeam - 1);
+        }
+        nextDriver = s.LastDriverStanding + 1;
+        nextTeam = s.LastTeamStanding + 1;
+    }
+}
+
 // Converts blocks 11, 15 and 16 of a "1.00" file; false when they do not fit.
 bool ConvertOldLayout(const std::vector<std::uint8_t>& file, const DirEntry dir[kBlockCount + 1],
                       TheClassData& d) {
@@ -336,6 +357,7 @@ int DatabaseLoader::LoadImage(The_Class& db, const std::vector<std::uint8_t>& fi
             return 1;
         d.DriverStandingCount = dir[15].count;
         d.TeamStandingCount = dir[16].count;
+        NormaliseZeroStandingRanges(d);
     }
 
     // Notes: a header record whose first word is the count, then the notes.

@@ -123,12 +123,15 @@ std::string The_Class::ResultTeamName(int result) const {
 
 std::string The_Class::DriverNatName(int driver) const {
     if (driver < 1 || driver > DriverCount) return Unknown;
-    return TextAt(Nationalities, NationalityCount, DriverNat[static_cast<std::size_t>(driver)]);
+    // Nationality 0 is "unknown", stored for a driver added without one: it reads as empty.
+    const std::uint8_t nat = DriverNat[static_cast<std::size_t>(driver)];
+    return nat == 0 ? std::string() : TextAt(Nationalities, NationalityCount, nat);
 }
 
 std::string The_Class::TeamCountryName(int team) const {
     if (team < 1 || team > TeamCount) return Unknown;
-    return TextAt(Countries, CountryCount, TeamCountry[static_cast<std::size_t>(team)]);
+    const std::uint8_t country = TeamCountry[static_cast<std::size_t>(team)];
+    return country == 0 ? std::string() : TextAt(Countries, CountryCount, country);
 }
 
 std::string The_Class::RemarkText(int remark) const {

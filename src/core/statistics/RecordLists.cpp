@@ -38,29 +38,30 @@ Subject SubjectOf(const The_Class& db, std::uint16_t selected) {
 struct GPRange {
     int first = 1;
     int last = 0;
-    std::uint8_t track = 0; // 0: every GP of the range
+    bool byTrack = false; // only GPs on `track` (which may be 0: a GP stored without a track)
+    std::uint8_t track = 0;
 };
 
 GPRange TrackGPs(const The_Class& db, const Subject& s) {
     if (!s.record) return {};
-    return {1, db.GPCount, s.track};
+    return {1, db.GPCount, true, s.track};
 }
 
 GPRange SeasonGPs(const The_Class& db, const Subject& s) {
     if (!s.record || !db.IsYearLoaded(s.season)) return {};
-    return {db.Seasons[s.season].FirstGP, db.Seasons[s.season].LastGP, 0};
+    return {db.Seasons[s.season].FirstGP, db.Seasons[s.season].LastGP};
 }
 
 GPRange AllGPs(const The_Class& db, const Subject& s) {
     if (!s.record || db.LastYear < FirstYear) return {};
-    return {db.Seasons[FirstYear].FirstGP, db.Seasons[db.LastYear].LastGP, 0};
+    return {db.Seasons[FirstYear].FirstGP, db.Seasons[db.LastYear].LastGP};
 }
 
 template <typename Visit> void ForEachGP(const The_Class& db, const GPRange& range, Visit visit) {
     const int last = std::min<int>(range.last, db.GPCount);
     for (int g = std::max(range.first, 1); g <= last; ++g) {
         const TGPRow& gp = db.GPs[U(g)];
-        if (range.track && gp.Track != range.track) continue;
+        if (range.byTrack && gp.Track != range.track) continue;
         visit(gp);
     }
 }
