@@ -91,9 +91,8 @@ TEST_F(Import, OnlyDifferencesThatMatterAreListed) {
         ASSERT_EQ(OpenOld(), Open::Opened) << c.why;
         const Texts years{"2006", "2005"};
         EXPECT_EQ(TextsOf(session.SelectedItems()), years) << c.why;
-        EXPECT_EQ(TextsOf(session.OldItems()),
-                  c.listed ? Texts{"2006", "09 May 2006 Melbourne", "2005"} : years)
-            << c.why;
+        const Texts listed{"2006", "09 May 2006 Melbourne", "2005"};
+        EXPECT_EQ(TextsOf(session.OldItems()), c.listed ? listed : years) << c.why;
     }
     EXPECT_EQ(session.OldItems()[0].date, PackDate(2006, 12, 31));
     EXPECT_EQ(session.OldItems()[1].date, PackDate(2006, 5, 9));
