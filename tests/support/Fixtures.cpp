@@ -231,14 +231,9 @@ std::unique_ptr<The_Class> MakeModernDatabase() {
     DatabaseBuilder b(*db);
     const auto german = b.Nationality("German");
     const auto spanish = b.Nationality("Spanish");
-    const char* driverNames[] = {"Fernando Alonso",      "Michael Schumacher", "Kimi Raikkonen",
-                                 "Giancarlo Fisichella", "Felipe Massa",       "Jenson Button",
-                                 "Rubens Barrichello",   "Juan Pablo Montoya", "Ralf Schumacher",
-                                 "Jarno Trulli",         "Nick Heidfeld",      "Mark Webber",
-                                 "David Coulthard",      "Nico Rosberg"};
     std::uint16_t drivers[14];
     for (int i = 0; i < 14; ++i)
-        drivers[i] = b.Driver(driverNames[i], i % 2 ? german : spanish);
+        drivers[i] = b.Driver("Modern Driver " + std::to_string(i + 1), i % 2 ? german : spanish);
     const char* teamNames[] = {"Renault", "McLaren", "Honda", "Toyota", "Williams", "Red Bull"};
     std::uint8_t teams[6];
     for (int i = 0; i < 6; ++i)

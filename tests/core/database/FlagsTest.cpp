@@ -24,19 +24,6 @@ const std::vector<FlagPicture> kThree = {{"Brazilian.bmp", FakeBmp(60, 1)},
                                          {"British.bmp", FakeBmp(70, 2)},
                                          {"Monaco.bmp", FakeBmp(80, 3)}};
 
-TEST(Flags, ImageLayoutEntriesThenPictures) {
-    const auto image = FlagImages::BuildImage(kThree);
-    ASSERT_EQ(image.size(), 812u + 60 + 70 + 80);
-    EXPECT_EQ(std::string(image.begin(), image.begin() + 14), "\x0D"
-                                                              "Brazilian.bmp");
-    std::int32_t offsets[2];
-    std::memcpy(&offsets[0], image.data() + 28 + 24, 4);
-    std::memcpy(&offsets[1], image.data() + 3 * 28 + 24, 4);
-    EXPECT_EQ(offsets[0], 60); // the second picture follows the first
-    EXPECT_EQ(offsets[1], -1); // unused entry
-    EXPECT_EQ(image[812 + 60], 'B');
-}
-
 TEST(Flags, FindByNameIgnoringAsciiCaseAndStayInsideThePictureArea) {
     auto pictures = kThree;
     const std::uint32_t tooBig = 5000; // a damaged size field reaching beyond the file

