@@ -25,6 +25,7 @@ TEST_F(Lookups, SearchesByText) {
     } cases[] = {
         {db_->FindDriver("Juan Manuel Fangio"), 2, "exact"},
         {db_->FindTeam("Ferrari"), 2, "first of two"},
+        {db_->FindDriverNat("British"), 3, "the last row"},
         {db_->FindDriver("juan manuel fangio"), 0, "exact search is case-sensitive"},
         {db_->FindDriver(" Nino Farina"), 0, "and not trimmed"},
         {db_->FindTeam("Lotus"), 0, "miss"},
