@@ -39,33 +39,28 @@ class Editing : public ::testing::Test {
 };
 
 TEST_F(Editing, FullTablesRefuseEveryAddition) {
-    const struct {
-        std::uint16_t TheClassData::*count;
-        int max;
-        std::function<int()> edit;
-    } cases[] = {
-        {&TheClassData::GPCount, MaxGPs, [&] { return db->AddGP(NewGP(2006, 8, 1)); }},
-        {&TheClassData::ResultCount, MaxResults,
-         [&] {
-             return db->AddResult(TResultRec{1, 1, 1, 1, 15, 0}, Date(2006, 3, 5));
-         }},
-        {&TheClassData::DriverCount, MaxDrivers, [&] { return db->AddDriver("New Driver", ""); }},
-        {&TheClassData::NationalityCount, MaxNationalities,
-         [&] { return db->AddDriverNat("Finnish"); }},
-        {&TheClassData::NoteCount, MaxNotes, [&] { return db->AddReason("A new note", false); }},
-        {&TheClassData::ReasonCount, MaxReasons,
-         [&] { return db->AddReason("A new reason", true); }},
-        {&TheClassData::DriverStandingCount, MaxDriverStandings,
-         [&] { return db->AddDriverStanding(2005, 1, 1.0f, 1); }},
-        {&TheClassData::TeamStandingCount, MaxTeamStandings,
-         [&] { return db->AddTeamStanding(2005, "", 1.0f, 1); }},
-    };
-    for (const auto& c : cases) {
-        const auto old = (*db).*c.count;
-        (*db).*c.count = static_cast<std::uint16_t>(c.max);
-        ExpectFull(c.edit, std::to_string(c.max));
-        (*db).*c.count = old;
-    }
+    for (auto [count, max] : {std::pair{&db->GPCount, MaxGPs},
+                              {&db->ResultCount, MaxResults},
+                              {&db->DriverCount, MaxDrivers},
+                              {&db->NoteCount, MaxNotes},
+                              {&db->NationalityCount, MaxNationalities},
+                              {&db->ReasonCount, MaxReasons},
+                              {&db->DriverStandingCount, MaxDriverStandings},
+                              {&db->TeamStandingCount, MaxTeamStandings}})
+        *count = static_cast<std::uint16_t>(max);
+    const std::function<int()> additions[] = {
+        [&] { return db->AddGP(NewGP(2006, 8, 1)); },
+        [&] {
+            return db->AddResult(TResultRec{1, 1, 1, 1, 15, 0}, Date(2006, 3, 5));
+        },
+        [&] { return db->AddDriver("New Driver", ""); },
+        [&] { return db->AddDriverNat("Finnish"); },
+        [&] { return db->AddReason("A new note", false); },
+        [&] { return db->AddReason("A new reason", true); },
+        [&] { return db->AddDriverStanding(2005, 1, 1.0f, 1); },
+        [&] { return db->AddTeamStanding(2005, "", 1.0f, 1); }};
+    for (std::size_t i = 0; i < std::size(additions); ++i)
+        ExpectFull(additions[i], "addition " + std::to_string(i));
 }
 
 TEST_F(Editing, NamesAreStoredNormalised) {
