@@ -1,6 +1,7 @@
 #include "support/Fixtures.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,47 +14,33 @@ std::uint16_t PackDate(int year, int month, int day) {
 }
 
 std::uint16_t DatabaseBuilder::Driver(const std::string& name, std::uint8_t nat) {
-    const auto i = ++db_.DriverCount;
-    db_.DriverNames[i].assign_clean(name);
-    db_.DriverNat[i] = nat;
-    return i;
+    db_.DriverNat[db_.DriverCount + 1u] = nat;
+    return Append(db_.DriverNames, db_.DriverCount, name);
 }
 
 std::uint8_t DatabaseBuilder::Team(const std::string& name, std::uint8_t country) {
-    const auto i = ++db_.TeamCount;
-    db_.TeamNames[i].assign_clean(name);
-    db_.TeamCountry[i] = country;
-    return static_cast<std::uint8_t>(i);
+    db_.TeamCountry[db_.TeamCount + 1u] = country;
+    return Append<std::uint8_t>(db_.TeamNames, db_.TeamCount, name);
 }
 
 std::uint8_t DatabaseBuilder::Track(const std::string& name) {
-    const auto i = ++db_.TrackCount;
-    db_.TrackNames[i].assign_clean(name);
-    return static_cast<std::uint8_t>(i);
+    return Append<std::uint8_t>(db_.TrackNames, db_.TrackCount, name);
 }
 
 std::uint8_t DatabaseBuilder::GPName(const std::string& name) {
-    const auto i = ++db_.GPNameCount;
-    db_.GPNames[i].assign_clean(name);
-    return static_cast<std::uint8_t>(i);
+    return Append<std::uint8_t>(db_.GPNames, db_.GPNameCount, name);
 }
 
 std::uint16_t DatabaseBuilder::Reason(const std::string& text) {
-    const auto i = ++db_.ReasonCount;
-    db_.Reasons[i].assign_clean(text);
-    return i;
+    return Append(db_.Reasons, db_.ReasonCount, text);
 }
 
 std::uint8_t DatabaseBuilder::Nationality(const std::string& text) {
-    const auto i = ++db_.NationalityCount;
-    db_.Nationalities[i].assign_clean(text);
-    return static_cast<std::uint8_t>(i);
+    return Append<std::uint8_t>(db_.Nationalities, db_.NationalityCount, text);
 }
 
 std::uint8_t DatabaseBuilder::Country(const std::string& text) {
-    const auto i = ++db_.CountryCount;
-    db_.Countries[i].assign_clean(text);
-    return static_cast<std::uint8_t>(i);
+    return Append<std::uint8_t>(db_.Countries, db_.CountryCount, text);
 }
 
 std::uint8_t DatabaseBuilder::Remark(const std::string& en, const std::string& tr) {
@@ -237,6 +224,153 @@ std::unique_ptr<The_Class> MakeFullSizeDatabase() {
             b.TeamStanding(year, static_cast<std::uint16_t>(k), "", static_cast<float>(100 - k));
     }
     return db;
+}
+
+std::unique_ptr<The_Class> MakeModernDatabase() {
+    auto db = MakeSmallDatabase();
+    DatabaseBuilder b(*db);
+    const auto german = b.Nationality("German");
+    const auto spanish = b.Nationality("Spanish");
+    std::uint16_t drivers[14];
+    for (int i = 0; i < 14; ++i)
+        drivers[i] = b.Driver("Modern Driver " + std::to_string(i + 1), i % 2 ? german : spanish);
+    const char* teamNames[] = {"Renault", "McLaren", "Honda", "Toyota", "Williams", "Red Bull"};
+    std::uint8_t teams[6];
+    for (int i = 0; i < 6; ++i)
+        teams[i] = b.Team(teamNames[i]);
+    const char* places[] = {"Sakhir", "Sepang", "Melbourne", "Imola", "Monza", "Suzuka"};
+    std::uint8_t tracks[6], names[6];
+    for (int i = 0; i < 6; ++i) {
+        tracks[i] = b.Track(places[i]);
+        names[i] = b.GPName(std::string(places[i]) + " GP");
+    }
+    const auto hydraulics = b.Reason("Hydraulics");
+    const std::uint16_t empty = EmptyReasonCode;
+
+    b.SeasonsUpTo(2004);
+    for (int year = 2005; year <= 2006; ++year) {
+        const int gps = year == 2005 ? 6 : 5;
+        for (int k = 0; k < gps; ++k) {
+            const auto g = b.GP(year, 3 + k, 5 + 2 * k, tracks[k], names[k], 57);
+            // Rotate the field so that every GP has a different order.
+            const int shift = (year - 2005) * 3 + k;
+            for (int p = 0; p < 12; ++p) {
+                const int d = (p + shift) % 14;
+                const bool placed = p < 10;
+                const std::uint16_t reason =
+                    placed ? empty
+                           : (p == 10 ? hydraulics : b.Note("Spun off, lap " + std::to_string(k)));
+                b.Result(drivers[d], static_cast<std::uint8_t>(placed ? p + 1 : 0), teams[d % 6],
+                         placed ? The_Class::ParseTime("+" + std::to_string(p) + ".5") : 0, reason,
+                         static_cast<std::uint16_t>(p + 1));
+            }
+            db->GPs[g].FLDriver = drivers[(shift + 1) % 14];
+            db->GPs[g].FLTime = The_Class::ParseTime("1:31.447");
+            db->GPs[g].PoleDriver = drivers[shift % 14];
+            db->GPs[g].PoleTime = The_Class::ParseTime("1:29.9");
+            db->GPs[g].Remark = static_cast<std::uint8_t>(1 + k % 2);
+        }
+        for (int i = 0; i < 4; ++i)
+            b.DriverStanding(year, drivers[i], teams[i % 6], static_cast<float>(100 - 9 * i));
+        for (int i = 0; i < 3; ++i)
+            b.TeamStanding(year, teams[i], teamNames[i], static_cast<float>(150 - 20 * i));
+        db->Seasons[year].ChampDriver = drivers[0];
+        db->Seasons[year].ChampDriverTeam = teams[0];
+        db->Seasons[year].ChampTeam = teams[0];
+    }
+    return db;
+}
+
+std::string FirstDifference(const TheClassData& a, const TheClassData& b) {
+    struct Field {
+        const char* name;
+        const void* x;
+        const void* y;
+        std::size_t size;
+    };
+    // clang-format off
+#define QOR_FIELD(m) Field{#m, &a.m, &b.m, sizeof a.m}
+    const Field fields[] = {
+        QOR_FIELD(DriverNames), QOR_FIELD(DriverNat), QOR_FIELD(DriverCount), QOR_FIELD(TeamNames),
+        QOR_FIELD(TeamCountry), QOR_FIELD(TeamCount), QOR_FIELD(GPNames), QOR_FIELD(GPNameCount),
+        QOR_FIELD(TrackNames), QOR_FIELD(TrackCount), QOR_FIELD(Reasons), QOR_FIELD(ReasonCount),
+        QOR_FIELD(Nationalities), QOR_FIELD(NationalityCount), QOR_FIELD(Countries),
+        QOR_FIELD(CountryCount), QOR_FIELD(GPRemarksEn), QOR_FIELD(GPRemarksTr),
+        QOR_FIELD(RemarkCount), QOR_FIELD(NoteCount), QOR_FIELD(NotesHeader),
+        QOR_FIELD(OtherNameCount), QOR_FIELD(TeamFullNames), QOR_FIELD(TeamFullNameCount),
+        QOR_FIELD(Seasons), QOR_FIELD(SeasonCount), QOR_FIELD(LastYear), QOR_FIELD(GPs),
+        QOR_FIELD(GPCount), QOR_FIELD(Results), QOR_FIELD(ResultCount), QOR_FIELD(DriverStandings),
+        QOR_FIELD(DriverStandingCount), QOR_FIELD(TeamStandings), QOR_FIELD(TeamStandingCount),
+        QOR_FIELD(Header), QOR_FIELD(LanguageMode), QOR_FIELD(ColorTheme),
+        QOR_FIELD(GridLineStyle), QOR_FIELD(OddEvenRows), QOR_FIELD(SpareOption),
+        QOR_FIELD(CompareView), QOR_FIELD(StatsWindowSize), QOR_FIELD(DarkLevel),
+        QOR_FIELD(FontSizeMode), QOR_FIELD(OnlineOption)};
+#undef QOR_FIELD
+    // clang-format on
+    for (const Field& f : fields)
+        if (std::memcmp(f.x, f.y, f.size) != 0) return f.name;
+    if (a.Notes.size() != b.Notes.size() ||
+        std::memcmp(a.Notes.data(), b.Notes.data(), a.Notes.size() * sizeof(TNoteRec)) != 0)
+        return "Notes";
+    if (a.OtherNames.size() != b.OtherNames.size()) return "OtherNames";
+    for (std::size_t i = 0; i < a.OtherNames.size(); ++i)
+        if (a.OtherNames[i].Driver != b.OtherNames[i].Driver ||
+            a.OtherNames[i].Name != b.OtherNames[i].Name)
+            return "OtherNames";
+    return std::string();
+}
+
+std::uint32_t DirField(const std::vector<std::uint8_t>& img, int k, int field) {
+    std::uint32_t v;
+    std::memcpy(&v, img.data() + 32 + (k - 1) * 12 + field * 4, 4);
+    return v;
+}
+
+void SetDirField(std::vector<std::uint8_t>& img, int k, int field, std::uint32_t value) {
+    std::memcpy(img.data() + 32 + (k - 1) * 12 + field * 4, &value, 4);
+}
+
+void AppendBlock(std::vector<std::uint8_t>& img, int k, const std::vector<std::uint8_t>& block,
+                 std::uint32_t count) {
+    SetDirField(img, k, 0, static_cast<std::uint32_t>(img.size()));
+    SetDirField(img, k, 1, static_cast<std::uint32_t>(block.size()));
+    SetDirField(img, k, 2, count);
+    img.insert(img.end(), block.begin(), block.end());
+}
+
+std::vector<std::uint8_t> OldLayoutImage(const The_Class& db) {
+    std::vector<std::uint8_t> img = db.BuildDataImage();
+    img[0] = 4;
+    std::memcpy(&img[1], "1.00", 4);
+    std::vector<std::uint8_t> seasons, drivers, teams;
+    const auto put = [](std::vector<std::uint8_t>& out, const void* p, std::size_t n) {
+        const auto* b = static_cast<const std::uint8_t*>(p);
+        out.insert(out.end(), b, b + n);
+    };
+    const std::uint32_t zero = 0;
+    for (int y = FirstYear; y <= db.LastYear; ++y) {
+        const TSeasonRow& s = db.Seasons[y];
+        const auto year = static_cast<std::uint16_t>(y);
+        put(seasons, &s, 10); // the ranges behind were not stored yet
+        for (int i = s.FirstDriverStanding; i <= s.LastDriverStanding; ++i) {
+            const TDriverStanding& r = db.DriverStandings[static_cast<std::size_t>(i)];
+            put(drivers, &year, 2);
+            put(drivers, &r, 3); // driver and team
+            put(drivers, &zero, 3);
+            put(drivers, &r.Points, 4);
+        }
+        for (int i = s.FirstTeamStanding; i <= s.LastTeamStanding; ++i) {
+            const TTeamStanding& r = db.TeamStandings[static_cast<std::size_t>(i)];
+            put(teams, &year, 2);
+            put(teams, &r, 28); // team and name
+            put(teams, &zero, 2);
+            put(teams, &r.Points, 4);
+        }
+    }
+    AppendBlock(img, 11, seasons, db.SeasonCount);
+    AppendBlock(img, 15, drivers, db.DriverStandingCount);
+    AppendBlock(img, 16, teams, db.TeamStandingCount);
+    return img;
 }
 
 TempDir::TempDir() {

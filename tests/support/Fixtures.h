@@ -1,5 +1,5 @@
 #pragma once
-// Databases built in memory for tests and benchmarks, and temporary folders.
+// Databases built in memory for tests and benchmarks, data file images, temporary folders.
 
 #include "database/STheClass.h"
 
@@ -35,6 +35,11 @@ class DatabaseBuilder {
     std::uint16_t TeamStanding(int year, std::uint16_t team, const std::string& name, float points);
 
   private:
+    template <typename R = std::uint16_t, typename Table>
+    R Append(Table& table, std::uint16_t& count, const std::string& text) {
+        table[++count].assign_clean(text);
+        return static_cast<R>(count);
+    }
     The_Class& db_;
 };
 
@@ -44,6 +49,24 @@ std::uint16_t PackDate(int year, int month, int day);
 std::unique_ptr<The_Class> MakeSmallDatabase();
 // A database with every table at or near its capacity (for load/save benchmarks and tests).
 std::unique_ptr<The_Class> MakeFullSizeDatabase();
+// The small database extended to 2006: empty seasons 1953..2004, then 2005 with six GPs and
+// 2006 with five, each with twelve results (ten placed, two unplaced, one of them with a note),
+// and stored standings for both seasons that differ from the computed ones.
+std::unique_ptr<The_Class> MakeModernDatabase();
+
+// The first difference between two databases' tables, counters, notes and settings, comparing
+// every table over its whole capacity (so writes beyond a counter show too); empty when equal.
+std::string FirstDifference(const TheClassData& a, const TheClassData& b);
+
+// Fields of block k's directory entry in a data file image (0 offset, 1 size, 2 count).
+std::uint32_t DirField(const std::vector<std::uint8_t>& img, int k, int field);
+void SetDirField(std::vector<std::uint8_t>& img, int k, int field, std::uint32_t value);
+// Appends a block to the image and points entry k at it.
+void AppendBlock(std::vector<std::uint8_t>& img, int k, const std::vector<std::uint8_t>& block,
+                 std::uint32_t count);
+// The database's image in the "1.00" layout older program versions wrote: 10-byte season rows
+// and standings rows that carry their year.
+std::vector<std::uint8_t> OldLayoutImage(const The_Class& db);
 
 // A fresh folder under the system's temporary folder, removed with its content afterwards.
 class TempDir {

@@ -10,140 +10,103 @@ namespace {
 
 class Lookups : public ::testing::Test {
   protected:
-    void SetUp() override {
-        db_ = testing::MakeSmallDatabase();
-        db_->DebugLines = &debug_;
-    }
-    std::unique_ptr<The_Class> db_;
+    void SetUp() override { db_->DebugLines = &debug_; }
+    std::unique_ptr<The_Class> db_ = testing::MakeSmallDatabase();
     std::vector<std::string> debug_;
 };
 
-TEST_F(Lookups, ExactSearchesReturnFirstMatchOrZeroWithDebugLine) {
-    EXPECT_EQ(db_->FindDriver("Juan Manuel Fangio"), 2);
-    EXPECT_EQ(db_->FindTeam("Ferrari"), 2);
-    EXPECT_EQ(db_->FindTrack("Monte Carlo"), 2);
-    EXPECT_EQ(db_->FindGP("Monaco"), 2);
-    EXPECT_EQ(db_->FindDriverNat("British"), 3);
-    EXPECT_TRUE(debug_.empty());
-
-    EXPECT_EQ(db_->FindDriver("juan manuel fangio"), 0); // exact: case-sensitive
-    EXPECT_EQ(db_->FindDriver(" Nino Farina"), 0);       // and not trimmed
-    EXPECT_EQ(db_->FindTeam("Lotus"), 0);
-    EXPECT_EQ(db_->FindGP("Brazil"), 0);
-    EXPECT_EQ(db_->FindTrack("Monza"), 0);
-    EXPECT_EQ(db_->FindDriverNat("Martian"), 0);
-    const std::vector<std::string> expected = {"Debug:pilot bulunamad\xFD: juan manuel fangio",
-                                               "Debug:pilot bulunamad\xFD:  Nino Farina",
-                                               "Debug:team bulunamad\xFD: Lotus",
-                                               "Debug:gp bulunamad\xFD: Brazil",
-                                               "Debug:pist bulunamad\xFD: Monza",
-                                               "Debug:driver nat bulunamad\xFD: Martian"};
-    EXPECT_EQ(debug_, expected);
-
-    // Duplicate names: the first row wins.
-    testing::DatabaseBuilder(*db_).Team("Ferrari");
-    EXPECT_EQ(db_->FindTeam("Ferrari"), 2);
-}
-
-TEST_F(Lookups, MissesAreSilentWithoutADebugList) {
-    db_->DebugLines = nullptr;
-    EXPECT_EQ(db_->FindDriver("Nobody"), 0);
-    EXPECT_EQ(db_->ParseDate("nonsense"), 0);
-}
-
-TEST_F(Lookups, CaseInsensitiveDriverSearchFoldsOnlyAsciiLetters) {
-    EXPECT_EQ(db_->FindDriverCI("juan manuel FANGIO"), 2);
+TEST_F(Lookups, SearchesByText) {
     testing::DatabaseBuilder b(*db_);
+    b.Team("Ferrari"); // a duplicate: the first row wins
     const auto turkish = b.Driver(Utf8ToCp1254("Şahin Işık"));
-    EXPECT_EQ(db_->FindDriverCI(Utf8ToCp1254("şahin işık")), 0); // Ş and ş differ
-    EXPECT_EQ(db_->FindDriverCI(Utf8ToCp1254("ŞAHIN IŞIK")), 0);
-    EXPECT_EQ(db_->FindDriverCI(Utf8ToCp1254("ŞAHIN Işık")), turkish);
-}
-
-TEST_F(Lookups, ReasonSearchTrimsAndEmptyGivesFifteen) {
-    EXPECT_EQ(db_->FindReason(""), 15);
-    EXPECT_EQ(db_->FindReason("  "), 15);
-    EXPECT_EQ(db_->FindReason("  Engine "), 16);
-    EXPECT_EQ(db_->FindReason("engine"), 0);
-    EXPECT_EQ(db_->FindReason("Pushed over the line"), 0); // notes are not searched
-    EXPECT_TRUE(debug_.size() == 2);
+    const struct {
+        int got, expected;
+        const char* why;
+    } cases[] = {
+        {db_->FindDriver("Juan Manuel Fangio"), 2, "exact"},
+        {db_->FindTeam("Ferrari"), 2, "first of two"},
+        {db_->FindDriverNat("British"), 3, "the last row"},
+        {db_->FindDriver("juan manuel fangio"), 0, "exact search is case-sensitive"},
+        {db_->FindDriver(" Nino Farina"), 0, "and not trimmed"},
+        {db_->FindTeam("Lotus"), 0, "miss"},
+        {db_->FindTrack("Monza"), 0, "miss"},
+        {db_->FindGP("Brazil"), 0, "miss"},
+        {db_->FindDriverNat("Martian"), 0, "miss"},
+        {db_->FindDriverCI("juan manuel FANGIO"), 2, "folds ASCII letters"},
+        {db_->FindDriverCI(Utf8ToCp1254("şahin işık")), 0, "but not Ş and ş"},
+        {db_->FindDriverCI(Utf8ToCp1254("ŞAHIN Işık")), turkish, "nor ı and I"},
+        {db_->FindReason("  "), EmptyReasonCode, "blank: the empty description"},
+        {db_->FindReason("  Engine "), 16, "trimmed"},
+        {db_->FindReason("engine"), 0, "case-sensitive"},
+        {db_->FindReason("Pushed over the line"), 0, "notes are not searched"},
+        {db_->FindGPByDate("21 May 1950"), 2, "a GP's date"},
+        {db_->FindGPByDate("20 Jul 1952"), 0, "no GP that day"},
+        {db_->FindGPByDate("19 Jul 1953"), 0, "beyond the last season"},
+        {db_->FindGPByDate("not a date"), 0, "no date"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.got, c.expected) << c.why;
+    const std::vector<std::string> misses = {"Debug:pilot bulunamad\xFD: juan manuel fangio",
+                                             "Debug:pilot bulunamad\xFD:  Nino Farina",
+                                             "Debug:team bulunamad\xFD: Lotus",
+                                             "Debug:pist bulunamad\xFD: Monza",
+                                             "Debug:gp bulunamad\xFD: Brazil",
+                                             "Debug:driver nat bulunamad\xFD: Martian",
+                                             "Debug:pilot bulunamad\xFD: \xFE"
+                                             "ahin i\xFE\xFDk",
+                                             "Debug:reason bulunamad\xFD: engine",
+                                             "Debug:reason bulunamad\xFD: Pushed over the line",
+                                             "Debug:Tarih format\xFD yanl\xFD\xFE"};
+    EXPECT_EQ(debug_, misses);
+    db_->DebugLines = nullptr;
+    EXPECT_EQ(db_->FindTeam("Lotus"), 0); // silent without a debug list
 }
 
 TEST_F(Lookups, AccessorsGiveUnderscoresOutsideTheirTables) {
-    EXPECT_EQ(db_->DriverName(0), "_____");
-    EXPECT_EQ(db_->DriverName(1), "Nino Farina");
-    EXPECT_EQ(db_->DriverName(db_->DriverCount + 1), "_____");
-    EXPECT_EQ(db_->DriverName(60000), "_____");
-    EXPECT_EQ(db_->TeamName(3), "ERA");
-    EXPECT_EQ(db_->TeamName(4), "_____");
-    EXPECT_EQ(db_->GPNameOf(0), "_____");
-    EXPECT_EQ(db_->TrackNameOf(1), "Silverstone");
-    EXPECT_EQ(db_->ResultDriverName(1), "Nino Farina");
-    EXPECT_EQ(db_->ResultTeamName(3), "ERA");
-    EXPECT_EQ(db_->DriverNatName(2), "Argentine");
-    EXPECT_EQ(db_->DriverNatName(5), "_____"); // nationality 0: unknown
-    EXPECT_EQ(db_->TeamCountryName(3), "UK");
-    EXPECT_EQ(db_->TeamCountryName(0), "_____");
-}
-
-TEST_F(Lookups, ReasonTextCoversReasonsNotesAndZero) {
-    EXPECT_EQ(db_->ReasonText(0), "");
-    EXPECT_EQ(db_->ReasonText(16), "Engine");
-    EXPECT_EQ(db_->ReasonText(db_->ReasonCount + 1), "_____");
-    EXPECT_EQ(db_->ReasonText(20000), "_____");
-    EXPECT_EQ(db_->ReasonText(20001), "Pushed over the line");
-    EXPECT_EQ(db_->ReasonText(20000 + db_->NoteCount + 1), "_____");
-    EXPECT_EQ(db_->ReasonText(65535), "_____");
-}
-
-TEST_F(Lookups, RemarkTextFollowsTheLanguage) {
-    db_->LanguageMode = 1;
-    EXPECT_EQ(db_->RemarkText(2), "Rain");
-    db_->LanguageMode = 2;
-    EXPECT_EQ(db_->RemarkText(2), "Rain");
     db_->LanguageMode = 0;
-    EXPECT_EQ(db_->RemarkText(2), "Ya\xF0murlu");
-    EXPECT_EQ(db_->RemarkText(0), "_____");
-    EXPECT_EQ(db_->RemarkText(3), "_____");
+    const struct {
+        std::string got, expected;
+    } cases[] = {
+        {db_->DriverName(0), "_____"},
+        {db_->DriverName(db_->DriverCount + 1), "_____"},
+        {db_->DriverName(60000), "_____"},
+        {db_->TeamName(3), "ERA"},
+        {db_->TeamName(4), "_____"},
+        {db_->ResultDriverName(1), "Nino Farina"},
+        {db_->ResultTeamName(3), "ERA"},
+        {db_->DriverNatName(5), "_____"}, // nationality 0: unknown
+        {db_->TeamCountryName(3), "UK"},
+        {db_->ReasonText(0), ""},
+        {db_->ReasonText(db_->ReasonCount + 1), "_____"},
+        {db_->ReasonText(NoteCodeBase), "_____"},
+        {db_->ReasonText(NoteCodeBase + 1), "Pushed over the line"},
+        {db_->ReasonText(NoteCodeBase + 2), "_____"},
+        {db_->RemarkText(2), "Ya\xF0murlu"}, // Turkish mode
+        {db_->RemarkText(3), "_____"},
+        {The_Class::NumText(0), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.got, c.expected);
+    for (int mode : {1, 2}) {
+        db_->LanguageMode = static_cast<std::uint8_t>(mode);
+        EXPECT_EQ(db_->RemarkText(2), "Rain");
+    }
 }
 
-TEST_F(Lookups, NumbersYearsAndYearLists) {
-    EXPECT_EQ(The_Class::NumText(0), "");
-    EXPECT_EQ(The_Class::NumText(7), "7");
-    EXPECT_EQ(The_Class::NumText(255), "255");
-    EXPECT_EQ(The_Class::YearOfDate(28866), 2006);
+TEST_F(Lookups, YearListsAndGPOfResult) {
     std::vector<std::string> years{"stale"};
     db_->FillYears(years);
     EXPECT_EQ(years, (std::vector<std::string>{"1952", "1951", "1950"}));
     db_->FillTeamYears(years);
-    EXPECT_TRUE(years.empty());
-    auto full = testing::MakeFullSizeDatabase();
-    full->FillTeamYears(years);
+    EXPECT_TRUE(years.empty()); // no constructors' championship before 1958
+    testing::MakeFullSizeDatabase()->FillTeamYears(years);
     ASSERT_EQ(years.size(), 2010u - 1958u + 1u);
     EXPECT_EQ(years.front(), "2010");
-    EXPECT_EQ(years.back(), "1958");
-}
-
-TEST_F(Lookups, GPByDateAndGPOfResult) {
-    EXPECT_EQ(db_->FindGPByDate("13 May 1950"), 1);
-    EXPECT_EQ(db_->FindGPByDate("21 May 1950"), 2);
-    EXPECT_EQ(db_->FindGPByDate("19 Jul 1952"), 4);
-    EXPECT_EQ(db_->FindGPByDate("20 Jul 1952"), 0);
-    EXPECT_EQ(db_->FindGPByDate("19 Jul 1953"), 0); // beyond the last season
-    EXPECT_EQ(db_->FindGPByDate("not a date"), 0);
-
-    EXPECT_EQ(db_->GPOfResult(0), 0);
-    EXPECT_EQ(db_->GPOfResult(1), 1);
-    EXPECT_EQ(db_->GPOfResult(4), 1);
-    EXPECT_EQ(db_->GPOfResult(5), 2);
-    EXPECT_EQ(db_->GPOfResult(6), 2);
-    EXPECT_EQ(db_->GPOfResult(7), 4); // GP 3 is empty
-    EXPECT_EQ(db_->GPOfResult(db_->ResultCount), 4);
-    EXPECT_EQ(db_->GPOfResult(db_->ResultCount + 1), 0);
-
-    The_Class empty;
-    EXPECT_EQ(empty.GPOfResult(1), 0);
-    EXPECT_EQ(empty.FindGPByDate("13 May 1950"), 0);
+    // Result rows 1..4 are GP 1's, 5..6 GP 2's; GP 3 is empty, 7.. GP 4's.
+    const int gpOf[] = {0, 1, 1, 1, 1, 2, 2, 4, 4, 4, 0};
+    for (int r = 0; r <= db_->ResultCount + 1; ++r)
+        EXPECT_EQ(db_->GPOfResult(r), gpOf[r]) << "result " << r;
+    EXPECT_EQ(std::make_unique<The_Class>()->GPOfResult(1), 0);
 }
 
 TEST(Encoding, RoundTripsTurkishAndReplacesWhatCp1254CannotHold) {
