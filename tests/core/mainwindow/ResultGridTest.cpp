@@ -2,187 +2,138 @@
 
 #include "mainwindow/ResultGrid.h"
 #include "support/GridFixtures.h"
+#include "support/MainWindowRows.h"
 
 #include <gtest/gtest.h>
 
 namespace qor {
 namespace {
 
-using testing::EnglishLangs;
-
 class ResultGridTest : public ::testing::Test {
   protected:
-    Langs langs = EnglishLangs();
+    Langs langs = testing::EnglishLangs();
     ResultGrid model{langs};
 
     // A three-column table (number, name, key) with the given names.
     void FillNames(const std::vector<std::string>& names) {
-        model.SetTableColumns({3, 25, 140, 0});
-        model.SetColumnTitles({"", langs.Title(slot::Name), ""});
-        int n = 0;
-        for (const auto& name : names) {
-            ++n;
-            model.tablo1.SetRowCount(n + 1);
-            model.StartGridRow(n);
-            model.AddGridCell(std::to_string(n));
-            model.AddGridCell(name);
-            model.AddGridCell(std::to_string(100 + n));
-        }
-        model.tablo1kayitsayisi(static_cast<std::uint16_t>(n));
+        testing::Rows rows;
+        for (const auto& name : names)
+            rows.push_back(
+                {std::to_string(rows.size() + 1), name, "10" + std::to_string(rows.size())});
+        testing::FillRows(model, {3, 25, 140, 0}, {"", langs.Title(slot::Name), ""}, rows);
     }
 };
 
-TEST_F(ResultGridTest, SetTableColumnsResetsTheTable) {
-    FillNames({"Ayrton Senna", "Alain Prost"});
-    model.CompareMarks[1] = 1;
-    model.CompareMarks[100] = 1;
+TEST_F(ResultGridTest, NewTableResetsLayoutMarksAndButtons) {
+    FillNames({"Ayrton Senna", "Alain Prost", "Nelson Piquet"});
+    model.tablo1.SetRowHeight(2, 0);
+    model.CompareMarks[1] = model.CompareMarks[100] = 1;
     model.tablo1.Tag = GridTagHorizontalCompare;
     model.HtmlButtonVisible = false;
     model.ShareItemEnabled = true;
-
-    model.SetTableColumns({4, 25, 140, 80, 0});
-    EXPECT_EQ(model.tablo1.ColCount(), 4);
+    model.SetTableColumns({4, 25, 140, 80});
     EXPECT_EQ(model.tablo1.RowCount(), 1);
     EXPECT_EQ(model.tablo1.Tag, GridTagPlain);
-    EXPECT_EQ(model.tablo1.ColWidth(0), 25);
-    EXPECT_EQ(model.tablo1.ColWidth(1), 140);
-    EXPECT_EQ(model.tablo1.ColWidth(2), 80);
-    EXPECT_EQ(model.tablo1.ColWidth(3), 0);
+    EXPECT_EQ((std::vector<int>{model.tablo1.ColWidth(0), model.tablo1.ColWidth(2),
+                                model.tablo1.ColWidth(3)}),
+              (std::vector<int>{25, 80, 0})); // a missing width is 0
     for (auto mark : model.CompareMarks)
         EXPECT_EQ(mark, 0);
     EXPECT_TRUE(model.HtmlButtonVisible);
     EXPECT_FALSE(model.ShareItemEnabled);
-}
-
-TEST_F(ResultGridTest, TitlesAndCellsGoWhereTheRoutinesSay) {
-    model.SetTableColumns({3, 25, 140, 0});
-    model.SetColumnTitles({"", " Name", ""});
+    // Cells go where the routines say; a cell beyond the columns is dropped.
+    model.SetColumnTitles({"", " Name"});
     model.tablo1.SetRowCount(3);
     model.StartGridRow(2);
-    model.AddGridCell("2");
-    model.AddGridCell("Jim Clark");
-    EXPECT_EQ(model.GridRow, 2);
-    EXPECT_EQ(model.GridCol, 2);
-    EXPECT_EQ(model.tablo1.Title(1), " Name");
-    EXPECT_EQ(model.tablo1.Cell(0, 2), "2");
+    for (const char* c : {"2", "Jim Clark", "", "key", "beyond"})
+        model.AddGridCell(c);
     EXPECT_EQ(model.tablo1.Cell(1, 2), "Jim Clark");
-    EXPECT_EQ(model.tablo1.Cell(1, 1), "");
-    // A cell beyond the columns is dropped, not written somewhere else.
-    model.AddGridCell("key");
-    model.AddGridCell("beyond");
-    EXPECT_EQ(model.tablo1.Cell(2, 2), "key");
-    EXPECT_EQ(model.tablo1.ColCount(), 3);
-}
-
-TEST_F(ResultGridTest, EmptyTableShowsOneBlankRowAndZeroCount) {
-    FillNames({"Ayrton Senna", "Alain Prost"});
-    model.tablo1.FilterLabel = "(1) Ayrton Senna";
-    FillNames({});
-    EXPECT_EQ(model.tablo1.RowCount(), 2);
-    for (int c = 0; c < model.tablo1.ColCount(); ++c)
-        EXPECT_EQ(model.tablo1.Cell(c, 1), "");
-    EXPECT_EQ(model.tablo1.CountLabel, "0  record(s) found.");
-    EXPECT_EQ(model.tablo1.FilterLabel, "");
-    EXPECT_EQ(model.tablo1.FixedRows, 1);
-    EXPECT_EQ(model.tablo1.FixedCols, 1);
-}
-
-TEST_F(ResultGridTest, CountLabelUsesTheLanguage) {
-    std::string file = "7 TR help_TR.txt\r\n";
-    for (int s = 1; s <= 101; ++s)
-        file += (s == 101 ? "kay\xFDt bulundu." : "x") + std::string("\r\n");
-    langs.ApplyLanguageFile(LanguageOtherFile, "T.DT", &file);
-    FillNames({"A", "B", "C"});
-    EXPECT_EQ(model.tablo1.CountLabel, "3  kay\xFDt bulundu.");
-}
-
-TEST_F(ResultGridTest, WidthFillStretchesTheLastVisibleColumn) {
-    model.GridLeft = 10;
-    model.RightPanelLeft = 600;
-    FillNames({"A"});
-    // 25 + 140 + 0 + 10 + 30 = 205; the name column takes the 395 missing pixels.
-    EXPECT_EQ(model.tablo1.ColWidth(1), 140 + 395);
-    EXPECT_EQ(model.tablo1.ColWidth(2), 0);
-}
-
-TEST_F(ResultGridTest, WidthsThatAlreadyExceedTheAreaAreKept) {
-    model.GridLeft = 10;
-    model.RightPanelLeft = 205; // exactly the total: not less, so nothing changes
-    FillNames({"A"});
-    EXPECT_EQ(model.tablo1.ColWidth(1), 140);
-    model.RightPanelLeft = 100;
-    FillNames({"A"});
-    EXPECT_EQ(model.tablo1.ColWidth(0), 25);
-    EXPECT_EQ(model.tablo1.ColWidth(1), 140);
-}
-
-TEST_F(ResultGridTest, NewTableForgetsHiddenRowsAndOldCells) {
-    FillNames({"A", "B", "C"});
-    model.tablo1.SetRowHeight(2, 0);
+    EXPECT_EQ(model.tablo1.Cell(3, 2), "key");
+    EXPECT_EQ(model.tablo1.Title(2), "");
+    EXPECT_EQ(model.tablo1.ColCount(), 4);
+    // A refilled table forgets hidden rows and old cells.
     FillNames({"D", "E"});
-    EXPECT_EQ(model.tablo1.RowCount(), 3);
     EXPECT_EQ(model.tablo1.RowHeight(2), model.tablo1.DefaultRowHeight);
     EXPECT_EQ(model.tablo1.Cell(1, 2), "E");
     EXPECT_EQ(model.tablo1.Cell(1, 3), "");
 }
 
-TEST_F(ResultGridTest, KeyColumnRule) {
-    // A comparison-like layout: two drivers, each with its own key column.
-    model.SetTableColumns({7, 25, 100, 40, 0, 100, 40, 0});
-    model.SetColumnTitles({"", " Name", " Pos", "", " Name", " Pos", ""});
-    model.tablo1.SetRowCount(5);
-    const std::vector<std::vector<std::string>> rows = {
-        {"1", "A", "1", "11", "B", "2", "12"},
-        {"2", "A", "1", "", "B", "2", "22"},   // empty key: the last column is read
-        {"3", "A", "1", "x7", "B", "2", "33"}, // not a number: the last column too
-        {"4", "A", "1", "0", "B", "2", "?"},   // neither is a number: 0
-    };
-    for (int r = 0; r < 4; ++r) {
-        model.StartGridRow(r + 1);
-        for (const auto& c : rows[static_cast<std::size_t>(r)])
-            model.AddGridCell(c);
+TEST_F(ResultGridTest, CountLineAndEmptyTable) {
+    FillNames({"Ayrton Senna", "Alain Prost"});
+    EXPECT_EQ(model.tablo1.CountLabel, "2  record(s) found.");
+    model.tablo1.FilterLabel = "(1) Ayrton Senna";
+    FillNames({});
+    EXPECT_EQ(model.tablo1.RowCount(), 2); // one blank row
+    for (int c = 0; c < model.tablo1.ColCount(); ++c)
+        EXPECT_EQ(model.tablo1.Cell(c, 1), "");
+    EXPECT_EQ(model.tablo1.CountLabel, "0  record(s) found.");
+    EXPECT_EQ(model.tablo1.FilterLabel, "");
+    EXPECT_EQ(std::make_pair(model.tablo1.FixedRows, model.tablo1.FixedCols), std::make_pair(1, 1));
+    const std::string file = testing::LanguageFile(101, {{slot::RecordsFound, "kay\xFDt"}});
+    langs.ApplyLanguageFile(LanguageOtherFile, "T.DT", &file);
+    FillNames({"A", "B", "C"});
+    EXPECT_EQ(model.tablo1.CountLabel, "3  kay\xFDt");
+}
+
+TEST_F(ResultGridTest, WidthFillStretchesTheLastVisibleColumnToThePanel) {
+    // Widths 25 + 140 + 0, grid left 10, 30 for the scroll bar: 205 in all.
+    const std::pair<int, int> cases[] = {{600, 140 + 395}, {206, 141}, {205, 140}, {100, 140}};
+    for (const auto& [panelLeft, nameWidth] : cases) {
+        model.GridLeft = 10;
+        model.RightPanelLeft = panelLeft;
+        FillNames({"A"});
+        EXPECT_EQ(model.tablo1.ColWidth(1), nameWidth) << panelLeft;
+        EXPECT_EQ(model.tablo1.ColWidth(2), 0) << panelLeft;
     }
-    EXPECT_EQ(ResultGrid::RowKey(model.tablo1, 1, 1), 11);
-    EXPECT_EQ(ResultGrid::RowKey(model.tablo1, 4, 1), 12);
-    EXPECT_EQ(ResultGrid::RowKey(model.tablo1, 2, 2), 22);
-    EXPECT_EQ(ResultGrid::RowKey(model.tablo1, 1, 3), 33);
-    EXPECT_EQ(ResultGrid::RowKey(model.tablo1, 1, 4), 0);
 }
 
-TEST(StandardWidthsTest, ScaledByZoomAndWidenedOnWideScreens) {
-    const auto narrow = StandardWidths::Compute(1.0, 1000);
-    EXPECT_EQ(narrow.ColWName, 140);
-    EXPECT_EQ(narrow.ColWDate, 85);
-    EXPECT_EQ(narrow.ColWGrid, 30);
-    const auto wide = StandardWidths::Compute(1.0, 1280);
-    EXPECT_EQ(wide.ColWName, 150);
-    EXPECT_EQ(wide.ColWTeam, 90);
-    EXPECT_EQ(wide.ColWPos, 40);
-    EXPECT_EQ(wide.ColWDate, 95);
-    EXPECT_EQ(wide.ColWPoints, 95);
-    EXPECT_EQ(wide.ColWNotes, 120);
-    EXPECT_EQ(wide.ColWTime, 85);
-    EXPECT_EQ(wide.ColWTrack, 110);
-    EXPECT_EQ(wide.ColWSmall, 40);
-    EXPECT_EQ(wide.ColWGrid, 40);
-    // Halves go to the even neighbour: 110.5 -> 110, 97.5 -> 98, 123.5 -> 124.
-    const auto big = StandardWidths::Compute(1.3, 800);
-    EXPECT_EQ(big.ColWName, 182);
-    EXPECT_EQ(big.ColWDate, 110);
-    EXPECT_EQ(big.ColWTime, 98);
-    EXPECT_EQ(big.ColWPoints, 124);
-    const auto bigger = StandardWidths::Compute(1.6, 1600);
-    EXPECT_EQ(bigger.ColWName, 234);
-    EXPECT_EQ(bigger.ColWNotes, 192);
+TEST_F(ResultGridTest, KeyColumnRule) {
+    // Two drivers side by side, each with its own key column (the untitled one after it).
+    testing::FillRows(model, {7, 25, 100, 40, 0, 100, 40, 0},
+                      {"", " Name", " Pos", "", " Name", " Pos", ""},
+                      {{"1", "A", "1", "11", "B", "2", "12"},
+                       {"2", "A", "1", "", "B", "2", "22"},
+                       {"3", "A", "1", "x7", "B", "2", "33"},
+                       {"4", "A", "1", "0", "B", "2", "?"}});
+    struct Case {
+        int col, row, key;
+        const char* why;
+    } const cases[] = {
+        {1, 1, 11, "the first untitled column after the click"},
+        {4, 1, 12, "right of the first key: the second"},
+        {2, 2, 22, "empty key: the last column"},
+        {1, 3, 33, "not a number: the last column"},
+        {1, 4, 0, "neither is a number"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ResultGrid::RowKey(model.tablo1, c.col, c.row), c.key) << c.why;
 }
 
-TEST_F(ResultGridTest, ZoomSetsRowHeights) {
+TEST_F(ResultGridTest, StandardWidthsAndRowHeightsFollowTheZoom) {
+    struct Case {
+        double zoom;
+        int screen, name, date, time, points, grid;
+        const char* why;
+    } const cases[] = {
+        {1.0, 1000, 140, 85, 75, 95, 30, "not wider than 1000: no extra"},
+        {1.0, 1280, 150, 95, 85, 95, 40, "wide screens add 10 to most"},
+        {1.3, 800, 182, 110, 98, 124, 39, "halves go to the even neighbour"},
+        {1.6, 1600, 234, 146, 130, 152, 58, "both"},
+    };
+    for (const Case& c : cases) {
+        const auto w = StandardWidths::Compute(c.zoom, c.screen);
+        EXPECT_EQ((std::vector<int>{w.ColWName, w.ColWDate, w.ColWTime, w.ColWPoints, w.ColWGrid}),
+                  (std::vector<int>{c.name, c.date, c.time, c.points, c.grid}))
+            << c.why;
+    }
+    FillNames({"A", "B"});
+    model.tablo1.SetRowHeight(2, 0);
     model.ApplyZoom(1.3, 1280);
     EXPECT_EQ(model.Widths.ColWName, 192);
     EXPECT_EQ(model.tablo1.DefaultRowHeight, 22);
     EXPECT_EQ(model.tablo1.RowHeight(0), 24);
-    FillNames({"A"});
     EXPECT_EQ(model.tablo1.RowHeight(1), 22);
+    EXPECT_EQ(model.tablo1.RowHeight(2), 0); // a filtered row stays hidden
     EXPECT_EQ(model.tablo2.DefaultRowHeight, 22);
 }
 
@@ -193,25 +144,23 @@ TEST_F(ResultGridTest, ColumnRolesFollowTheLanguageExactly) {
     EXPECT_FALSE(roles.IsName(" name"));
     EXPECT_TRUE(roles.IsGrid("Grid"));
     EXPECT_FALSE(roles.IsGrid(" Grid"));
-    EXPECT_EQ(roles.KindForFilter(" Date"), FilterKind::Date);
-    EXPECT_EQ(roles.KindForFilter(" Track"), FilterKind::Track);
-    EXPECT_EQ(roles.KindForFilter(" Name"), FilterKind::Name);
-    EXPECT_EQ(roles.KindForFilter(" Team"), FilterKind::Team);
-    EXPECT_EQ(roles.KindForFilter(" Pos"), FilterKind::None);
-    EXPECT_TRUE(roles.IsDriverPointsColumn("Champion Driver"));
+    const std::pair<const char*, FilterKind> kinds[] = {{" Date", FilterKind::Date},
+                                                        {" Track", FilterKind::Track},
+                                                        {" Name", FilterKind::Name},
+                                                        {" Team", FilterKind::Team},
+                                                        {" Pos", FilterKind::None}};
+    for (const auto& [title, kind] : kinds)
+        EXPECT_EQ(roles.KindForFilter(title), kind) << title;
     EXPECT_TRUE(roles.IsDriverPointsColumn(" Driver 2"));
+    EXPECT_TRUE(roles.IsDriverPointsColumn("Champion Driver"));
     EXPECT_TRUE(roles.IsTeamPointsColumn("Constructors Championship"));
     EXPECT_TRUE(roles.IsTeamPointsColumn("Champion Team"));
     EXPECT_FALSE(roles.IsTeamPointsColumn(" Team"));
 
-    // Another language: its titles are the ones recognised, the English ones no longer.
-    std::string file = "7 TR help_TR.txt\r\n";
-    for (int s = 1; s <= 130; ++s) {
-        std::string text = "slot" + std::to_string(s);
-        if (s == slot::Team) text = "Tak\xFDm";
-        if (s == slot::Grid) text = ""; // an empty title matches no column
-        file += text + "\r\n";
-    }
+    // Another language: its titles are the ones recognised, the English ones no longer; an
+    // empty title matches no column.
+    const std::string file =
+        testing::LanguageFile(130, {{slot::Team, "Tak\xFDm"}, {slot::Grid, ""}});
     langs.ApplyLanguageFile(LanguageOtherFile, "T.DT", &file);
     EXPECT_TRUE(roles.IsTeam(" Tak\xFDm"));
     EXPECT_FALSE(roles.IsTeam(" Team"));
