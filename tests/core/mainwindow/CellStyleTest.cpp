@@ -9,18 +9,12 @@
 namespace qor {
 namespace {
 
-// Every text is 7 pixels per character in the tests' "toolkit".
-int SevenPerChar(const std::string& text, const CellFont&) {
-    return static_cast<int>(text.size()) * 7;
-}
-
 class CellStyleTest : public ::testing::Test {
   protected:
     Langs langs = testing::EnglishLangs();
     ResultGrid model{langs};
     ThemePalette palette = SetColorTheme(0, 0, 1.0);
-    int lineStyle = 0;
-    int oddEvenRows = 0;
+    int lineStyle = 0, oddEvenRows = 0;
 
     // Columns: number, name, date, time, pos, key; one row per row number given.
     void Fill(const std::vector<std::string>& numbers) {
@@ -30,24 +24,23 @@ class CellStyleTest : public ::testing::Test {
         testing::FillRows(model, {6, 25, 140, 85, 75, 30, 0},
                           {"", " Name", " Date", " Time", " Pos", ""}, rows);
     }
+    // Every text is 7 pixels per character in the tests' "toolkit".
     CellStyle Style(int col, int row, bool selected = false, CellRect rect = {100, 40, 240, 58}) {
         const CellStyleView view{model.tablo1, model, palette, lineStyle, oddEvenRows};
-        return DecideCellStyle(view, col, row, selected, rect, SevenPerChar);
+        return DecideCellStyle(view, col, row, selected, rect,
+                               [](auto& text, auto&) { return static_cast<int>(text.size()) * 7; });
     }
 };
 
 TEST_F(CellStyleTest, FixedCellsAndTheTitleRowWithItsFilterMarkers) {
     Fill({"1", "2"});
     const CellStyle name = Style(1, 0, false, {100, 0, 240, 20});
-    EXPECT_EQ(name.Brush, palette.FixedCellColor);
-    EXPECT_EQ(name.Text, Black);
+    EXPECT_EQ(std::make_pair(name.Brush, name.Text), std::make_pair(palette.FixedCellColor, Black));
     EXPECT_TRUE(name.Font.Bold);
-    EXPECT_EQ(name.TextX, 100);
-    EXPECT_EQ(name.TextY, (0 + 20 - 8 - 4) / 2);
+    EXPECT_EQ(std::make_pair(name.TextX, name.TextY), std::make_pair(100, (20 - 8 - 4) / 2));
     ASSERT_TRUE(name.Marker.has_value()); // a triangle of size 4 at (240 - 15, 9)
-    EXPECT_EQ(name.Marker->Points[0], std::make_pair(221, 9));
-    EXPECT_EQ(name.Marker->Points[1], std::make_pair(229, 9));
-    EXPECT_EQ(name.Marker->Points[2], std::make_pair(225, 13));
+    using P = std::pair<int, int>;
+    EXPECT_EQ(name.Marker->Points, (std::array<P, 3>{P{221, 9}, P{229, 9}, P{225, 13}}));
     EXPECT_TRUE(Style(2, 0).Marker.has_value()); // dates filter too
     // " Pos" cannot be filtered; right-aligned on its standard width 30 (" Pos" is 28 pixels).
     const CellStyle pos = Style(4, 0, false, {100, 0, 140, 20});
@@ -68,8 +61,7 @@ TEST_F(CellStyleTest, BodyColoursByRowNumberSettingAndSelection) {
         int oddEvenRows, row;
         bool selected;
         Want want;
-    };
-    const Case cases[] = {
+    } const cases[] = {
         {"row number 1 is odd", {"1", "1", "2"}, 0, 1, false, Odd},
         {"a repeated number keeps its group's colour", {"1", "1", "2"}, 0, 2, false, Odd},
         {"row number 2 is even", {"1", "1", "2"}, 0, 3, false, Even},
@@ -80,20 +72,18 @@ TEST_F(CellStyleTest, BodyColoursByRowNumberSettingAndSelection) {
         {"plain rows use the even pair", {"1", "2"}, 1, 1, false, Even},
         {"plain rows keep the selection", {"1", "2"}, 1, 1, true, Sel},
     };
+    const Colour brush[] = {palette.OddBrushColor, palette.EvenBrushColor, palette.SelBrushColor};
+    const Colour text[] = {palette.OddFontColor, palette.EvenFontColor, palette.SelFontColor};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.why);
         oddEvenRows = c.oddEvenRows;
         Fill(c.numbers);
         const CellStyle s = Style(1, c.row, c.selected);
-        const Colour brush[] = {palette.OddBrushColor, palette.EvenBrushColor,
-                                palette.SelBrushColor};
-        const Colour text[] = {palette.OddFontColor, palette.EvenFontColor, palette.SelFontColor};
-        EXPECT_EQ(s.Brush, brush[c.want]);
-        EXPECT_EQ(s.Text, text[c.want]);
+        EXPECT_EQ(std::make_pair(s.Brush, s.Text), std::make_pair(brush[c.want], text[c.want]))
+            << c.why;
     }
 }
 
-TEST_F(CellStyleTest, ComparisonContinuationRowsFadeMarkedColumns) {
+TEST_F(CellStyleTest, ComparisonsFadeContinuationRowsAndBandColumnsInFours) {
     Fill({"1", "1", "2", "2"});
     model.CompareGroupSize = 2;
     model.CompareMarks[2] = 1;                         // the date column
@@ -102,55 +92,28 @@ TEST_F(CellStyleTest, ComparisonContinuationRowsFadeMarkedColumns) {
     EXPECT_EQ(Style(1, 2).Text, palette.OddFontColor); // not marked
     EXPECT_EQ(Style(2, 4).Text, FadeColour(palette.EvenBrushColor));
     EXPECT_EQ(Style(2, 2, true).Text, palette.SelFontColor);
-}
 
-TEST_F(CellStyleTest, HorizontalComparisonBandsColumnsInFours) {
-    Fill({"1", "2"});
     model.tablo1.SetColCount(11);
     model.tablo1.Tag = GridTagHorizontalCompare;
-    for (int c : {1, 2, 3, 4, 5, 10})
+    for (int c : {1, 2, 5, 10})
         EXPECT_EQ(Style(c, 1).Brush, palette.EvenBrushColor) << c;
     for (int c : {6, 9})
         EXPECT_EQ(Style(c, 2).Brush, palette.OddBrushColor) << c;
     EXPECT_EQ(Style(6, 1, true).Brush, palette.SelBrushColor);
-    model.tablo1.Tag = GridTagVerticalCompare;
-    EXPECT_EQ(Style(6, 2).Brush, palette.EvenBrushColor);
 }
 
-TEST_F(CellStyleTest, HighlightedNameUsesTheFadedBrushAndBlackText) {
+TEST_F(CellStyleTest, HighlightedNamesAndModernPictures) {
     Fill({"1", "2"});
     model.HighlightName = "Jim Clark";
     const CellStyle s = Style(1, 2);
     EXPECT_TRUE(s.Highlighted);
-    EXPECT_EQ(s.Brush, FadeColour(palette.OddBrushColor));
-    EXPECT_EQ(s.Text, Black);
+    EXPECT_EQ(std::make_pair(s.Brush, s.Text),
+              std::make_pair(FadeColour(palette.OddBrushColor), Black));
     EXPECT_EQ(Style(1, 2, true).Brush, FadeColour(palette.SelBrushColor));
     EXPECT_FALSE(Style(2, 2).Highlighted);
-}
+    EXPECT_EQ(Style(2, 1).Picture, CellPicture::None);
 
-TEST_F(CellStyleTest, FontsAndAlignment) {
-    Fill({"1"});
-    EXPECT_EQ(Style(2, 1).Font.Name, "courier new");
-    EXPECT_EQ(Style(1, 1).Font.Name, "tahoma");
-    EXPECT_EQ(Style(2, 1).TextX, 105);
-    // " Time" at least its standard width 75: right-aligned 5 pixels inside it.
-    const CellStyle time = Style(3, 1, false, {100, 40, 175, 58});
-    EXPECT_TRUE(time.RightAligned);
-    EXPECT_EQ(time.TextX, 100 + 75 - 8 * 7 - 5);
-    const CellStyle narrow = Style(3, 1, false, {100, 40, 174, 58});
-    EXPECT_FALSE(narrow.RightAligned);
-    EXPECT_EQ(narrow.TextX, 105);
-
-    model.ApplyZoom(1.6, 800);
-    const CellStyle zoomed = Style(1, 0, false, {0, 0, 200, 30});
-    EXPECT_EQ(zoomed.Font.Size, 13);                                                   // 12.8
-    EXPECT_EQ(zoomed.Marker->Points[1].first - zoomed.Marker->Points[0].first, 2 * 6); // 6.4
-}
-
-TEST_F(CellStyleTest, ModernPicturesBehindBodyCells) {
     palette = SetColorTheme(100, 0, 1.0);
-    Fill({"1", "2"});
-    model.HighlightName = "Jim Clark";
     EXPECT_EQ(Style(1, 1).Picture, CellPicture::Highlight);
     EXPECT_TRUE(Style(1, 1).TransparentBrush);
     EXPECT_EQ(Style(2, 1).Picture, CellPicture::Odd);
@@ -158,24 +121,35 @@ TEST_F(CellStyleTest, ModernPicturesBehindBodyCells) {
     EXPECT_EQ(Style(2, 2, true).Picture, CellPicture::Sel);
     EXPECT_EQ(Style(0, 1).Picture, CellPicture::None);
     EXPECT_FALSE(Style(1, 0).TransparentBrush);
-    palette = SetColorTheme(0, 0, 1.0);
-    EXPECT_EQ(Style(2, 1).Picture, CellPicture::None);
-    EXPECT_FALSE(Style(2, 1).TransparentBrush);
+}
+
+TEST_F(CellStyleTest, FontsAlignmentAndZoom) {
+    Fill({"1"});
+    EXPECT_EQ(Style(2, 1).Font.Name, "courier new");
+    EXPECT_EQ(Style(1, 1).Font.Name, "tahoma");
+    EXPECT_EQ(Style(2, 1).TextX, 105);
+    // " Time" at least its standard width 75: right-aligned 5 pixels inside it.
+    EXPECT_EQ(Style(3, 1, false, {100, 40, 175, 58}).TextX, 100 + 75 - 8 * 7 - 5);
+    EXPECT_EQ(Style(3, 1, false, {100, 40, 174, 58}).TextX, 105);
+    model.ApplyZoom(1.6, 800);
+    const CellStyle zoomed = Style(1, 0, false, {0, 0, 200, 30});
+    EXPECT_EQ(zoomed.Font.Size, 13);                                                   // 12.8
+    EXPECT_EQ(zoomed.Marker->Points[1].first - zoomed.Marker->Points[0].first, 2 * 6); // 6.4
 }
 
 TEST_F(CellStyleTest, GridLinesByStyleAndHiddenRows) {
     Fill({"1", "2"});
-    EXPECT_TRUE(Style(1, 1).Lines.empty());
+    using L = std::vector<std::array<int, 4>>;
     const auto lines = [&](int style, int row) {
         lineStyle = style;
-        std::vector<std::array<int, 4>> out;
+        L out;
         for (const CellLine& l : Style(1, row, false, {10, 20, 50, 38}).Lines) {
             EXPECT_EQ(l.Pen, palette.FixedCellColor);
             out.push_back({l.X1, l.Y1, l.X2, l.Y2});
         }
         return out;
     };
-    using L = std::vector<std::array<int, 4>>;
+    EXPECT_EQ(lines(0, 1), L{});
     EXPECT_EQ(lines(1, 1), (L{{10, 37, 50, 37}}));
     EXPECT_EQ(lines(2, 0), (L{{49, 20, 49, 38}}));
     EXPECT_EQ(lines(3, 1), (L{{10, 37, 50, 37}, {49, 20, 49, 38}}));
