@@ -1,30 +1,20 @@
 // The shipped language and help files: the Turkish table loads cleanly and matches the English
-// one line for line, and the help files split into their sections.
+// one line for line, and the help files split into matching sections.
 
 #include "lang/HelpText.h"
 #include "lang/Langs.h"
 #include "settings/SettingsStore.h"
-#include "support/Fixtures.h"
 #include "text/Encoding.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 namespace qor {
 namespace {
 
 const std::string kDataDir = std::string(QOR_SOURCE_DIR) + "/data/";
 
-std::size_t LeadingBlanks(std::string_view s) {
-    return s.find_first_not_of(' ') == s.npos ? s.size() : s.find_first_not_of(' ');
-}
-std::size_t TrailingBlanks(std::string_view s) {
-    const auto last = s.find_last_not_of(' ');
-    return last == s.npos ? s.size() : s.size() - last - 1;
-}
 std::size_t Count(std::string_view s, std::string_view what) {
     std::size_t n = 0;
     for (auto p = s.find(what); p != s.npos; p = s.find(what, p + what.size()))
@@ -32,7 +22,17 @@ std::size_t Count(std::string_view s, std::string_view what) {
     return n;
 }
 
-class ShippedTurkish : public ::testing::Test {
+// The section a message sends the reader to: its second quoted text.
+std::string ReferredSection(const std::string& m) {
+    std::size_t q[4], from = 0;
+    for (auto& at : q) {
+        if ((at = m.find('"', from)) == m.npos) return {};
+        from = at + 1;
+    }
+    return m.substr(q[2] + 1, q[3] - q[2] - 1);
+}
+
+class ShippedFiles : public ::testing::Test {
   protected:
     void SetUp() override {
         english.ApplyLanguage(LanguageEnglish, kDataDir, settings);
@@ -43,133 +43,65 @@ class ShippedTurkish : public ::testing::Test {
     LanguageLoadResult result;
 };
 
-TEST_F(ShippedTurkish, LoadsWithoutFallBack) {
-    EXPECT_EQ(result.Mode, LanguageTurkish);
-    EXPECT_FALSE(result.FileWrong);
-    EXPECT_EQ(turkish.LanguageCode, "8482");
-    EXPECT_FALSE(turkish.LanguageId.empty());
+TEST_F(ShippedFiles, TurkishTranslatesEverySlotInTheEnglishShape) {
+    EXPECT_EQ(std::make_pair(result.Mode, result.FileWrong),
+              std::make_pair(std::uint8_t{LanguageTurkish}, false));
     EXPECT_EQ(turkish.HelpFileName, "help_TR.txt");
-    EXPECT_EQ(turkish.LanguageFileName, "TR.dt");
-}
-
-TEST_F(ShippedTurkish, EverySlotIsTranslatedInTheEnglishShape) {
-    for (int s = 1; s <= DefaultStringCount; ++s) {
+    EXPECT_EQ(turkish.Text(slot::Name), "\xDDsim"); // İsim
+    const auto blanks = [](std::string_view s) {
+        const auto first = s.find_first_not_of(' ');
+        return first == s.npos ? std::pair{s.size(), s.size()}
+                               : std::pair{first, s.size() - s.find_last_not_of(' ') - 1};
+    };
+    for (int s = 1; s <= StringSlotCount; ++s) {
         const std::string& tr = turkish.Text(s);
-        const std::string_view en = DefaultStrings[static_cast<std::size_t>(s)];
-        EXPECT_EQ(tr.empty(), s == 53) << "slot " << s;
+        const std::string_view en =
+            s <= DefaultStringCount ? DefaultStrings[static_cast<std::size_t>(s)] : "";
+        EXPECT_EQ(tr.empty(), en.empty()) << "slot " << s;
         // Captions rely on their blanks; "&&" shows one "&" in a menu.
-        EXPECT_EQ(LeadingBlanks(tr), LeadingBlanks(en)) << "slot " << s;
-        EXPECT_EQ(TrailingBlanks(tr), TrailingBlanks(en)) << "slot " << s;
-        EXPECT_EQ(Count(tr, "&&"), Count(en, "&&")) << "slot " << s;
+        EXPECT_EQ(blanks(tr), blanks(en)) << "slot " << s;
         EXPECT_EQ(Count(tr, "&"), Count(en, "&")) << "slot " << s;
+        EXPECT_EQ(Count(tr, "&&"), Count(en, "&&")) << "slot " << s;
         // Windows-1254 text, not UTF-8 that slipped through.
         EXPECT_EQ(Utf8ToCp1254(Cp1254ToUtf8(tr)), tr) << "slot " << s;
-        EXPECT_EQ(tr.find("\xC3"), std::string::npos) << "slot " << s;
-        EXPECT_EQ(tr.find("\xC5"), std::string::npos) << "slot " << s;
+        EXPECT_EQ(tr.find_first_of("\xC3\xC5"), std::string::npos) << "slot " << s;
     }
-    for (int s = DefaultStringCount + 1; s <= StringSlotCount; ++s)
-        EXPECT_EQ(turkish.Text(s), "");
-    EXPECT_NE(turkish.Text(slot::Name), english.Text(slot::Name));
-    EXPECT_EQ(turkish.Text(slot::Name), "\xDDsim"); // İsim
 }
 
-TEST_F(ShippedTurkish, ColumnTitlesKeepTheirRolesApart) {
-    for (int s = slot::ColumnTitlesFirst; s <= slot::ColumnTitlesLast; ++s) {
-        const std::string& t = turkish.Title(s);
-        ASSERT_GE(t.size(), 2u) << s;
-        EXPECT_EQ(t[0], ' ') << s;
-        EXPECT_NE(t[1], ' ') << s;
-    }
+TEST_F(ShippedFiles, TurkishColumnTitlesKeepTheirRolesApart) {
     // The grid tells column roles apart by exact titles, and finds driver and constructor
     // columns by the titles they contain: the translation must keep the English distinctions.
     for (int a = slot::TitlesFirst; a <= slot::Car; ++a) {
         for (int b = slot::TitlesFirst; b <= slot::Car; ++b) {
             if (a == b) continue;
-            const bool enSame = english.Title(a) == english.Title(b);
-            EXPECT_EQ(turkish.Title(a) == turkish.Title(b), enSame) << a << " / " << b;
+            EXPECT_EQ(turkish.Title(a) == turkish.Title(b), english.Title(a) == english.Title(b))
+                << a << " / " << b;
         }
-        for (int b : {slot::Driver, slot::ChampionDriver, slot::Constructors, slot::ChampionTeam}) {
-            const bool enContains = english.Title(a).find(english.Title(b)) != std::string::npos;
-            const bool trContains = turkish.Title(a).find(turkish.Title(b)) != std::string::npos;
-            EXPECT_EQ(trContains, enContains) << a << " contains " << b;
-        }
+        for (int b : {slot::Driver, slot::ChampionDriver, slot::Constructors, slot::ChampionTeam})
+            EXPECT_EQ(turkish.Title(a).find(turkish.Title(b)) != std::string::npos,
+                      english.Title(a).find(english.Title(b)) != std::string::npos)
+                << a << " contains " << b;
     }
 }
 
-// The section a message sends the reader to: the second quoted text of slot 204.
-std::string ReferredSection(const std::string& message) {
-    std::vector<std::string> quoted;
-    for (auto open = message.find('"'); open != message.npos;) {
-        const auto close = message.find('"', open + 1);
-        if (close == message.npos) break;
-        quoted.push_back(message.substr(open + 1, close - open - 1));
-        open = message.find('"', close + 1);
+TEST_F(ShippedFiles, HelpFilesHaveMatchingSectionsAndTheReviewsMessageNamesOne) {
+    for (const Langs* langs : {&english, &turkish}) {
+        const auto help = HelpText::Load(kDataDir, langs->HelpFileName);
+        SCOPED_TRACE(langs->HelpFileName);
+        ASSERT_EQ(help.Sections.size(), 19u);
+        // Nothing stands before the first section: the window would never show it.
+        EXPECT_EQ(help.Sections.front().TitleLine, 0u);
+        std::vector<std::string> titles;
+        for (const auto& s : help.Sections) {
+            EXPECT_GE(s.Lines.size(), 5u) << Cp1254ToUtf8(s.Title);
+            titles.push_back(s.Title);
+        }
+        for (const auto& line : help.Lines)
+            EXPECT_EQ(Utf8ToCp1254(Cp1254ToUtf8(line)), line);
+        const std::string section = ReferredSection(langs->MsgSeeReviewsHelp);
+        EXPECT_NE(std::find(titles.begin(), titles.end(), section), titles.end())
+            << Cp1254ToUtf8(section);
     }
-    return quoted.size() == 2 ? quoted[1] : std::string();
-}
-
-std::vector<std::string> Titles(const HelpText& help) {
-    std::vector<std::string> titles;
-    for (const auto& s : help.Sections)
-        titles.push_back(s.Title);
-    return titles;
-}
-
-TEST(ShippedHelp, EnglishSections) {
-    const auto help = HelpText::Load(kDataDir, "help_EN.txt");
-    const std::vector<std::string> expected = {"Welcome to Qor",
-                                               "Seasons and Grands Prix",
-                                               "Back, next and history",
-                                               "Championship panel",
-                                               "Record lists (right click)",
-                                               "Driver analysis",
-                                               "Compare list and team-mates",
-                                               "Top lists",
-                                               "Track statistics",
-                                               "Filtering a table",
-                                               "HTML export and second table",
-                                               "Editing the last season",
-                                               "Importing an older database",
-                                               "Appearance",
-                                               "Languages",
-                                               "Online features",
-                                               "Reviews And Messages",
-                                               "F1 Guess Game",
-                                               "Find name"};
-    EXPECT_EQ(Titles(help), expected);
-    for (const auto& s : help.Sections)
-        EXPECT_GE(s.Lines.size(), 5u) << s.Title;
-    // Nothing stands before the first section: the window would never show it.
-    ASSERT_FALSE(help.Sections.empty());
-    EXPECT_EQ(help.Sections.front().TitleLine, 0u);
-
-    const std::string section = ReferredSection(std::string(DefaultStrings[204]));
-    EXPECT_NE(std::find(expected.begin(), expected.end(), section), expected.end()) << section;
-}
-
-TEST(ShippedHelp, TurkishSectionsMatchTheEnglishOnes) {
-    const auto en = HelpText::Load(kDataDir, "help_EN.txt");
-    const auto tr = HelpText::Load(kDataDir, "help_TR.txt");
-    ASSERT_EQ(tr.Sections.size(), en.Sections.size());
-    EXPECT_EQ(tr.Sections.front().TitleLine, 0u);
-    const auto titles = Titles(tr);
-    EXPECT_EQ(titles[5], "Pilot analizi");
-    EXPECT_EQ(titles[18], "\xDDsim bulma"); // İsim bulma, in Windows-1254
-    for (const auto& s : tr.Sections)
-        EXPECT_GE(s.Lines.size(), 5u) << Cp1254ToUtf8(s.Title);
-    for (const auto& line : tr.Lines)
-        EXPECT_EQ(Utf8ToCp1254(Cp1254ToUtf8(line)), line);
-
-    // The Turkish message about reviews names a section of the Turkish help.
-    MemorySettings settings;
-    Langs turkish;
-    turkish.ApplyLanguage(LanguageTurkish, kDataDir, settings);
-    const std::string section = ReferredSection(turkish.MsgSeeReviewsHelp);
-    EXPECT_FALSE(section.empty());
-    EXPECT_NE(std::find(titles.begin(), titles.end(), section), titles.end())
-        << Cp1254ToUtf8(section);
-    // And the help file it names is shipped.
-    EXPECT_FALSE(HelpText::Load(kDataDir, turkish.HelpFileName).Sections.empty());
 }
 
 } // namespace
