@@ -18,14 +18,11 @@ class GridFilterTest : public ::testing::Test {
     GridFilter filter{model.Roles()};
 
     // Columns: number, date, track, name, team, pos, key.
-    void Fill(const testing::Rows& rows) {
-        testing::Rows full;
-        for (const auto& row : rows) {
-            full.push_back(row);
-            full.back().insert(full.back().end(), {"1", std::to_string(full.size())});
-        }
+    void Fill(testing::Rows rows) {
+        for (auto& row : rows)
+            row.insert(row.end(), {"1", row[0]});
         testing::FillRows(model, {7, 25, 85, 100, 140, 80, 30, 0},
-                          {"", " Date", " Track", " Name", " Team", " Pos", ""}, full);
+                          {"", " Date", " Track", " Name", " Team", " Pos", ""}, rows);
     }
     // Opens the filter of `col` and chooses `value` (the title entry when empty); returns the
     // row heights as 1 (shown) and 0 (hidden).
@@ -112,24 +109,19 @@ TEST_F(GridFilterTest, WorksOnTheGridThatWasClickedOnly) {
     EXPECT_EQ(model.tablo1.RowHeight(1), model.tablo1.DefaultRowHeight);
 }
 
-TEST_F(GridFilterTest, EntryColours) {
-    const ThemePalette p = SetColorTheme(1, 0, 1.0);
-    const auto title = GridFilter::ItemStyle(p, 0, false);
-    EXPECT_TRUE(title.Bold);
-    EXPECT_EQ(std::make_pair(title.Brush, title.Text),
-              std::make_pair(p.OddBrushColor, p.OddFontColor));
-    const auto second = GridFilter::ItemStyle(p, 1, false);
-    EXPECT_FALSE(second.Bold);
-    EXPECT_EQ(std::make_pair(second.Brush, second.Text),
-              std::make_pair(p.EvenBrushColor, p.EvenFontColor));
-    const auto sel = GridFilter::ItemStyle(p, 1, true);
-    EXPECT_EQ(std::make_pair(sel.Brush, sel.Text), std::make_pair(p.SelBrushColor, p.SelFontColor));
-    EXPECT_EQ(sel.Picture, CellPicture::None);
-    const ThemePalette modern = SetColorTheme(101, 0, 1.0);
-    EXPECT_EQ(GridFilter::ItemStyle(modern, 1, true).Picture, CellPicture::Sel);
-    EXPECT_EQ(GridFilter::ItemStyle(modern, 2, false).Picture, CellPicture::Even);
-    EXPECT_TRUE(GridFilter::ItemStyle(modern, 2, false).WhiteOutline);
-    EXPECT_FALSE(GridFilter::ItemStyle(modern, 3, false).WhiteOutline);
+TEST(GridFilterItems, TitleIsBoldAndEntriesAlternateFromTheOddPair) {
+    const ThemePalette p = SetColorTheme(101, 0, 1.0);
+    const auto style = [&](int index, bool selected) {
+        const auto s = GridFilter::ItemStyle(p, index, selected);
+        return std::make_tuple(s.Bold, s.Brush, s.Text, s.Picture, s.WhiteOutline);
+    };
+    EXPECT_EQ(style(0, false),
+              std::make_tuple(true, p.OddBrushColor, p.OddFontColor, CellPicture::Even, true));
+    EXPECT_EQ(style(1, false),
+              std::make_tuple(false, p.EvenBrushColor, p.EvenFontColor, CellPicture::None, false));
+    EXPECT_EQ(style(1, true),
+              std::make_tuple(false, p.SelBrushColor, p.SelFontColor, CellPicture::Sel, false));
+    EXPECT_EQ(GridFilter::ItemStyle(SetColorTheme(1, 0, 1.0), 1, true).Picture, CellPicture::None);
 }
 
 } // namespace
