@@ -1,4 +1,5 @@
-// Selecting, right clicking, Ctrl+clicking and double clicking grid cells.
+// Clicking grid cells: selecting, the filter drop-down of the title row, right-click popups,
+// Ctrl+click highlights and double clicks.
 
 #include "mainwindow/GridInteraction.h"
 #include "support/Fixtures.h"
@@ -10,9 +11,10 @@
 namespace qor {
 namespace {
 
+using Strings = std::vector<std::string>;
 using Captions = std::vector<std::pair<std::string, std::string>>;
 
-class GridInteractionTest : public ::testing::Test {
+class GridTest : public ::testing::Test {
   protected:
     std::unique_ptr<The_Class> db = testing::MakeSmallDatabase();
     Langs langs = testing::EnglishLangs();
@@ -23,18 +25,28 @@ class GridInteractionTest : public ::testing::Test {
 
     // GP 1 of the small database: Farina, Fagioli, Parnell (ERA), Fangio; result keys 1..4.
     void FillGP() { testing::FillGPResultTable(model, *db, 1); }
-    // A list of GPs as the record lists show it: number, date, track, name, key (result).
-    void FillWinsList() {
-        testing::FillRows(model, {6, 25, 85, 100, 140, 0}, {"", " Date", " Track", " Name", ""},
-                          {{"1", "13 May 1950", "1950 - Silverstone", "Nino Farina", "1"},
-                           {"2", "21 May 1950", "Monte Carlo", "Juan Manuel Fangio", "5"},
-                           {"3", "01 Jan 1951", "Nowhere", "Nobody", "0"}});
+    // A list of GPs as the record lists show it: number, date, track, name, team, key.
+    void FillList(const testing::Rows& rows) {
+        testing::FillRows(model, {7, 25, 85, 100, 140, 80, 0},
+                          {"", " Date", " Track", " Name", " Team", ""}, rows);
+    }
+    // Opens the filter of `col` and chooses `value` (the title entry when empty); returns
+    // which rows are shown.
+    std::vector<bool> Choose(int col, const std::string& value, GridTable* g = nullptr) {
+        g = g ? g : &t;
+        EXPECT_TRUE(filter.Open(*g, col, 0));
+        const auto at = std::find(filter.Box.Items.begin(), filter.Box.Items.end(), value);
+        filter.Apply(value.empty() ? 0 : static_cast<int>(at - filter.Box.Items.begin()));
+        std::vector<bool> shown;
+        for (int r = 1; r < g->RowCount(); ++r)
+            shown.push_back(g->RowHeight(r) == g->DefaultRowHeight);
+        return shown;
     }
     GridAction Right(int col, int row) {
         return grid.MouseDown(t, col, row, MouseButton::Right, false);
     }
-    GridActionKind Left(int col, int row, bool ctrl = false, int filterLeft = 0) {
-        return grid.MouseDown(t, col, row, MouseButton::Left, ctrl, filterLeft).Kind;
+    GridActionKind Left(int col, int row, bool ctrl = false) {
+        return grid.MouseDown(t, col, row, MouseButton::Left, ctrl, 190).Kind;
     }
     static Captions Of(const GridAction& a) {
         Captions c;
@@ -42,9 +54,76 @@ class GridInteractionTest : public ::testing::Test {
             c.emplace_back(m.Item, m.Caption);
         return c;
     }
+
+    const testing::Rows wins = {
+        {"1", "07 Mar 1993", "Kyalami", "Alain Prost", "Williams", "1"},
+        {"2", "28 Mar 1993", "Interlagos", "Ayrton Senna", "McLaren", "2"},
+        {"3", "11 Apr 1993", "Donington", "Ayrton Senna", "McLaren", "3"},
+        {"4", "20 Mar 1994", "Interlagos", "Michael Schumacher", "Benetton", "4"},
+        {"5", "", "Aida", "", "benetton", "5"},
+    };
 };
 
-TEST_F(GridInteractionTest, StatusLineSpellsOutNoteCodesAndShortTeamNames) {
+TEST_F(GridTest, FilterListsTheColumnValuesSortedAfterTheTitle) {
+    FillList(wins);
+    EXPECT_EQ(Left(3, 0), GridActionKind::FilterOpened);
+    EXPECT_TRUE(filter.Box.Visible);
+    EXPECT_EQ(
+        std::make_tuple(filter.Box.Kind, filter.Box.Width, filter.Box.Left, filter.Box.ItemIndex),
+        std::make_tuple(FilterKind::Name, 140 - 2, 190, 0));
+    // Empty cells are left out, repeated values listed once, case breaks ties only.
+    EXPECT_EQ(filter.Box.Items,
+              (Strings{" Name", "Alain Prost", "Ayrton Senna", "Michael Schumacher"}));
+    ASSERT_TRUE(filter.Open(t, 4, 0));
+    EXPECT_EQ(filter.Box.Items, (Strings{" Team", "Benetton", "benetton", "McLaren", "Williams"}));
+    ASSERT_TRUE(filter.Open(t, 1, 0));
+    EXPECT_EQ(filter.Box.Items, (Strings{" Date", "1993", "1994"})); // dates filter by season
+    EXPECT_EQ(Left(0, 0), GridActionKind::None);
+    EXPECT_EQ(Left(5, 0), GridActionKind::None); // the key
+}
+
+TEST_F(GridTest, FilterHidesTheOtherRowsOfTheClickedGridAndCountsNumbersOnce) {
+    FillList(wins);
+    filter.Apply(1); // never opened: nothing
+    EXPECT_EQ(Choose(1, "1993"), (std::vector<bool>{1, 1, 1, 0, 0}));
+    EXPECT_EQ(t.FilterLabel, "(3) 1993");
+    EXPECT_EQ(Choose(2, "Interlagos"), (std::vector<bool>{0, 1, 0, 1, 0}));
+    EXPECT_EQ(t.FilterLabel, "(2) Interlagos");
+    for (int index : {-1, 99}) // out of range: no change
+        filter.Apply(index);
+    EXPECT_EQ(t.FilterLabel, "(2) Interlagos");
+    EXPECT_EQ(Choose(2, ""), (std::vector<bool>{1, 1, 1, 1, 1}));
+    EXPECT_EQ(t.FilterLabel, "");
+    EXPECT_TRUE(t.Visible);
+    model.tablo2 = t;
+    EXPECT_EQ(Choose(4, "McLaren", &model.tablo2), (std::vector<bool>{0, 1, 1, 0, 0}));
+    EXPECT_EQ(t.FilterLabel, "");
+    // A comparison numbers the rows of one GP alike.
+    FillList({{"1", "07 Mar 1993", "Kyalami", "Alain Prost", "Williams", "1"},
+              {"1", "07 Mar 1993", "Kyalami", "Ayrton Senna", "McLaren", "2"},
+              {"2", "20 Mar 1994", "Interlagos", "Alain Prost", "Williams", "3"}});
+    Choose(3, "Alain Prost");
+    EXPECT_EQ(t.FilterLabel, "(2) Alain Prost");
+    Choose(1, "1993");
+    EXPECT_EQ(t.FilterLabel, "(1) 1993");
+}
+
+TEST(GridFilterItems, TitleIsBoldAndEntriesAlternateFromTheOddPair) {
+    const ThemePalette p = SetColorTheme(101, 0, 1.0);
+    const auto style = [&](int index, bool selected) {
+        const auto s = GridFilter::ItemStyle(p, index, selected);
+        return std::make_tuple(s.Bold, s.Brush, s.Text, s.Picture, s.WhiteOutline);
+    };
+    EXPECT_EQ(style(0, false),
+              std::make_tuple(true, p.OddBrushColor, p.OddFontColor, CellPicture::Even, true));
+    EXPECT_EQ(style(1, false),
+              std::make_tuple(false, p.EvenBrushColor, p.EvenFontColor, CellPicture::None, false));
+    EXPECT_EQ(style(1, true),
+              std::make_tuple(false, p.SelBrushColor, p.SelFontColor, CellPicture::Sel, false));
+    EXPECT_EQ(GridFilter::ItemStyle(SetColorTheme(1, 0, 1.0), 1, true).Picture, CellPicture::None);
+}
+
+TEST_F(GridTest, SelectingACellShowsItsStatusLine) {
     EXPECT_EQ(ExpandNoteCodes("FL, FL"), "Fastest Lap, FL"); // the first of each only
     EXPECT_EQ(ExpandNoteCodes("DNS, S&G, NC, Disq"),
               "Did Not Start, Stop and Go, Not Classified, Disqualified");
@@ -60,35 +139,30 @@ TEST_F(GridInteractionTest, StatusLineSpellsOutNoteCodesAndShortTeamNames) {
     EXPECT_EQ(status(2, 3), "  English Racing Automobiles");
     EXPECT_EQ(status(2, 2), "  Lotus");    // not a known abbreviation
     EXPECT_EQ(status(3, 4), std::nullopt); // an empty cell
-}
 
-TEST_F(GridInteractionTest, SelectingCells) {
-    FillGP();
     t.Row = 1;
-    model.ClickCol = 1;
-    EXPECT_TRUE(grid.SelectCell(t, 1, 1).Unchanged); // the current cell
+    model.ClickCol = 5;
+    EXPECT_TRUE(grid.SelectCell(t, 5, 1).Unchanged); // the current cell
     EXPECT_TRUE(grid.SelectCell(t, 2, 0).Unchanged); // the title row
-    const CellSelection name = grid.SelectCell(t, 1, 2);
-    EXPECT_EQ(std::make_tuple(name.Allowed, name.Status, name.DriverBoxText, t.Row),
-              std::make_tuple(true, std::optional<std::string>("  Luigi Fagioli"),
-                              std::optional<std::string>("Luigi Fagioli"), 2));
+    const CellSelection name = grid.SelectCell(t, 1, 3);
+    EXPECT_EQ(name.Status, "  Reg Parnell");
+    EXPECT_EQ(name.DriverBoxText, "Reg Parnell");
     EXPECT_FALSE(name.GPInfo.has_value());                            // not a list of GPs
     EXPECT_FALSE(grid.SelectCell(t, 2, 3).DriverBoxText.has_value()); // a team
     t.SetRowHeight(4, 0);
     EXPECT_FALSE(grid.SelectCell(t, 1, 4).Allowed);
     EXPECT_EQ(t.Row, 3);
-    // In a list of GPs a row shows that GP's information (0: no such GP).
-    FillWinsList();
+    FillList(wins); // a row of a list of GPs shows that GP's information (0: none)
+    EXPECT_EQ(grid.SelectCell(t, 3, 1).GPInfo, std::optional<std::uint16_t>(0));
+    t.SetCell(1, 2, "21 May 1950");
     EXPECT_EQ(grid.SelectCell(t, 3, 2).GPInfo, std::optional<std::uint16_t>(2));
-    EXPECT_EQ(grid.SelectCell(t, 3, 3).GPInfo, std::optional<std::uint16_t>(0));
 }
 
-TEST_F(GridInteractionTest, RightClickOpensThePopupOfTheColumnsRole) {
+TEST_F(GridTest, RightClickOpensThePopupOfTheColumnsRole) {
     FillGP();
     GridAction a = Right(1, 3);
-    EXPECT_EQ(std::make_tuple(a.Kind, a.Popup, model.SelectedRecord, a.DriverBoxText),
-              std::make_tuple(GridActionKind::OpenPopup, GridPopup::Driver, std::uint16_t{3},
-                              std::string("Reg Parnell")));
+    EXPECT_EQ(std::make_tuple(a.Kind, a.Popup, model.SelectedRecord),
+              std::make_tuple(GridActionKind::OpenPopup, GridPopup::Driver, std::uint16_t{3}));
     EXPECT_EQ(Of(a), (Captions{{"Aboutdriver1", "Reg Parnell"},
                                {"onthisteam1", "ERA"},
                                {"onthisyear1", "1950"},
@@ -101,10 +175,8 @@ TEST_F(GridInteractionTest, RightClickOpensThePopupOfTheColumnsRole) {
                                {"bythisdriver1", "Reg Parnell"},
                                {"onthisyear2", "1952"},
                                {"onthispist2", "Silverstone"}}));
-    // A track loses its year prefix.
-    FillWinsList();
-    EXPECT_EQ(Of(Right(2, 1)), (Captions{{"aboutpist1", "Silverstone"}}));
-    EXPECT_EQ(Of(Right(2, 2)), (Captions{{"aboutpist1", "Monte Carlo"}}));
+    FillList({{"1", "13 May 1950", "1950 - Silverstone", "Nino Farina", "Alfa Romeo", "1"}});
+    EXPECT_EQ(Of(Right(2, 1)), (Captions{{"aboutpist1", "Silverstone"}})); // no year prefix
     // Points columns look the name up.
     testing::FillRows(model, {4, 25, 140, 140, 0}, {"", "Champion Driver", "Constructors", ""},
                       {{"1", "Juan Manuel Fangio", "ERA", "77"}});
@@ -115,7 +187,6 @@ TEST_F(GridInteractionTest, RightClickOpensThePopupOfTheColumnsRole) {
     a = Right(2, 1);
     EXPECT_EQ(std::make_pair(a.Popup, model.SelectedRecord),
               std::make_pair(GridPopup::TeamPoints, std::uint16_t{3}));
-    EXPECT_EQ(Of(a), (Captions{{"team1", "ERA"}}));
     // Other columns only remember the record; empty cells not even that.
     FillGP();
     EXPECT_EQ(Right(4, 2).Kind, GridActionKind::None); // " Time"
@@ -124,55 +195,35 @@ TEST_F(GridInteractionTest, RightClickOpensThePopupOfTheColumnsRole) {
     EXPECT_EQ(model.SelectedRecord, 2);
 }
 
-TEST_F(GridInteractionTest, LeftClicksHighlightOrOpenTheFilter) {
+TEST_F(GridTest, CtrlClickTogglesTheHighlightAndDoubleClicksShowAGPOrADriver) {
     FillGP();
-    const std::tuple<int, bool, GridActionKind, const char*> clicks[] = {
-        {2, true, GridActionKind::RepaintGrids, "Luigi Fagioli"},
-        {1, true, GridActionKind::RepaintGrids, "Nino Farina"},
-        {1, true, GridActionKind::RepaintGrids, ""}, // the same name again: off
-        {1, false, GridActionKind::None, ""},        // without Ctrl
-    };
-    for (const auto& [row, ctrl, kind, name] : clicks) {
-        EXPECT_EQ(Left(1, row, ctrl), kind);
+    for (const auto& [row, ctrl, name] : {std::tuple{2, true, "Luigi Fagioli"},
+                                          {1, true, "Nino Farina"},
+                                          {1, true, ""},
+                                          {1, false, ""}}) {
+        EXPECT_EQ(Left(1, row, ctrl), ctrl ? GridActionKind::RepaintGrids : GridActionKind::None);
         EXPECT_EQ(model.HighlightName, name);
     }
     EXPECT_EQ(Left(2, 1, true), GridActionKind::None); // a team is no driver
-    EXPECT_EQ(Left(2, 0, false, 190), GridActionKind::FilterOpened);
-    EXPECT_EQ(filter.Box.Items, (std::vector<std::string>{" Team", "Alfa Romeo", "ERA"}));
-    EXPECT_EQ(filter.Box.Left, 190);
-    EXPECT_EQ(Left(3, 0), GridActionKind::None);
-}
+    t.Row = 4;
+    Left(1, 4);
+    GridAction a = grid.DoubleClick(t);
+    EXPECT_EQ(a.Kind, GridActionKind::AnalyzeDriver);
+    EXPECT_EQ(a.DriverBoxText, "Juan Manuel Fangio");
+    Left(2, 4);
+    EXPECT_EQ(grid.DoubleClick(t).Kind, GridActionKind::None);
 
-TEST_F(GridInteractionTest, DoubleClickShowsTheGPOfADateOrAnalysesADriver) {
-    FillWinsList();
+    FillList({{"1", "13 May 1950", "Silverstone", "Nino Farina", "Alfa Romeo", "1"},
+              {"2", "21 May 1950", "Monte Carlo", "Juan Manuel Fangio", "Alfa Romeo", "5"},
+              {"3", "01 Jan 1951", "Nowhere", "Nobody", "", "0"}});
     t.Row = 2;
     Left(1, 2);
-    GridAction a = grid.DoubleClick(t);
+    a = grid.DoubleClick(t);
     EXPECT_EQ(
         std::make_tuple(a.Kind, a.Year, a.GP, a.GPListIndex, a.SelectName),
         std::make_tuple(GridActionKind::ShowGP, 1950, 2, 1, std::string("Juan Manuel Fangio")));
     t.Row = 3; // a date no GP has
     EXPECT_EQ(grid.DoubleClick(t).Kind, GridActionKind::None);
-    FillGP();
-    t.Row = 4;
-    Left(1, 4);
-    a = grid.DoubleClick(t);
-    EXPECT_EQ(a.Kind, GridActionKind::AnalyzeDriver);
-    EXPECT_EQ(a.DriverBoxText, "Juan Manuel Fangio");
-    for (const auto& [col, row] : {std::pair{2, 4}, {1, 0}}) {
-        Left(col, row);
-        EXPECT_EQ(grid.DoubleClick(t).Kind, GridActionKind::None) << col << "," << row;
-    }
-}
-
-TEST_F(GridInteractionTest, SelectingTheDriverRowScrollsOnlyWhenNeeded) {
-    FillGP();
-    t.TopRow = 1;
-    EXPECT_EQ(SelectRowWithName(t, model.Roles(), "Reg Parnell", 10), 3);
-    EXPECT_EQ(std::make_pair(t.Row, t.TopRow), std::make_pair(3, 1));
-    EXPECT_EQ(SelectRowWithName(t, model.Roles(), "Juan Manuel Fangio", 2), 4);
-    EXPECT_EQ(t.TopRow, 2);
-    EXPECT_EQ(SelectRowWithName(t, model.Roles(), "Nobody", 2), 0);
 }
 
 } // namespace
