@@ -1,4 +1,5 @@
-// The cell drawing decision: colours, fonts, positions, pictures, lines and the filter marker.
+// Drawing: the theme palettes and their colour arithmetic, checked by the properties the
+// drawing relies on rather than by a copy of the colour table, and the cell drawing decision.
 
 #include "mainwindow/CellStyle.h"
 #include "support/GridFixtures.h"
@@ -8,6 +9,100 @@
 
 namespace qor {
 namespace {
+
+// True when no channel of a is lighter than the same channel of b.
+bool NotLighter(Colour a, Colour b) {
+    return RedOf(a) <= RedOf(b) && GreenOf(a) <= GreenOf(b) && BlueOf(a) <= BlueOf(b);
+}
+
+TEST(ThemeTest, EveryThemeTellsItsRowsApartAndModernOnlyChangesTheStyle) {
+    for (int m = 0; m < 5; ++m) {
+        SCOPED_TRACE(m);
+        const ThemePalette plain = SetColorTheme(m, 0, 1.0);
+        const ThemePalette modern = SetColorTheme(m + 100, 0, 1.0);
+        for (const ThemePalette* p : {&plain, &modern}) {
+            EXPECT_EQ(p->ThemeNumber, m);
+            EXPECT_NE(p->OddBrushColor, p->EvenBrushColor);
+            EXPECT_NE(p->SelBrushColor, p->OddBrushColor);
+            EXPECT_NE(p->OddFontColor, p->OddBrushColor);
+            EXPECT_EQ(p->ListBack, p->FormBackColor);
+        }
+        EXPECT_NE(plain.OddBrushColor, SetColorTheme((m + 1) % 5, 0, 1.0).OddBrushColor);
+        EXPECT_EQ(std::make_tuple(plain.Modern, plain.GridLineWidth, plain.DecorationVisible,
+                                  plain.WindowBackColor, plain.PopupsOwnerDrawn),
+                  std::make_tuple(false, 1, false, plain.FormBackColor, m != 0));
+        EXPECT_EQ(std::make_tuple(modern.Modern, modern.GridLineWidth, modern.DecorationVisible,
+                                  modern.WindowBackColor, modern.PopupsOwnerDrawn),
+                  std::make_tuple(true, 0, true, modern.EvenBrushColor, true));
+        // Modern keeps the theme's colours; only Standart has its own selection and odd rows.
+        EXPECT_EQ(modern.EvenBrushColor, plain.EvenBrushColor);
+        EXPECT_EQ(modern.SelBrushColor == plain.SelBrushColor, m != 0);
+        EXPECT_EQ(modern.OddBrushColor == plain.OddBrushColor, m != 0);
+    }
+    EXPECT_EQ(SetColorTheme(7, 0, 1.0).OddBrushColor, SetColorTheme(0, 0, 1.0).OddBrushColor);
+}
+
+TEST(ThemeTest, DarkLevelsDarkenOnlyTheRowBrushesStepByStep) {
+    for (int theme : {0, 1, 104}) {
+        ThemePalette previous = SetColorTheme(theme, 0, 1.0);
+        for (int item = 1; item < 4; ++item) {
+            const int level = DarkLevelOfMenuItem(item);
+            EXPECT_EQ(DarkLevelMenuItem(level), item);
+            const ThemePalette p = SetColorTheme(theme, level, 1.0);
+            for (auto brush : {&ThemePalette::OddBrushColor, &ThemePalette::EvenBrushColor}) {
+                EXPECT_TRUE(NotLighter(p.*brush, previous.*brush)) << theme << " " << item;
+                EXPECT_NE(p.*brush, previous.*brush) << theme << " " << item;
+            }
+            EXPECT_EQ(std::make_pair(p.SelBrushColor, p.FixedCellColor),
+                      std::make_pair(previous.SelBrushColor, previous.FixedCellColor));
+            EXPECT_EQ(p.OddBitmap[0], p.Modern ? p.OddBrushColor : 0u); // pictures follow
+            previous = p;
+        }
+    }
+    EXPECT_EQ(DarkLevelMenuItem(5), -1);
+    // (234 x 3 div 4) div 7 = 25 off each channel; channels stop at 0.
+    EXPECT_EQ(Darken(0xEAEAEA, 7), 0xD1D1D1u);
+    EXPECT_EQ(Darken(0x000030, 1), 0x000024u);
+}
+
+TEST(ThemeTest, FadeAndLighten) {
+    EXPECT_EQ(FadeColour(0x20FFAA), 0x1BD58Eu); // a sixth off each channel, rounded down
+    // 7.5 rounds to the even 8: the fives and fours differ from a plain 1.5 n.
+    const std::pair<int, int> divisors[] = {{8, 16}, {6, 12}, {5, 8}, {4, 6}, {3, 3}, {-1, -1}};
+    for (const auto& [n, k] : divisors)
+        EXPECT_EQ(LightenDivisor(n), k) << n;
+    EXPECT_EQ(Lighten(0x000000, 5), 0x202020u);
+    EXPECT_EQ(Lighten(0xFFFFFF, 8), 0xFFFFFFu);
+    EXPECT_EQ(Lighten(0x123456, 1), 0x123456u);
+}
+
+TEST(ThemeTest, ModernPicturesAreSymmetricAndKeepTheColourAtTheEnds) {
+    const ThemePalette p = SetColorTheme(102, 0, 1.0);
+    for (const auto* b : {&p.OddBitmap, &p.EvenBitmap, &p.SelBitmap, &p.HighlightBitmap}) {
+        for (int d = 1; d <= 7; ++d)
+            EXPECT_EQ((*b)[7 - d], (*b)[7 + d]) << d;
+        EXPECT_EQ((*b)[15], (*b)[0]);
+        EXPECT_NE((*b)[7], (*b)[0]); // lightened in the middle
+    }
+    // Lightest next to the ends, less so towards the middle.
+    for (int y = 2; y <= 7; ++y)
+        EXPECT_TRUE(NotLighter(p.OddBitmap[y], p.OddBitmap[y - 1])) << y;
+    EXPECT_EQ(p.OddBitmap[0], p.OddBrushColor);
+    EXPECT_EQ(p.SelBitmap[0], p.SelBrushColor);
+    EXPECT_EQ(p.HighlightBitmap[0], p.OddBrushColor - 0x1C1C1Cu); // 28 darker
+    // The decoration strip: 2h + 1 rows, h = round(12 x zoom), lightened towards the middle.
+    for (const auto& [zoom, rows] : {std::pair{1.0, 25u}, std::pair{1.3, 33u}}) {
+        const auto strip = SetColorTheme(102, 0, zoom).DecorationRows;
+        ASSERT_EQ(strip.size(), rows) << zoom;
+        EXPECT_EQ(strip.front(), p.OddBrushColor);
+        EXPECT_EQ(strip.back(), p.OddBrushColor);
+        EXPECT_NE(strip[rows / 2], p.OddBrushColor);
+        EXPECT_EQ(strip[rows / 2 - 3], strip[rows / 2 + 3]);
+    }
+    EXPECT_TRUE(SetColorTheme(2, 0, 1.0).DecorationRows.empty());
+    EXPECT_EQ(std::make_pair(GradientStripWidth(1280), GradientStripWidth(400)),
+              std::make_pair(1080, 300));
+}
 
 class CellStyleTest : public ::testing::Test {
   protected:
@@ -139,20 +234,18 @@ TEST_F(CellStyleTest, FontsAlignmentAndZoom) {
 
 TEST_F(CellStyleTest, GridLinesByStyleAndHiddenRows) {
     Fill({"1", "2"});
-    using L = std::vector<std::array<int, 4>>;
     const auto lines = [&](int style, int row) {
         lineStyle = style;
-        L out;
-        for (const CellLine& l : Style(1, row, false, {10, 20, 50, 38}).Lines) {
-            EXPECT_EQ(l.Pen, palette.FixedCellColor);
-            out.push_back({l.X1, l.Y1, l.X2, l.Y2});
-        }
+        std::vector<std::array<int, 5>> out;
+        for (const CellLine& l : Style(1, row, false, {10, 20, 50, 38}).Lines)
+            out.push_back({l.X1, l.Y1, l.X2, l.Y2, static_cast<int>(l.Pen)});
         return out;
     };
-    EXPECT_EQ(lines(0, 1), L{});
-    EXPECT_EQ(lines(1, 1), (L{{10, 37, 50, 37}}));
-    EXPECT_EQ(lines(2, 0), (L{{49, 20, 49, 38}}));
-    EXPECT_EQ(lines(3, 1), (L{{10, 37, 50, 37}, {49, 20, 49, 38}}));
+    const int pen = static_cast<int>(palette.FixedCellColor);
+    EXPECT_TRUE(lines(0, 1).empty());
+    EXPECT_EQ(lines(3, 1),
+              (std::vector<std::array<int, 5>>{{10, 37, 50, 37, pen}, {49, 20, 49, 38, pen}}));
+    EXPECT_EQ(lines(2, 0), (std::vector<std::array<int, 5>>{{49, 20, 49, 38, pen}}));
     model.tablo1.SetRowHeight(2, 0);
     EXPECT_FALSE(Style(1, 2).Visible);
     EXPECT_TRUE(Style(1, 1).Visible);
