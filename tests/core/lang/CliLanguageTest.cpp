@@ -1,4 +1,4 @@
-// qor-cli's --lang option and strings command, run as the program itself.
+// qor-cli's --lang option, run as the program itself: the strings command and dates.
 
 #include "support/Fixtures.h"
 #include "support/Process.h"
@@ -11,48 +11,31 @@
 namespace qor {
 namespace {
 
-class CliLanguage : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!std::filesystem::exists(std::string(QOR_BIN_DIR) + "/qor-cli"))
-            GTEST_SKIP() << "qor-cli is not built";
-        std::filesystem::copy_file(std::string(QOR_SOURCE_DIR) + "/data/TR.dt", dir.file("TR.dt"));
-        auto db = testing::MakeSmallDatabase();
-        db->DataPath = dir.path();
-        db->DataFileName = dir.file("f1data5.dat");
-        db->NotesFileName = dir.file("f1notes5.dat");
-        db->LanguageMode = 1; // English
-        ASSERT_EQ(db->SaveDatabase(), 1);
-    }
-    std::string Run(const std::string& args) {
-        const auto p = testing::RunProcess(std::string(QOR_BIN_DIR) + "/qor-cli --data " +
-                                           dir.path() + " " + args);
+TEST(CliLanguage, StringsAndDatesFollowTheChosenLanguage) {
+    const std::string cli = std::string(QOR_BIN_DIR) + "/qor-cli";
+    if (!std::filesystem::exists(cli)) GTEST_SKIP() << "qor-cli is not built";
+    testing::TempDir dir;
+    std::filesystem::copy_file(std::string(QOR_SOURCE_DIR) + "/data/TR.dt", dir.file("TR.dt"));
+    auto db = testing::MakeSmallDatabase();
+    db->DataPath = dir.path();
+    db->DataFileName = dir.file("f1data5.dat");
+    db->NotesFileName = dir.file("f1notes5.dat");
+    db->LanguageMode = 1; // English
+    ASSERT_EQ(db->SaveDatabase(), 1);
+    const auto run = [&](const std::string& args) {
+        const auto p = testing::RunProcess(cli + " --data " + dir.path() + " " + args);
         EXPECT_EQ(p.status, 0) << args;
         return p.out;
-    }
-    testing::TempDir dir;
-};
-
-TEST_F(CliLanguage, StringsPrintTheChosenLanguageInUtf8) {
-    const std::string tr = Run("--lang TR strings");
-    EXPECT_NE(tr.find("\n102\t\xC4\xB0sim\n"), std::string::npos); // İsim
+    };
+    const std::string tr = run("--lang TR strings");
+    EXPECT_NE(tr.find("\n102\t\xC4\xB0sim\n"), std::string::npos); // İsim, in UTF-8
     EXPECT_EQ(std::count(tr.begin(), tr.end(), '\n'), 222);
-    const std::string en = Run("--lang en strings");
-    EXPECT_EQ(en.rfind("1\tHistory\n2\tStatistics\n", 0), 0u);
-    EXPECT_NE(en.find("\n53\t\n"), std::string::npos);
-    // A named file is looked for in the data folder; a missing one gives English.
+    EXPECT_EQ(run("--lang en strings").rfind("1\tHistory\n2\tStatistics\n", 0), 0u);
+    // A named file is looked for in the data folder only.
     testing::WriteFileBytes(dir.file("XX.DT"), "9 XX help_XX.txt\r\nUno\r\n");
-    EXPECT_EQ(Run("--lang /elsewhere/XX.DT strings").rfind("1\tUno\n2\tStatistics\n", 0), 0u);
-    EXPECT_EQ(Run("--lang NONE.DT strings").rfind("1\tHistory\n", 0), 0u);
-}
-
-TEST_F(CliLanguage, DatesFollowTheLanguage) {
-    EXPECT_NE(Run("--lang TR gp").find("Temmuz 1952"), std::string::npos);
-    EXPECT_NE(Run("--lang EN gp").find("July 1952"), std::string::npos);
-    EXPECT_NE(Run("gp").find("July 1952"), std::string::npos); // the database's own setting
-    // A Turkish run whose language file is missing falls back to English dates too.
-    std::filesystem::remove(dir.file("TR.dt"));
-    EXPECT_NE(Run("--lang TR gp").find("July 1952"), std::string::npos);
+    EXPECT_EQ(run("--lang /elsewhere/XX.DT strings").rfind("1\tUno\n2\tStatistics\n", 0), 0u);
+    EXPECT_NE(run("--lang TR gp").find("Temmuz 1952"), std::string::npos);
+    EXPECT_NE(run("gp").find("July 1952"), std::string::npos); // the database's own setting
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The fill routines, standard widths, column roles and the key-column rule.
+// The fill routines, row heights, column roles and the key-column rule.
 
 #include "mainwindow/ResultGrid.h"
 #include "support/GridFixtures.h"
@@ -92,20 +92,7 @@ TEST_F(ResultGridTest, KeyColumnRule) {
         EXPECT_EQ(ResultGrid::RowKey(t, col, row), key) << why;
 }
 
-TEST_F(ResultGridTest, StandardWidthsAndRowHeightsFollowTheZoom) {
-    // Name, date, time, points, grid; wide screens add 10 to all but points; halves go to the
-    // even neighbour.
-    const std::tuple<double, int, std::vector<int>> cases[] = {
-        {1.0, 1000, {140, 85, 75, 95, 30}},
-        {1.0, 1280, {150, 95, 85, 95, 40}},
-        {1.3, 800, {182, 110, 98, 124, 39}},
-        {1.6, 1600, {234, 146, 130, 152, 58}},
-    };
-    for (const auto& [zoom, screen, want] : cases) {
-        const auto w = StandardWidths::Compute(zoom, screen);
-        EXPECT_EQ((std::vector<int>{w.ColWName, w.ColWDate, w.ColWTime, w.ColWPoints, w.ColWGrid}),
-                  want);
-    }
+TEST_F(ResultGridTest, RowHeightsFollowTheZoom) {
     FillNames({"A", "B"});
     t.SetRowHeight(2, 0);
     model.ApplyZoom(1.3, 1280);

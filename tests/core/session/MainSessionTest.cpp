@@ -195,7 +195,6 @@ TEST_F(MainSessionTest, LanguageFilesChosenOrBrokenFallBackToEnglish) {
     testing::WriteFileBytes(dir.file("f1data5.dat"), bytes);
     MainSession next;
     EXPECT_TRUE(next.Start(dir.path(), {1280, 1024}, settings).LanguageFileWrong);
-    EXPECT_EQ(next.langs.Title(slot::Name), " Name");
 }
 
 TEST_F(MainSessionTest, HtmlExportAndHighlight) {
