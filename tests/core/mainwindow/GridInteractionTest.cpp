@@ -105,18 +105,6 @@ TEST_F(GridTest, FilterHidesTheOtherRowsOfTheClickedGridAndCountsNumbersOnce) {
     EXPECT_EQ(t.FilterLabel, "(1) 1993");
 }
 
-TEST(GridFilterItems, TitleIsBoldAndEntriesAlternateFromTheOddPair) {
-    const ThemePalette p = SetColorTheme(101, 0, 1.0);
-    const auto title = GridFilter::ItemStyle(p, 0, false),
-               second = GridFilter::ItemStyle(p, 1, false);
-    EXPECT_EQ(std::make_tuple(title.Bold, title.Brush, title.Picture, title.WhiteOutline),
-              std::make_tuple(true, p.OddBrushColor, CellPicture::Even, true));
-    EXPECT_EQ(std::make_tuple(second.Bold, second.Text, second.WhiteOutline),
-              std::make_tuple(false, p.EvenFontColor, false));
-    EXPECT_EQ(GridFilter::ItemStyle(p, 1, true).Picture, CellPicture::Sel);
-    EXPECT_EQ(GridFilter::ItemStyle(p, 1, true).Brush, p.SelBrushColor);
-}
-
 TEST_F(GridTest, SelectingACellShowsItsStatusLine) {
     EXPECT_EQ(ExpandNoteCodes("FL, FL"), "Fastest Lap, FL"); // the first of each only
     EXPECT_EQ(ExpandNoteCodes("DNS, S&G, NC, Disq"),
