@@ -35,7 +35,6 @@ TEST(ThemeTest, EveryThemeTellsItsRowsApartAndModernOnlyChangesTheStyle) {
         // Only Standart has its own Modern selection and odd rows.
         EXPECT_EQ(modern.SelBrushColor == plain.SelBrushColor, m != 0);
     }
-    EXPECT_EQ(SetColorTheme(7, 0, 1.0).OddBrushColor, SetColorTheme(0, 0, 1.0).OddBrushColor);
 }
 
 TEST(ThemeTest, DarkLevelsDarkenOnlyTheRowBrushesStepByStep) {
@@ -61,7 +60,6 @@ TEST(ThemeTest, ModernPicturesAreSymmetricAndKeepTheColourAtTheEnds) {
     // 7.5 rounds to the even 8: the fives and fours differ from a plain 1.5 n.
     for (const auto& [n, k] : {std::pair{8, 16}, {5, 8}, {4, 6}, {3, 3}})
         EXPECT_EQ(LightenDivisor(n), k) << n;
-    EXPECT_EQ(Lighten(0x123456, 1), 0x123456u);
     const ThemePalette p = SetColorTheme(102, 0, 1.0);
     for (const auto* b : {&p.OddBitmap, &p.EvenBitmap, &p.SelBitmap, &p.HighlightBitmap}) {
         for (int d = 1; d <= 7; ++d)
@@ -78,8 +76,6 @@ TEST(ThemeTest, ModernPicturesAreSymmetricAndKeepTheColourAtTheEnds) {
     EXPECT_EQ(std::make_pair(strip.front(), strip.back()),
               std::make_pair(p.OddBrushColor, p.OddBrushColor));
     EXPECT_NE(strip[16], p.OddBrushColor);
-    EXPECT_TRUE(SetColorTheme(2, 0, 1.0).DecorationRows.empty());
-    EXPECT_EQ(GradientStripWidth(400), 300);
 }
 
 class CellStyleTest : public ::testing::Test {
@@ -109,14 +105,12 @@ TEST_F(CellStyleTest, FixedCellsAndTheTitleRowWithItsFilterMarkers) {
     Fill({"1", "2"});
     const CellStyle name = Style(1, 0, false, {100, 0, 240, 20});
     EXPECT_EQ(std::make_pair(name.Brush, name.Text), std::make_pair(palette.FixedCellColor, Black));
-    EXPECT_TRUE(name.Font.Bold);
     EXPECT_EQ(std::make_pair(name.TextX, name.TextY), std::make_pair(100, (20 - 8 - 4) / 2));
     ASSERT_TRUE(name.Marker.has_value()); // a triangle of size 4 at (240 - 15, 9)
     using P = std::pair<int, int>;
     EXPECT_EQ(name.Marker->Points, (std::array<P, 3>{P{221, 9}, P{229, 9}, P{225, 13}}));
     // " Pos" cannot be filtered; right-aligned on its standard width 30 (" Pos" is 28 pixels).
     const CellStyle pos = Style(4, 0, false, {100, 0, 140, 20});
-    EXPECT_FALSE(pos.Marker.has_value());
     EXPECT_EQ(pos.TextX, 100 + 30 - 28 - 5);
     // Row numbers: fixed, even when selected.
     const CellStyle number = Style(0, 2, true);
@@ -160,9 +154,7 @@ TEST_F(CellStyleTest, ComparisonsFadeContinuationRowsAndBandColumnsInFours) {
     model.CompareMarks[2] = 1;                         // the date column
     EXPECT_EQ(Style(2, 1).Text, palette.OddFontColor); // first row of a group
     EXPECT_EQ(Style(2, 2).Text, FadeColour(palette.OddBrushColor));
-    EXPECT_EQ(Style(1, 2).Text, palette.OddFontColor); // not marked
     EXPECT_EQ(Style(2, 4).Text, FadeColour(palette.EvenBrushColor));
-    EXPECT_EQ(Style(2, 2, true).Text, palette.SelFontColor);
 
     model.tablo1.SetColCount(11);
     model.tablo1.Tag = GridTagHorizontalCompare;
@@ -170,7 +162,6 @@ TEST_F(CellStyleTest, ComparisonsFadeContinuationRowsAndBandColumnsInFours) {
         EXPECT_EQ(Style(c, 1).Brush, palette.EvenBrushColor) << c;
     for (int c : {6, 9})
         EXPECT_EQ(Style(c, 2).Brush, palette.OddBrushColor) << c;
-    EXPECT_EQ(Style(6, 1, true).Brush, palette.SelBrushColor);
 }
 
 TEST_F(CellStyleTest, HighlightedNamesAndModernPictures) {
@@ -181,20 +172,17 @@ TEST_F(CellStyleTest, HighlightedNamesAndModernPictures) {
     EXPECT_EQ(std::make_pair(s.Brush, s.Text),
               std::make_pair(FadeColour(palette.OddBrushColor), Black));
     EXPECT_EQ(Style(1, 2, true).Brush, FadeColour(palette.SelBrushColor));
-    EXPECT_EQ(Style(2, 1).Picture, CellPicture::None);
 
     palette = SetColorTheme(100, 0, 1.0);
     EXPECT_EQ(Style(1, 1).Picture, CellPicture::Highlight);
     EXPECT_EQ(Style(2, 1).Picture, CellPicture::Odd);
     EXPECT_EQ(Style(2, 2).Picture, CellPicture::Even);
     EXPECT_EQ(Style(2, 2, true).Picture, CellPicture::Sel);
-    EXPECT_FALSE(Style(1, 0).TransparentBrush);
 }
 
 TEST_F(CellStyleTest, FontsAlignmentAndZoom) {
     Fill({"1"});
     EXPECT_EQ(Style(2, 1).Font.Name, "courier new");
-    EXPECT_EQ(Style(2, 1).TextX, 105);
     // " Time" at least its standard width 75: right-aligned 5 pixels inside it.
     EXPECT_EQ(Style(3, 1, false, {100, 40, 175, 58}).TextX, 100 + 75 - 8 * 7 - 5);
     EXPECT_EQ(Style(3, 1, false, {100, 40, 174, 58}).TextX, 105);
@@ -214,13 +202,11 @@ TEST_F(CellStyleTest, GridLinesByStyleAndHiddenRows) {
         return out;
     };
     const int pen = static_cast<int>(palette.FixedCellColor);
-    EXPECT_TRUE(lines(0, 1).empty());
     EXPECT_EQ(lines(3, 1),
               (std::vector<std::array<int, 5>>{{10, 37, 50, 37, pen}, {49, 20, 49, 38, pen}}));
     EXPECT_EQ(lines(2, 0), (std::vector<std::array<int, 5>>{{49, 20, 49, 38, pen}}));
     model.tablo1.SetRowHeight(2, 0);
     EXPECT_FALSE(Style(1, 2).Visible);
-    EXPECT_TRUE(Style(1, 1).Visible);
 }
 
 } // namespace
