@@ -112,6 +112,7 @@ TEST_F(HtmlExportTest, CharsetWidthsAndEscapedTitles) {
     // column is not capped.
     EXPECT_TRUE(Has("<td nowrap width=\"205\"  style"));
     model.tablo1.SetCell(6, 0, langs.Title(slot::Years));
+    EXPECT_TRUE(Has("<td nowrap width=\"375\"  style"));
     // Widths are converted back to zoom one: name 192 -> round(147.7) + 10 + 5 + 5.
     model.ApplyZoom(1.3, 1280);
     testing::FillGPResultTable(model, *db, 1);

@@ -151,8 +151,8 @@ TEST_F(CellStyleTest, BodyColoursByRowNumberSettingAndSelection) {
 TEST_F(CellStyleTest, ComparisonsFadeContinuationRowsAndBandColumnsInFours) {
     Fill({"1", "1", "2", "2"});
     model.CompareGroupSize = 2;
-    model.CompareMarks[2] = 1;                         // the date column
-    EXPECT_EQ(Style(2, 1).Text, palette.OddFontColor); // first row of a group
+    model.CompareMarks[2] = 1;                          // the date column
+    EXPECT_EQ(Style(2, 3).Text, palette.EvenFontColor); // first row of group 2
     EXPECT_EQ(Style(2, 2).Text, FadeColour(palette.OddBrushColor));
     EXPECT_EQ(Style(2, 4).Text, FadeColour(palette.EvenBrushColor));
 

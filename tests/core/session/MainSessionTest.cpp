@@ -226,6 +226,7 @@ TEST(DriverCombo, YearsOutsideLeaveTheBoxAloneAndAddedDriversAreAlwaysListed) {
 TEST(PanelSlides, TablesWidenAndNarrowBy60TheChampionshipPanelBy40) {
     using S = std::pair<int, bool>;
     const auto v = [](SlideStep s) { return S{s.Value, s.Done}; };
+    EXPECT_EQ(v(WidenTableStep(930, 1000)), (S{990, false}));
     EXPECT_EQ(v(WidenTableStep(931, 1000)), (S{980, true})); // fills the window less 20
     EXPECT_EQ(v(NarrowTableStep(869, 800)), (S{800, true}));
     EXPECT_EQ(v(OpenChampionshipStep(-39)), (S{0, true}));
