@@ -70,7 +70,7 @@ std::unique_ptr<The_Class> MakeMonaco2006() {
     return db;
 }
 
-class HtmlExportTest : public ::testing::Test {
+class HtmlExportTest : public ::testing::Test { // the Monaco table to export
   protected:
     std::unique_ptr<The_Class> db = MakeMonaco2006();
     Langs langs = testing::EnglishLangs();

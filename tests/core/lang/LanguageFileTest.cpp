@@ -24,7 +24,7 @@ std::string Slot(const std::string& prefix, int s) {
     return prefix + " " + std::to_string(s);
 }
 
-class LanguageFileTest : public ::testing::Test {
+class LanguageFileTest : public ::testing::Test { // language files in a fresh folder
   protected:
     LanguageLoadResult Load(std::uint8_t mode) {
         return langs.ApplyLanguage(mode, dir.path(), settings);
@@ -179,7 +179,7 @@ std::string ReferredSection(const std::string& m) {
     return m.substr(q[2] + 1, q[3] - q[2] - 1);
 }
 
-class ShippedFiles : public ::testing::Test {
+class ShippedFiles : public ::testing::Test { // the shipped English and Turkish tables
   protected:
     void SetUp() override {
         english.ApplyLanguage(LanguageEnglish, kDataDir, settings);

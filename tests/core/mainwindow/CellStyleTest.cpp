@@ -78,7 +78,7 @@ TEST(ThemeTest, ModernPicturesAreSymmetricAndKeepTheColourAtTheEnds) {
     EXPECT_NE(strip[16], p.OddBrushColor);
 }
 
-class CellStyleTest : public ::testing::Test {
+class CellStyleTest : public ::testing::Test { // a table to draw, its palette and settings
   protected:
     Langs langs = testing::EnglishLangs();
     ResultGrid model{langs};

@@ -16,7 +16,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class GridTest : public ::testing::Test {
+class GridTest : public ::testing::Test { // a grid model to fill and click
   protected:
     std::unique_ptr<The_Class> db = testing::MakeSmallDatabase();
     Langs langs = testing::EnglishLangs();

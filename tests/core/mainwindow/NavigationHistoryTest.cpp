@@ -14,7 +14,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class NavigationHistoryTest : public ::testing::Test {
+class NavigationHistoryTest : public ::testing::Test { // a history logging its re-runs
   protected:
     Strings log;
     NavigationHistory history{HistoryRestore{

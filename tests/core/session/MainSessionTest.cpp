@@ -24,7 +24,7 @@ using testing::ReadFileBytes;
 
 const char* const kLastGP = "Brazil       Interlagos     22 October 2006";
 
-class MainSessionTest : public ::testing::Test {
+class MainSessionTest : public ::testing::Test { // a session on copied shipped files
   protected:
     // A program folder holding copies of the shipped files.
     void SetUp() override {
