@@ -1,308 +1,266 @@
-// Loading of the string table from language files and the fall-backs to English.
+// The string table: language files and the fall-backs to English, the shipped language and
+// help files (the Turkish table matches the English one line for line, the help files have
+// matching sections), help-file sections, and qor-cli's --lang option run as the program.
 
+#include "lang/HelpText.h"
 #include "lang/Langs.h"
 #include "settings/SettingsStore.h"
 #include "support/Fixtures.h"
+#include "support/MainWindowRows.h"
+#include "support/Process.h"
+#include "text/Encoding.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace qor {
 namespace {
 
-using testing::TempDir;
-using testing::WriteFileBytes;
-
-// A language file: the header, then `count` lines "<prefix> <slot>", CR LF line ends.
-std::string MakeFile(const std::string& header, int count, const std::string& prefix = "T") {
-    std::string text = header + "\r\n";
-    for (int s = 1; s <= count; ++s)
-        text += prefix + " " + std::to_string(s) + "\r\n";
-    return text;
-}
+using testing::LanguageFile;
 
 std::string Slot(const std::string& prefix, int s) {
     return prefix + " " + std::to_string(s);
 }
 
-class LanguageFileTest : public ::testing::Test {
+class LanguageFileTest : public ::testing::Test { // language files in a fresh folder
   protected:
     LanguageLoadResult Load(std::uint8_t mode) {
         return langs.ApplyLanguage(mode, dir.path(), settings);
     }
-    void WriteTR(const std::string& bytes) { WriteFileBytes(dir.file("TR.dt"), bytes); }
-    void ExpectEnglish(int from = 1, int to = DefaultStringCount) {
-        for (int s = from; s <= to; ++s)
-            ASSERT_EQ(langs.Text(s), DefaultStrings[static_cast<std::size_t>(s)]) << "slot " << s;
+    LanguageLoadResult LoadTR(const std::string& bytes) {
+        testing::WriteFileBytes(dir.file("TR.dt"), bytes);
+        return Load(LanguageTurkish);
     }
-
-    TempDir dir;
-    MemorySettings settings;
-    Langs langs;
-};
-
-TEST_F(LanguageFileTest, TenLinesChangeOnlySlotsOneToTen) {
-    WriteTR(MakeFile("Turkce TR help_TR.txt", 10));
-    const auto r = Load(LanguageTurkish);
-    EXPECT_EQ(r.Mode, LanguageTurkish);
-    EXPECT_FALSE(r.FileWrong);
-    for (int s = 1; s <= 10; ++s)
-        EXPECT_EQ(langs.Text(s), Slot("T", s));
-    // A new table starts with the English texts: a short file leaves them beyond its reach.
-    ExpectEnglish(11, DefaultStringCount);
-    for (int s = DefaultStringCount + 1; s <= StringSlotCount; ++s)
-        EXPECT_EQ(langs.Text(s), "") << s;
-
-    // After English, a short file leaves the English texts beyond its reach.
-    EXPECT_EQ(Load(LanguageEnglish).Mode, LanguageEnglish);
-    Load(LanguageTurkish);
-    for (int s = 1; s <= 10; ++s)
-        EXPECT_EQ(langs.Text(s), Slot("T", s));
-    ExpectEnglish(11, DefaultStringCount);
-    EXPECT_EQ(langs.Text(223), "");
-}
-
-TEST_F(LanguageFileTest, ThreeHundredLinesAcceptedThreeHundredOneRefused) {
-    WriteTR(MakeFile("Turkce TR help_TR.txt", 299));
-    auto r = Load(LanguageTurkish);
-    EXPECT_FALSE(r.FileWrong);
-    EXPECT_EQ(r.Mode, LanguageTurkish);
-    EXPECT_EQ(langs.Text(1), Slot("T", 1));
-    EXPECT_EQ(langs.Text(299), Slot("T", 299));
-    EXPECT_EQ(langs.Text(300), ""); // there is no slot 300
-
-    WriteTR(MakeFile("Turkce TR help_TR.txt", 300, "U"));
-    r = Load(LanguageTurkish);
-    EXPECT_TRUE(r.FileWrong);
-    EXPECT_EQ(r.Mode, LanguageEnglish);
-    EXPECT_EQ(langs.LanguageMode, LanguageEnglish);
-    ExpectEnglish();
-    // A refused file writes no slot: those without a default keep the earlier file's text.
-    EXPECT_EQ(langs.Text(250), Slot("T", 250));
-    EXPECT_EQ(langs.LanguageCode, "EN");
-    EXPECT_EQ(langs.LanguageId, "1");
-    EXPECT_EQ(langs.HelpFileName, "help_EN.txt");
-}
-
-TEST_F(LanguageFileTest, EnglishAfterAFileRestoresEveryDefault) {
-    WriteTR(MakeFile("Turkce TR help_TR.txt", 260, "X"));
-    Load(LanguageTurkish);
-    ASSERT_EQ(langs.Text(4), Slot("X", 4));
-    ASSERT_EQ(langs.MsgCommunicationCompleted, Slot("X", 213));
-
-    const auto r = Load(LanguageEnglish);
-    EXPECT_EQ(r.Mode, LanguageEnglish);
-    EXPECT_FALSE(r.FileWrong);
-    ExpectEnglish();
-    EXPECT_EQ(langs.Text(53), "");
-    EXPECT_EQ(langs.Text(230), Slot("X", 230)); // no default to restore
-    EXPECT_EQ(langs.MsgCommunicationCompleted, "Comunication completed");
-    EXPECT_EQ(langs.MsgServerNotAvailable, "Server is not available. Please try later.");
-    EXPECT_EQ(langs.LanguageFileName, "");
-}
-
-TEST_F(LanguageFileTest, HeaderGivesIdCodeAndHelpFile) {
-    WriteTR(MakeFile("Turkce TR help_TR.txt", 3));
-    Load(LanguageTurkish);
-    EXPECT_EQ(langs.LanguageId, "Turkce");
-    EXPECT_EQ(langs.LanguageCode, "8482"); // 'T' 84, 'R' 82
-    EXPECT_EQ(langs.HelpFileName, "help_TR.txt");
-    EXPECT_EQ(langs.LanguageFileName, "TR.dt");
-
-    Load(LanguageEnglish);
-    EXPECT_EQ(langs.LanguageId, "1");
-    EXPECT_EQ(langs.LanguageCode, "EN");
-    EXPECT_EQ(langs.HelpFileName, "help_EN.txt");
-
-    // Bytes above 127 count unsigned; the help file name ends at the next blank.
-    WriteTR(MakeFile("7 \xDC"
-                     "A yardim.txt and more",
-                     1));
-    Load(LanguageTurkish);
-    EXPECT_EQ(langs.LanguageId, "7");
-    EXPECT_EQ(langs.LanguageCode, "22065");
-    EXPECT_EQ(langs.HelpFileName, "yardim.txt");
-
-    // Two blanks and nothing after: no help file named, English help.
-    WriteTR(MakeFile("Turkce TR ", 2));
-    const auto r = Load(LanguageTurkish);
-    EXPECT_FALSE(r.FileWrong);
-    EXPECT_EQ(r.Mode, LanguageTurkish);
-    EXPECT_EQ(langs.HelpFileName, "help_EN.txt");
-    EXPECT_EQ(langs.LanguageCode, "8482");
-}
-
-TEST_F(LanguageFileTest, MalformedHeadersAreRefused) {
-    for (const std::string header : {"Turkce TR", "TurkceTR", " TR help_TR.txt", "", "Turkce  x"}) {
-        WriteTR(MakeFile(header, 5, "Y"));
-        const auto r = Load(LanguageTurkish);
-        EXPECT_TRUE(r.FileWrong) << "header '" << header << "'";
-        EXPECT_EQ(r.Mode, LanguageEnglish);
-        EXPECT_EQ(langs.Text(1), "History");
+    void ExpectEnglish(int from = 1) {
+        for (int s = from; s <= DefaultStringCount; ++s)
+            ASSERT_EQ(langs.Text(s), DefaultStrings[static_cast<std::size_t>(s)]) << "slot " << s;
+        if (from > 1) return;
         EXPECT_EQ(langs.LanguageCode, "EN");
         EXPECT_EQ(langs.HelpFileName, "help_EN.txt");
     }
+    static std::pair<std::uint8_t, bool> R(const LanguageLoadResult& r) {
+        return {r.Mode, r.FileWrong};
+    }
+
+    testing::TempDir dir;
+    MemorySettings settings;
+    Langs langs;
+    const std::pair<std::uint8_t, bool> turkish{LanguageTurkish, false},
+        english{LanguageEnglish, false}, refused{LanguageEnglish, true};
+};
+
+TEST_F(LanguageFileTest, AFileChangesTheSlotsItReachesAndEnglishRestoresThem) {
+    EXPECT_EQ(R(LoadTR(LanguageFile(10))), turkish);
+    // A new table starts with the English texts: a short file leaves them beyond its reach.
+    for (int s = DefaultStringCount + 1; s <= StringSlotCount; ++s)
+        EXPECT_EQ(langs.Text(s), "") << s;
+    ExpectEnglish(11);
+
+    EXPECT_EQ(R(LoadTR(LanguageFile(260, {}, "X"))), turkish);
+    EXPECT_EQ(R(Load(LanguageEnglish)), english);
+    ExpectEnglish();
+    EXPECT_EQ(langs.Text(230), Slot("X", 230)); // no default to restore
 }
 
-TEST_F(LanguageFileTest, MissingFilesFallBackToEnglishSilently) {
-    // No TR.dt at all.
-    auto r = Load(LanguageTurkish);
-    EXPECT_EQ(r.Mode, LanguageEnglish);
-    EXPECT_FALSE(r.FileWrong);
+TEST_F(LanguageFileTest, ThreeHundredLinesAcceptedThreeHundredOneRefused) {
+    EXPECT_EQ(R(LoadTR(LanguageFile(299))), turkish);
+    EXPECT_EQ(R(LoadTR(LanguageFile(300, {}, "U"))), refused);
     ExpectEnglish();
-
-    // An empty file, and a folder in the file's place.
-    WriteTR("");
-    r = Load(LanguageTurkish);
-    EXPECT_EQ(r.Mode, LanguageEnglish);
-    EXPECT_FALSE(r.FileWrong);
-    std::filesystem::remove(dir.file("TR.dt"));
-    std::filesystem::create_directory(dir.file("TR.dt"));
-    r = Load(LanguageTurkish);
-    EXPECT_EQ(r.Mode, LanguageEnglish);
-    EXPECT_FALSE(r.FileWrong);
-
-    // Other file: no setting, then a setting naming a file that is not there.
-    r = Load(LanguageOtherFile);
-    EXPECT_EQ(r.Mode, LanguageEnglish);
-    EXPECT_FALSE(r.FileWrong);
-    EXPECT_EQ(settings.Size(), 0u); // reading created nothing
-    settings.Write(setting::LanguageFile, "DE.DT");
-    r = Load(LanguageOtherFile);
-    EXPECT_EQ(r.Mode, LanguageEnglish);
-    EXPECT_FALSE(r.FileWrong);
-    ExpectEnglish();
-
-    // A mode the program does not know speaks English.
-    r = Load(7);
-    EXPECT_EQ(r.Mode, LanguageEnglish);
-    EXPECT_FALSE(r.FileWrong);
+    EXPECT_EQ(langs.Text(250), Slot("T", 250)); // a refused file writes no slot
 }
 
-TEST_F(LanguageFileTest, OtherFileIsNamedBySettingAndReadFromProgramFolder) {
-    WriteFileBytes(dir.file("DE.DT"), MakeFile("Deutsch DE hilfe.txt", 4, "D"));
+TEST_F(LanguageFileTest, HeaderGivesIdCodeAndHelpFile) {
+    struct Case {
+        std::string header, id, code, help;
+    } const good[] = {
+        {"Turkce TR help_TR.txt", "Turkce", "8482", "help_TR.txt"}, // 'T' 84, 'R' 82
+        {"7 \xDC"
+         "A yardim.txt and more",
+         "7", "22065", "yardim.txt"},                    // bytes count unsigned
+        {"Turkce TR ", "Turkce", "8482", "help_EN.txt"}, // no help file named
+    };
+    for (const Case& c : good) {
+        EXPECT_EQ(R(LoadTR(LanguageFile(2, {}, "T", c.header))), turkish) << c.header;
+        EXPECT_EQ(std::tie(langs.LanguageId, langs.LanguageCode, langs.HelpFileName),
+                  std::tie(c.id, c.code, c.help));
+    }
+    for (const std::string header : {"Turkce TR", "TurkceTR", " TR help_TR.txt", "", "Turkce  x"}) {
+        EXPECT_EQ(R(LoadTR(LanguageFile(5, {}, "Y", header))), refused) << "'" << header << "'";
+        ExpectEnglish();
+    }
+}
+
+TEST_F(LanguageFileTest, MissingFilesAndUnknownModesFallBackToEnglishSilently) {
+    EXPECT_EQ(R(Load(LanguageTurkish)), english);   // no TR.dt
+    EXPECT_EQ(R(Load(LanguageOtherFile)), english); // no file named
     settings.Write(setting::LanguageFile, "DE.DT");
-    // The folder may be given without its final '/'.
+    EXPECT_EQ(R(Load(LanguageOtherFile)), english); // named but not there
+    ExpectEnglish();
+}
+
+TEST_F(LanguageFileTest, OtherFileIsNamedBySettingAndReadFromTheProgramFolderOnly) {
+    testing::WriteFileBytes(dir.file("DE.DT"), LanguageFile(4, {}, "D", "Deutsch DE hilfe.txt"));
     std::string folder = dir.path();
-    folder.pop_back();
-    const auto r = langs.ApplyLanguage(LanguageOtherFile, folder, settings);
-    EXPECT_EQ(r.Mode, LanguageOtherFile);
-    EXPECT_FALSE(r.FileWrong);
-    EXPECT_EQ(langs.LanguageFileName, "DE.DT");
-    EXPECT_EQ(langs.LanguageCode, "6869");
-    EXPECT_EQ(langs.HelpFileName, "hilfe.txt");
-    EXPECT_EQ(langs.Text(4), Slot("D", 4));
-
-    // Only the name of the setting counts: a folder in it never leads out of the program
-    // folder.
-    settings.Write(setting::LanguageFile, "/somewhere/else/DE.DT");
-    EXPECT_EQ(langs.ApplyLanguage(LanguageOtherFile, folder, settings).Mode, LanguageOtherFile);
-    EXPECT_EQ(langs.LanguageFileName, "DE.DT");
+    folder.pop_back(); // the folder may come without its final '/'
+    for (const char* setting : {"DE.DT", "/somewhere/else/DE.DT"}) {
+        settings.Write(setting::LanguageFile, setting);
+        EXPECT_EQ(langs.ApplyLanguage(LanguageOtherFile, folder, settings).Mode, LanguageOtherFile);
+        EXPECT_EQ(langs.Text(4), Slot("D", 4));
+    }
     std::filesystem::create_directory(dir.file("sub"));
-    WriteFileBytes(dir.file("sub/FR.DT"), MakeFile("Francais FR aide.txt", 4, "F"));
+    testing::WriteFileBytes(dir.file("sub/FR.DT"),
+                            LanguageFile(4, {}, "F", "Francais FR aide.txt"));
     settings.Write(setting::LanguageFile, "sub/FR.DT");
     EXPECT_EQ(langs.ApplyLanguage(LanguageOtherFile, folder, settings).Mode, LanguageEnglish);
+
+    EXPECT_EQ(ChosenLanguageFileName("  C:\\Qor\\FR.DT \r\n"), "FR.DT");
 }
 
-TEST_F(LanguageFileTest, LinesAreTakenUnchangedWhateverTheirEnds) {
-    // CR LF, a lone LF and a lone CR all end lines; blanks at both ends stay; an empty line
-    // empties its slot; the last line needs no line end.
-    WriteTR("Turkce TR help_TR.txt\r\nIlk GP    :\n  iki  \r\r\nson");
-    Load(LanguageTurkish);
-    EXPECT_EQ(langs.Text(1), "Ilk GP    :");
-    EXPECT_EQ(langs.Text(2), "  iki  ");
-    EXPECT_EQ(langs.Text(3), "");
-    EXPECT_EQ(langs.Text(4), "son");
-    EXPECT_EQ(langs.Text(5), DefaultStrings[5]); // beyond the file: untouched
-}
-
-TEST_F(LanguageFileTest, ColumnTitlesCarryOneLeadingBlank) {
-    Load(LanguageEnglish);
+TEST_F(LanguageFileTest, ColumnTitlesCarryOneLeadingBlankAndMessagesFollowTheirSlots) {
     EXPECT_EQ(langs.Title(slot::Name), " Name");
-    EXPECT_EQ(langs.Title(slot::Year), " Year");
-    EXPECT_EQ(langs.Title(slot::Grid), "Grid");
-    EXPECT_EQ(langs.Title(slot::ChampionDriver), "Champion Driver");
-    EXPECT_EQ(langs.Text(slot::Name), "Name"); // the slot itself stays as written
-
-    std::string file = MakeFile("Turkce TR help_TR.txt", 150, "Z");
-    WriteTR(file);
-    Load(LanguageTurkish);
+    LoadTR(LanguageFile(222, {}, "Z"));
     for (int s = slot::TitlesFirst; s <= slot::TitlesLast; ++s) {
         const bool blank = s >= slot::ColumnTitlesFirst && s <= slot::ColumnTitlesLast;
         EXPECT_EQ(langs.Title(s), (blank ? " " : "") + Slot("Z", s)) << s;
     }
-    EXPECT_EQ(langs.Title(5), Slot("Z", 5)); // outside the titles: the plain text
-}
-
-TEST_F(LanguageFileTest, NamedMessagesFollowTheirSlots) {
-    const auto messages = langs.Messages();
-    ASSERT_EQ(messages.size(), 36u);
-    for (const auto& [s, text] : messages) {
-        EXPECT_TRUE((s >= 184 && s <= 199) || (s >= 202 && s <= 222)) << s;
-        EXPECT_NE(s, 216);
-    }
-    WriteTR(MakeFile("Turkce TR help_TR.txt", 222, "M"));
-    Load(LanguageTurkish);
     for (const auto& [s, text] : langs.Messages())
-        EXPECT_EQ(*text, Slot("M", s));
-    EXPECT_EQ(langs.MsgFirstSelectRace, Slot("M", 184));
-    EXPECT_EQ(langs.MsgQueryingUpdates, Slot("M", 199));
-    EXPECT_EQ(langs.MsgWriteOrRateFirst, Slot("M", 202));
-    EXPECT_EQ(langs.MsgPasswordRepeatWrong, Slot("M", 215));
-    EXPECT_EQ(langs.MsgWaiting, Slot("M", 217));
-    EXPECT_EQ(langs.MsgComparingDrivers, Slot("M", 222));
+        EXPECT_EQ(*text, Slot("Z", s));
 }
 
-TEST_F(LanguageFileTest, ImageLoadMatchesFileLoad) {
-    const std::string bytes = MakeFile("Turkce TR help_TR.txt", 12, "I");
-    Langs fromImage;
-    const auto r = fromImage.ApplyLanguageFile(LanguageTurkish, "TR.dt", &bytes);
-    WriteTR(bytes);
-    Load(LanguageTurkish);
-    EXPECT_EQ(r.Mode, LanguageTurkish);
-    EXPECT_EQ(fromImage.StringTable(), langs.StringTable());
-    EXPECT_EQ(fromImage.LanguageCode, langs.LanguageCode);
-    // No bytes: as if the file were missing.
-    EXPECT_EQ(fromImage.ApplyLanguageFile(LanguageTurkish, "TR.dt", nullptr).Mode, LanguageEnglish);
-}
+using Lines = std::vector<std::string>;
 
-TEST(ChosenLanguageFileName, KeepsTheNameOnly) {
-    EXPECT_EQ(ChosenLanguageFileName("  /home/user/Qor/DE.DT \r\n"), "DE.DT");
-    EXPECT_EQ(ChosenLanguageFileName("C:\\Program Files\\Qor\\FR.DT"), "FR.DT");
-    EXPECT_EQ(ChosenLanguageFileName("IT.DT"), "IT.DT");
-    EXPECT_EQ(ChosenLanguageFileName(" \t "), "");
-    EXPECT_EQ(ChosenLanguageFileName("/home/user/"), "");
-}
-
-TEST(DefaultStrings, OnlySlotFiftyThreeIsEmpty) {
-    for (int s = 1; s <= DefaultStringCount; ++s)
-        EXPECT_EQ(DefaultStrings[static_cast<std::size_t>(s)].empty(), s == 53) << s;
-    EXPECT_TRUE(DefaultStrings[0].empty());
-}
-
-TEST(DefaultStrings, EveryCaptionedControlHasItsOwnTextedSlot) {
-    std::vector<std::string_view> seen;
-    for (const auto& [control, s] : MainWindowCaptions) {
-        EXPECT_GE(s, 60) << control;
-        EXPECT_LE(s, 216) << control;
-        EXPECT_FALSE(DefaultStrings[static_cast<std::size_t>(s)].empty()) << control;
-        for (auto other : seen)
-            EXPECT_NE(other, control) << "two slots for one control";
-        seen.push_back(control);
-    }
-    // The language menu itself is among them.
-    auto slotOf = [](std::string_view control) {
-        for (const auto& c : MainWindowCaptions)
-            if (c.Control == control) return c.Slot;
-        return 0;
+TEST(HelpText, SectionsRunToTheNextLineHoldingTheMarker) {
+    const auto help = HelpText::Parse("Preface line\r\n"
+                                      "***[Getting started] of Qor\r\nfirst\r\n\r\nsecond\r\n"
+                                      "***[Menus]\n"
+                                      "a line that mentions ***[ ends the section\nnot shown\n"
+                                      " ***[Indented] opens no section\r"
+                                      "***[Last]]\r\nend");
+    ASSERT_EQ(help.Lines.size(), 11u);
+    ASSERT_EQ(help.Sections.size(), 3u);
+    const struct {
+        std::string title;
+        std::size_t line;
+        Lines lines;
+    } want[] = {
+        {"Getting started", 1, {"***[Getting started] of Qor", "first", "", "second"}},
+        {"Menus", 5, {"***[Menus]"}},
+        {"Last", 9, {"***[Last]]", "end"}}, // the title ends at the first "]"
     };
-    EXPECT_EQ(slotOf("TR1"), 174);
-    EXPECT_EQ(slotOf("EN1"), 175);
-    EXPECT_EQ(slotOf("Other1"), slot::ExtraLanguageMenu);
-    EXPECT_EQ(slotOf("Neleryapabilirim1"), 172);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(help.Sections[i].Title, want[i].title);
+        EXPECT_EQ(help.Sections[i].TitleLine, want[i].line) << want[i].title;
+        EXPECT_EQ(help.Sections[i].Lines, want[i].lines) << want[i].title;
+    }
+    // An empty title, a title without "]" (the whole rest), sections back to back.
+    const auto edge = HelpText::Parse("***[]\r\n***[Open title\r\n***[X]");
+    ASSERT_EQ(edge.Sections.size(), 3u);
+    EXPECT_EQ(edge.Sections[0].Title, "");
+}
+
+const std::string kDataDir = std::string(QOR_SOURCE_DIR) + "/data/";
+
+std::size_t Count(std::string_view s, std::string_view what) {
+    std::size_t n = 0;
+    for (auto p = s.find(what); p != s.npos; p = s.find(what, p + what.size()))
+        ++n;
+    return n;
+}
+
+// The section a message sends the reader to: its second quoted text.
+std::string ReferredSection(const std::string& m) {
+    std::size_t q[4], from = 0;
+    for (auto& at : q) {
+        if ((at = m.find('"', from)) == m.npos) return {};
+        from = at + 1;
+    }
+    return m.substr(q[2] + 1, q[3] - q[2] - 1);
+}
+
+class ShippedFiles : public ::testing::Test { // the shipped English and Turkish tables
+  protected:
+    void SetUp() override {
+        english.ApplyLanguage(LanguageEnglish, kDataDir, settings);
+        result = turkish.ApplyLanguage(LanguageTurkish, kDataDir, settings);
+    }
+    MemorySettings settings;
+    Langs english, turkish;
+    LanguageLoadResult result;
+};
+
+TEST_F(ShippedFiles, TurkishTranslatesEverySlotInTheEnglishShape) {
+    EXPECT_EQ(std::make_pair(result.Mode, result.FileWrong),
+              std::make_pair(std::uint8_t{LanguageTurkish}, false));
+    for (int s = 1; s <= StringSlotCount; ++s) {
+        const std::string& tr = turkish.Text(s);
+        const std::string_view en =
+            s <= DefaultStringCount ? DefaultStrings[static_cast<std::size_t>(s)] : "";
+        EXPECT_EQ(tr.empty(), en.empty()) << "slot " << s;
+        // "&" marks a menu key and "&&" shows one "&": the counts must stay.
+        EXPECT_EQ(Count(tr, "&"), Count(en, "&")) << "slot " << s;
+        // Windows-1254 text, not UTF-8 that slipped through.
+        EXPECT_EQ(tr.find_first_of("\xC3\xC5"), std::string::npos) << "slot " << s;
+    }
+}
+
+TEST_F(ShippedFiles, TurkishColumnTitlesKeepTheirRolesApart) {
+    // The grid tells column roles apart by exact titles, and finds driver and constructor
+    // columns by the titles they contain: the translation must keep the English distinctions.
+    for (int a = slot::TitlesFirst; a <= slot::Car; ++a) {
+        for (int b = slot::TitlesFirst; b <= slot::Car; ++b) {
+            if (a == b) continue;
+            EXPECT_EQ(turkish.Title(a) == turkish.Title(b), english.Title(a) == english.Title(b))
+                << a << " / " << b;
+        }
+        for (int b : {slot::Driver, slot::ChampionDriver, slot::Constructors, slot::ChampionTeam})
+            EXPECT_EQ(turkish.Title(a).find(turkish.Title(b)) != std::string::npos,
+                      english.Title(a).find(english.Title(b)) != std::string::npos)
+                << a << " contains " << b;
+    }
+}
+
+TEST_F(ShippedFiles, HelpFilesHaveMatchingSectionsAndTheReviewsMessageNamesOne) {
+    for (const Langs* langs : {&english, &turkish}) {
+        const auto help = HelpText::Load(kDataDir, langs->HelpFileName);
+        SCOPED_TRACE(langs->HelpFileName);
+        ASSERT_EQ(help.Sections.size(), 19u);
+        // Nothing stands before the first section: the window would never show it.
+        EXPECT_EQ(help.Sections.front().TitleLine, 0u);
+        std::vector<std::string> titles;
+        for (const auto& s : help.Sections) {
+            EXPECT_GE(s.Lines.size(), 5u) << Cp1254ToUtf8(s.Title);
+            titles.push_back(s.Title);
+        }
+        const std::string section = ReferredSection(langs->MsgSeeReviewsHelp);
+        EXPECT_NE(std::find(titles.begin(), titles.end(), section), titles.end())
+            << Cp1254ToUtf8(section);
+    }
+}
+
+TEST(CliLanguage, StringsAndDatesFollowTheChosenLanguage) {
+    const std::string cli = std::string(QOR_BIN_DIR) + "/qor-cli";
+    if (!std::filesystem::exists(cli)) GTEST_SKIP() << "qor-cli is not built";
+    testing::TempDir dir;
+    std::filesystem::copy_file(std::string(QOR_SOURCE_DIR) + "/data/TR.dt", dir.file("TR.dt"));
+    auto db = testing::MakeSmallDatabase();
+    db->DataPath = dir.path();
+    db->DataFileName = dir.file("f1data5.dat");
+    db->NotesFileName = dir.file("f1notes5.dat");
+    db->LanguageMode = 1; // English
+    ASSERT_EQ(db->SaveDatabase(), 1);
+    const auto run = [&](const std::string& args) {
+        const auto p = testing::RunProcess(cli + " --data " + dir.path() + " " + args);
+        EXPECT_EQ(p.status, 0) << args;
+        return p.out;
+    };
+    const std::string tr = run("--lang TR strings");
+    EXPECT_NE(tr.find("\n102\t\xC4\xB0sim\n"), std::string::npos); // İsim, in UTF-8
+    // A named file is looked for in the data folder only.
+    testing::WriteFileBytes(dir.file("XX.DT"), "9 XX help_XX.txt\r\nUno\r\n");
+    EXPECT_EQ(run("--lang /elsewhere/XX.DT strings").rfind("1\tUno\n2\tStatistics\n", 0), 0u);
+    EXPECT_NE(run("--lang TR gp").find("Temmuz 1952"), std::string::npos);
 }
 
 } // namespace

@@ -1,221 +1,211 @@
-// The cell drawing decision: colours, fonts, positions, pictures, lines and the filter marker.
+// Drawing: the theme palettes and their colour arithmetic, checked by the properties the
+// drawing relies on rather than by a copy of the colour table, and the cell drawing decision.
 
 #include "mainwindow/CellStyle.h"
 #include "support/GridFixtures.h"
+#include "support/MainWindowRows.h"
 
 #include <gtest/gtest.h>
 
 namespace qor {
 namespace {
 
-using testing::EnglishLangs;
-
-// Every text is 7 pixels per character in the tests' "toolkit".
-int SevenPerChar(const std::string& text, const CellFont&) {
-    return static_cast<int>(text.size()) * 7;
+// True when no channel of a is lighter than the same channel of b.
+bool NotLighter(Colour a, Colour b) {
+    return RedOf(a) <= RedOf(b) && GreenOf(a) <= GreenOf(b) && BlueOf(a) <= BlueOf(b);
 }
 
-class CellStyleTest : public ::testing::Test {
+TEST(ThemeTest, EveryThemeTellsItsRowsApartAndModernOnlyChangesTheStyle) {
+    for (int m = 0; m < 5; ++m) {
+        const ThemePalette plain = SetColorTheme(m, 0, 1.0),
+                           modern = SetColorTheme(m + 100, 0, 1.0);
+        for (const ThemePalette* p : {&plain, &modern})
+            EXPECT_TRUE(p->OddBrushColor != p->EvenBrushColor &&
+                        p->SelBrushColor != p->OddBrushColor &&
+                        p->OddFontColor != p->OddBrushColor && p->ThemeNumber == m)
+                << m;
+        EXPECT_NE(plain.OddBrushColor, SetColorTheme((m + 1) % 5, 0, 1.0).OddBrushColor);
+        EXPECT_EQ(std::make_tuple(plain.GridLineWidth, plain.DecorationVisible,
+                                  plain.WindowBackColor, plain.PopupsOwnerDrawn),
+                  std::make_tuple(1, false, plain.FormBackColor, m != 0));
+        EXPECT_EQ(std::make_tuple(modern.GridLineWidth, modern.DecorationVisible,
+                                  modern.WindowBackColor, modern.PopupsOwnerDrawn,
+                                  modern.EvenBrushColor),
+                  std::make_tuple(0, true, modern.EvenBrushColor, true, plain.EvenBrushColor));
+        // Only Standart has its own Modern selection and odd rows.
+        EXPECT_EQ(modern.SelBrushColor == plain.SelBrushColor, m != 0);
+    }
+}
+
+TEST(ThemeTest, DarkLevelsDarkenOnlyTheRowBrushesStepByStep) {
+    for (int theme : {0, 1, 104}) {
+        ThemePalette previous = SetColorTheme(theme, 0, 1.0);
+        for (int item = 1; item < 4; ++item) {
+            EXPECT_EQ(DarkLevelMenuItem(DarkLevelOfMenuItem(item)), item);
+            const ThemePalette p = SetColorTheme(theme, DarkLevelOfMenuItem(item), 1.0);
+            for (auto brush : {&ThemePalette::OddBrushColor, &ThemePalette::EvenBrushColor})
+                EXPECT_TRUE(NotLighter(p.*brush, previous.*brush) && p.*brush != previous.*brush)
+                    << theme << " " << item;
+            EXPECT_EQ(p.SelBrushColor, previous.SelBrushColor);
+            EXPECT_EQ(p.OddBitmap[0], p.Modern ? p.OddBrushColor : 0u); // pictures follow
+            previous = p;
+        }
+    }
+    EXPECT_EQ(Darken(0xEAEAEA, 7), 0xD1D1D1u);  // (234 x 3 div 4) div 7 = 25 off each channel
+    EXPECT_EQ(Darken(0x000030, 1), 0x000024u);  // channels stop at 0
+    EXPECT_EQ(FadeColour(0x20FFAA), 0x1BD58Eu); // a sixth off each channel, rounded down
+}
+
+TEST(ThemeTest, ModernPicturesAreSymmetricAndKeepTheColourAtTheEnds) {
+    // 7.5 rounds to the even 8: the fives and fours differ from a plain 1.5 n.
+    for (const auto& [n, k] : {std::pair{8, 16}, {5, 8}, {4, 6}, {3, 3}})
+        EXPECT_EQ(LightenDivisor(n), k) << n;
+    const ThemePalette p = SetColorTheme(102, 0, 1.0);
+    for (const auto* b : {&p.OddBitmap, &p.EvenBitmap, &p.SelBitmap, &p.HighlightBitmap}) {
+        for (int d = 1; d <= 7; ++d)
+            EXPECT_EQ((*b)[7 - d], (*b)[7 + d]) << d;
+        EXPECT_EQ((*b)[15], (*b)[0]);
+        EXPECT_NE((*b)[7], (*b)[0]); // lightened in the middle
+    }
+    for (int y = 2; y <= 7; ++y) // lightest next to the ends, less so towards the middle
+        EXPECT_TRUE(NotLighter(p.OddBitmap[y], p.OddBitmap[y - 1])) << y;
+    EXPECT_EQ(p.HighlightBitmap[0], p.OddBrushColor - 0x1C1C1Cu); // 28 darker
+    // The decoration strip: 2h + 1 rows, h = round(12 x 1.3), lightened towards the middle.
+    const auto strip = SetColorTheme(102, 0, 1.3).DecorationRows;
+    ASSERT_EQ(strip.size(), 33u);
+    EXPECT_EQ(std::make_pair(strip.front(), strip.back()),
+              std::make_pair(p.OddBrushColor, p.OddBrushColor));
+    EXPECT_NE(strip[16], p.OddBrushColor);
+}
+
+class CellStyleTest : public ::testing::Test { // a table to draw, its palette and settings
   protected:
-    Langs langs = EnglishLangs();
+    Langs langs = testing::EnglishLangs();
     ResultGrid model{langs};
     ThemePalette palette = SetColorTheme(0, 0, 1.0);
-    int lineStyle = 0;
-    int oddEvenRows = 0;
+    int lineStyle = 0, oddEvenRows = 0;
 
-    // Columns: number, name, date, time, pos, key. Rows numbered by `numbers`.
-    void Fill(const std::vector<std::string>& numbers, int timeWidth = 75) {
-        model.SetTableColumns({6, 25, 140, 85, timeWidth, 30, 0});
-        model.SetColumnTitles({"", " Name", " Date", " Time", " Pos", ""});
-        int r = 0;
-        for (const auto& n : numbers) {
-            ++r;
-            model.tablo1.SetRowCount(r + 1);
-            model.StartGridRow(r);
-            for (const auto& c : {n, std::string("Jim Clark"), std::string("01 Jan 1965"),
-                                  std::string("1:02.000"), std::string("1"), std::to_string(r)})
-                model.AddGridCell(c);
-        }
-        model.tablo1kayitsayisi(static_cast<std::uint16_t>(r));
+    // Columns: number, name, date, time, pos, key; one row per row number given.
+    void Fill(const std::vector<std::string>& numbers) {
+        testing::Rows rows;
+        for (const auto& n : numbers)
+            rows.push_back({n, "Jim Clark", "01 Jan 1965", "1:02.000", "1", "9"});
+        testing::FillRows(model, {6, 25, 140, 85, 75, 30, 0},
+                          {"", " Name", " Date", " Time", " Pos", ""}, rows);
     }
-
+    // Every text is 7 pixels per character in the tests' "toolkit".
     CellStyle Style(int col, int row, bool selected = false, CellRect rect = {100, 40, 240, 58}) {
         const CellStyleView view{model.tablo1, model, palette, lineStyle, oddEvenRows};
-        return DecideCellStyle(view, col, row, selected, rect, SevenPerChar);
+        return DecideCellStyle(view, col, row, selected, rect,
+                               [](auto& text, auto&) { return static_cast<int>(text.size()) * 7; });
     }
 };
 
-TEST_F(CellStyleTest, TitleRowIsBoldOnTheFixedColourWithFilterMarkers) {
-    Fill({"1"});
+TEST_F(CellStyleTest, FixedCellsAndTheTitleRowWithItsFilterMarkers) {
+    Fill({"1", "2"});
     const CellStyle name = Style(1, 0, false, {100, 0, 240, 20});
-    EXPECT_EQ(name.Brush, 0xDCD9DAu);
-    EXPECT_EQ(name.Text, Black);
-    EXPECT_TRUE(name.Font.Bold);
-    EXPECT_EQ(name.Font.Name, "tahoma");
-    EXPECT_EQ(name.Font.Size, 8);
-    EXPECT_EQ(name.TextX, 100);
-    EXPECT_EQ(name.TextY, (0 + 20 - 8 - 4) / 2);
-    ASSERT_TRUE(name.Marker.has_value());
-    // s = 4, cx = 240 - 15, cy = (0 + 20 - 2) div 2
-    EXPECT_EQ(name.Marker->Points[0], std::make_pair(221, 9));
-    EXPECT_EQ(name.Marker->Points[1], std::make_pair(229, 9));
-    EXPECT_EQ(name.Marker->Points[2], std::make_pair(225, 13));
-    EXPECT_EQ(name.Marker->Pen, Rgb(68, 68, 68));
-    EXPECT_EQ(name.Marker->Brush, Rgb(153, 153, 153));
-    EXPECT_TRUE(Style(2, 0).Marker.has_value()); // " Date"
-    // " Pos": no marker; right-aligned on its standard width 30 (" Pos" is 28 pixels).
+    EXPECT_EQ(std::make_pair(name.Brush, name.Text), std::make_pair(palette.FixedCellColor, Black));
+    EXPECT_EQ(std::make_pair(name.TextX, name.TextY), std::make_pair(100, (20 - 8 - 4) / 2));
+    ASSERT_TRUE(name.Marker.has_value()); // a triangle of size 4 at (240 - 15, 9)
+    using P = std::pair<int, int>;
+    EXPECT_EQ(name.Marker->Points, (std::array<P, 3>{P{221, 9}, P{229, 9}, P{225, 13}}));
+    // " Pos" cannot be filtered; right-aligned on its standard width 30 (" Pos" is 28 pixels).
     const CellStyle pos = Style(4, 0, false, {100, 0, 140, 20});
-    EXPECT_FALSE(pos.Marker.has_value());
     EXPECT_EQ(pos.TextX, 100 + 30 - 28 - 5);
-    EXPECT_EQ(Style(0, 0).Brush, 0xDCD9DAu);
+    // Row numbers: fixed, even when selected.
+    const CellStyle number = Style(0, 2, true);
+    EXPECT_EQ(number.Brush, palette.FixedCellColor);
+    EXPECT_EQ(std::make_pair(number.TextX, number.TextY), std::make_pair(102, 42));
 }
 
-TEST_F(CellStyleTest, RowNumberCellsAreFixedAndPlain) {
-    Fill({"1", "2"});
-    const CellStyle s = Style(0, 2, true);
-    EXPECT_EQ(s.Brush, 0xDCD9DAu);
-    EXPECT_EQ(s.Text, Black);
-    EXPECT_FALSE(s.Font.Bold);
-    EXPECT_EQ(s.TextX, 102);
-    EXPECT_EQ(s.TextY, 42);
-    EXPECT_EQ(s.Picture, CellPicture::None);
+TEST_F(CellStyleTest, BodyColoursByRowNumberSettingAndSelection) {
+    enum Want { Odd, Even, Sel };
+    struct Case {
+        const char* why;
+        std::vector<std::string> numbers;
+        int oddEvenRows, row;
+        bool selected;
+        Want want;
+    } const cases[] = {
+        {"row number 1 is odd", {"1", "1", "2"}, 0, 1, false, Odd},
+        {"a repeated number keeps its group's colour", {"1", "1", "2"}, 0, 2, false, Odd},
+        {"row number 2 is even", {"1", "1", "2"}, 0, 3, false, Even},
+        {"selection wins", {"1", "1", "2"}, 0, 3, true, Sel},
+        {"empty number: by grid row", {"", "x", "4"}, 0, 1, false, Odd},
+        {"no number: by grid row", {"", "x", "4"}, 0, 2, false, Even},
+        {"number 4 on grid row 3", {"", "x", "4"}, 0, 3, false, Even},
+        {"plain rows use the even pair", {"1", "2"}, 1, 1, false, Even},
+        {"plain rows keep the selection", {"1", "2"}, 1, 1, true, Sel},
+    };
+    const Colour brush[] = {palette.OddBrushColor, palette.EvenBrushColor, palette.SelBrushColor};
+    const Colour text[] = {palette.OddFontColor, palette.EvenFontColor, palette.SelFontColor};
+    for (const Case& c : cases) {
+        oddEvenRows = c.oddEvenRows;
+        Fill(c.numbers);
+        const CellStyle s = Style(1, c.row, c.selected);
+        EXPECT_EQ(std::make_pair(s.Brush, s.Text), std::make_pair(brush[c.want], text[c.want]))
+            << c.why;
+    }
 }
 
-TEST_F(CellStyleTest, RowColoursFollowTheRowNumberNotTheGridRow) {
-    Fill({"1", "1", "2", "3"});
-    EXPECT_EQ(Style(1, 1).Brush, palette.OddBrushColor);
-    EXPECT_EQ(Style(1, 1).Text, palette.OddFontColor);
-    EXPECT_EQ(Style(1, 2).Brush, palette.OddBrushColor); // same group as row 1
-    EXPECT_EQ(Style(1, 3).Brush, palette.EvenBrushColor);
-    EXPECT_EQ(Style(1, 3).Text, palette.EvenFontColor);
-    EXPECT_EQ(Style(1, 4).Brush, palette.OddBrushColor);
-    // Selection wins.
-    EXPECT_EQ(Style(1, 3, true).Brush, palette.SelBrushColor);
-    EXPECT_EQ(Style(1, 3, true).Text, palette.SelFontColor);
-}
-
-TEST_F(CellStyleTest, EmptyOrBrokenRowNumberColoursByGridRow) {
-    Fill({"", "x", "4"});
-    EXPECT_EQ(Style(1, 1).Brush, palette.OddBrushColor);
-    EXPECT_EQ(Style(1, 2).Brush, palette.EvenBrushColor);
-    EXPECT_EQ(Style(1, 3).Brush, palette.EvenBrushColor);
-}
-
-TEST_F(CellStyleTest, PlainRowsUseTheEvenPairButKeepTheSelection) {
-    oddEvenRows = 1;
-    Fill({"1", "2"});
-    EXPECT_EQ(Style(1, 1).Brush, palette.EvenBrushColor);
-    EXPECT_EQ(Style(1, 1).Text, palette.EvenFontColor);
-    EXPECT_EQ(Style(1, 2).Brush, palette.EvenBrushColor);
-    EXPECT_EQ(Style(1, 1, true).Brush, palette.SelBrushColor);
-}
-
-TEST_F(CellStyleTest, ComparisonContinuationRowsFadeMarkedColumns) {
+TEST_F(CellStyleTest, ComparisonsFadeContinuationRowsAndBandColumnsInFours) {
     Fill({"1", "1", "2", "2"});
     model.CompareGroupSize = 2;
-    model.CompareMarks[2] = 1; // the date column
-    const CellStyle first = Style(2, 1);
-    EXPECT_EQ(first.Text, palette.OddFontColor);
-    const CellStyle cont = Style(2, 2);
-    EXPECT_EQ(cont.Brush, palette.OddBrushColor);
-    EXPECT_EQ(cont.Text, FadeColour(palette.OddBrushColor));
-    EXPECT_EQ(Style(1, 2).Text, palette.OddFontColor); // not marked
-    EXPECT_EQ(Style(2, 4).Text, FadeColour(palette.EvenBrushColor));
+    model.CompareMarks[2] = 1;                          // the date column
     EXPECT_EQ(Style(2, 3).Text, palette.EvenFontColor); // first row of group 2
-    EXPECT_EQ(Style(2, 2, true).Text, palette.SelFontColor);
-}
+    EXPECT_EQ(Style(2, 2).Text, FadeColour(palette.OddBrushColor));
+    EXPECT_EQ(Style(2, 4).Text, FadeColour(palette.EvenBrushColor));
 
-TEST_F(CellStyleTest, HorizontalComparisonBandsColumnsInFours) {
-    Fill({"1", "2"});
     model.tablo1.SetColCount(11);
     model.tablo1.Tag = GridTagHorizontalCompare;
-    for (int c : {1, 2, 3, 4, 5})
+    for (int c : {1, 2, 5, 10})
         EXPECT_EQ(Style(c, 1).Brush, palette.EvenBrushColor) << c;
-    for (int c : {6, 7, 8, 9})
+    for (int c : {6, 9})
         EXPECT_EQ(Style(c, 2).Brush, palette.OddBrushColor) << c;
-    EXPECT_EQ(Style(10, 1).Brush, palette.EvenBrushColor);
-    EXPECT_EQ(Style(6, 1, true).Brush, palette.SelBrushColor);
-    model.tablo1.Tag = GridTagVerticalCompare;
-    EXPECT_EQ(Style(6, 2).Brush, palette.EvenBrushColor);
 }
 
-TEST_F(CellStyleTest, HighlightedNameUsesTheFadedBrushAndBlackText) {
+TEST_F(CellStyleTest, HighlightedNamesAndModernPictures) {
     Fill({"1", "2"});
     model.HighlightName = "Jim Clark";
     const CellStyle s = Style(1, 2);
     EXPECT_TRUE(s.Highlighted);
-    EXPECT_EQ(s.Brush, FadeColour(palette.OddBrushColor));
-    EXPECT_EQ(s.Text, Black);
+    EXPECT_EQ(std::make_pair(s.Brush, s.Text),
+              std::make_pair(FadeColour(palette.OddBrushColor), Black));
     EXPECT_EQ(Style(1, 2, true).Brush, FadeColour(palette.SelBrushColor));
-    EXPECT_FALSE(Style(2, 2).Highlighted);
-}
 
-TEST_F(CellStyleTest, DateColumnsUseCourierAndStandardColumnsAlignRight) {
-    Fill({"1"});
-    EXPECT_EQ(Style(2, 1).Font.Name, "courier new");
-    EXPECT_EQ(Style(1, 1).Font.Name, "tahoma");
-    EXPECT_EQ(Style(2, 1).TextX, 105);
-    // " Time" 75 wide: right-aligned at 5 pixels inside the standard width.
-    const CellStyle time = Style(3, 1, false, {100, 40, 175, 58});
-    EXPECT_TRUE(time.RightAligned);
-    EXPECT_EQ(time.TextX, 100 + 75 - 8 * 7 - 5);
-    EXPECT_EQ(time.TextY, 42);
-    // Narrower than the standard width: left-aligned at 5 pixels.
-    const CellStyle narrow = Style(3, 1, false, {100, 40, 160, 58});
-    EXPECT_FALSE(narrow.RightAligned);
-    EXPECT_EQ(narrow.TextX, 105);
-}
-
-TEST_F(CellStyleTest, ZoomScalesFontAndMarker) {
-    model.ApplyZoom(1.6, 800);
-    Fill({"1"});
-    const CellStyle s = Style(1, 0, false, {0, 0, 200, 30});
-    EXPECT_EQ(s.Font.Size, 13);                                              // 12.8
-    EXPECT_EQ(s.Marker->Points[1].first - s.Marker->Points[0].first, 2 * 6); // s = round(6.4)
-}
-
-TEST_F(CellStyleTest, ModernPicturesBehindBodyCells) {
     palette = SetColorTheme(100, 0, 1.0);
-    Fill({"1", "2"});
-    model.HighlightName = "Jim Clark";
     EXPECT_EQ(Style(1, 1).Picture, CellPicture::Highlight);
-    EXPECT_TRUE(Style(1, 1).TransparentBrush);
     EXPECT_EQ(Style(2, 1).Picture, CellPicture::Odd);
     EXPECT_EQ(Style(2, 2).Picture, CellPicture::Even);
     EXPECT_EQ(Style(2, 2, true).Picture, CellPicture::Sel);
-    EXPECT_EQ(Style(0, 1).Picture, CellPicture::None);
-    EXPECT_FALSE(Style(1, 0).TransparentBrush);
-    palette = SetColorTheme(0, 0, 1.0);
-    EXPECT_EQ(Style(2, 1).Picture, CellPicture::None);
-    EXPECT_FALSE(Style(2, 1).TransparentBrush);
 }
 
-TEST_F(CellStyleTest, GridLinesByStyle) {
+TEST_F(CellStyleTest, FontsAlignmentAndZoom) {
     Fill({"1"});
-    EXPECT_TRUE(Style(1, 1).Lines.empty());
-    lineStyle = 1;
-    auto lines = Style(1, 1, false, {10, 20, 50, 38}).Lines;
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].X1, 10);
-    EXPECT_EQ(lines[0].Y1, 37);
-    EXPECT_EQ(lines[0].X2, 50);
-    EXPECT_EQ(lines[0].Y2, 37);
-    EXPECT_EQ(lines[0].Pen, palette.FixedCellColor);
-    lineStyle = 2;
-    lines = Style(1, 0, false, {10, 20, 50, 38}).Lines;
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].X1, 49);
-    EXPECT_EQ(lines[0].Y1, 20);
-    EXPECT_EQ(lines[0].Y2, 38);
-    lineStyle = 3;
-    EXPECT_EQ(Style(1, 1).Lines.size(), 2u);
+    EXPECT_EQ(Style(2, 1).Font.Name, "courier new");
+    // " Time" at least its standard width 75: right-aligned 5 pixels inside it.
+    EXPECT_EQ(Style(3, 1, false, {100, 40, 175, 58}).TextX, 100 + 75 - 8 * 7 - 5);
+    EXPECT_EQ(Style(3, 1, false, {100, 40, 174, 58}).TextX, 105);
+    model.ApplyZoom(1.6, 800);
+    const CellStyle zoomed = Style(1, 0, false, {0, 0, 200, 30});
+    EXPECT_EQ(zoomed.Font.Size, 13); // 12.8
 }
 
-TEST_F(CellStyleTest, HiddenRowsAreNotDrawn) {
+TEST_F(CellStyleTest, GridLinesByStyleAndHiddenRows) {
     Fill({"1", "2"});
+    const auto lines = [&](int style, int row) {
+        lineStyle = style;
+        std::vector<std::array<int, 5>> out;
+        for (const CellLine& l : Style(1, row, false, {10, 20, 50, 38}).Lines)
+            out.push_back({l.X1, l.Y1, l.X2, l.Y2, static_cast<int>(l.Pen)});
+        return out;
+    };
+    const int pen = static_cast<int>(palette.FixedCellColor);
+    EXPECT_EQ(lines(3, 1),
+              (std::vector<std::array<int, 5>>{{10, 37, 50, 37, pen}, {49, 20, 49, 38, pen}}));
+    EXPECT_EQ(lines(2, 0), (std::vector<std::array<int, 5>>{{49, 20, 49, 38, pen}}));
     model.tablo1.SetRowHeight(2, 0);
     EXPECT_FALSE(Style(1, 2).Visible);
-    EXPECT_TRUE(Style(1, 1).Visible);
 }
 
 } // namespace

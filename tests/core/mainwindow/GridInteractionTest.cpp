@@ -1,249 +1,289 @@
-// Selecting, right clicking, Ctrl+clicking and double clicking grid cells.
+// The grid model: fill routines, row heights, column roles and the key-column rule; and
+// clicking its cells: selecting, the filter drop-down of the title row, right-click popups,
+// Ctrl+click highlights and double clicks.
 
 #include "mainwindow/GridInteraction.h"
 #include "support/Fixtures.h"
 #include "support/GridFixtures.h"
+#include "support/MainWindowRows.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace qor {
 namespace {
 
-using testing::EnglishLangs;
-using testing::FillGPResultTable;
+using Strings = std::vector<std::string>;
 
-class GridInteractionTest : public ::testing::Test {
+class GridTest : public ::testing::Test { // a grid model to fill and click
   protected:
     std::unique_ptr<The_Class> db = testing::MakeSmallDatabase();
-    Langs langs = EnglishLangs();
+    Langs langs = testing::EnglishLangs();
     ResultGrid model{langs};
     GridFilter filter{model.Roles()};
     GridInteraction grid{model, filter, *db};
+    GridTable& t = model.tablo1;
 
-    // A list of GPs as the record lists show it: number, date, track, name, key (result).
-    void FillWinsList() {
-        model.SetTableColumns({6, 25, 85, 100, 140, 0});
-        model.SetColumnTitles(
-            {"", langs.Title(slot::Date), langs.Title(slot::Track), langs.Title(slot::Name), ""});
-        const std::vector<std::vector<std::string>> rows = {
-            {"1", "13 May 1950", "1950 - Silverstone", "Nino Farina", "1"},
-            {"2", "21 May 1950", "Monte Carlo", "Juan Manuel Fangio", "5"},
-            {"3", "01 Jan 1951", "Nowhere", "Nobody", "0"},
-        };
-        int n = 0;
-        for (const auto& row : rows) {
-            model.tablo1.SetRowCount(++n + 1);
-            model.StartGridRow(n);
-            for (const auto& c : row)
-                model.AddGridCell(c);
-        }
-        model.tablo1kayitsayisi(static_cast<std::uint16_t>(n));
+    // A three-column table (number, name, key) with the given names.
+    void FillNames(const std::vector<std::string>& names) {
+        testing::Rows rows;
+        for (const auto& name : names)
+            rows.push_back({std::to_string(rows.size() + 1), name, "7"});
+        testing::FillRows(model, {3, 25, 140, 0}, {"", " Name", ""}, rows);
     }
-    std::string Caption(const GridAction& a, const std::string& item) const {
-        for (const auto& c : a.Captions)
-            if (c.Item == item) return c.Caption;
-        return "<unset>";
+    // GP 1 of the small database: Farina, Fagioli, Parnell (ERA), Fangio; result keys 1..4.
+    void FillGP() { testing::FillGPResultTable(model, *db, 1); }
+    // A list of GPs as the record lists show it: number, date, track, name, team, key.
+    void FillList(const testing::Rows& rows) {
+        testing::FillRows(model, {7, 25, 85, 100, 140, 80, 0},
+                          {"", " Date", " Track", " Name", " Team", ""}, rows);
     }
+    // Opens the filter of `col` and chooses `value` (the title entry when empty); returns
+    // which rows are shown.
+    std::vector<bool> Choose(int col, const std::string& value, GridTable* g = nullptr) {
+        g = g ? g : &t;
+        EXPECT_TRUE(filter.Open(*g, col, 0));
+        const auto at = std::find(filter.Box.Items.begin(), filter.Box.Items.end(), value);
+        filter.Apply(value.empty() ? 0 : static_cast<int>(at - filter.Box.Items.begin()));
+        std::vector<bool> shown;
+        for (int r = 1; r < g->RowCount(); ++r)
+            shown.push_back(g->RowHeight(r) == g->DefaultRowHeight);
+        return shown;
+    }
+    GridAction Right(int col, int row) {
+        return grid.MouseDown(t, col, row, MouseButton::Right, false);
+    }
+    GridActionKind Left(int col, int row, bool ctrl = false) {
+        return grid.MouseDown(t, col, row, MouseButton::Left, ctrl, 190).Kind;
+    }
+    // The popup's captions as "item=caption;" in order.
+    static std::string Of(const GridAction& a) {
+        std::string c;
+        for (const auto& m : a.Captions)
+            c += m.Item + "=" + m.Caption + ";";
+        return c;
+    }
+
+    const testing::Rows wins = {
+        {"1", "07 Mar 1993", "Kyalami", "Alain Prost", "Williams", "1"},
+        {"2", "28 Mar 1993", "Interlagos", "Ayrton Senna", "McLaren", "2"},
+        {"3", "11 Apr 1993", "Donington", "Ayrton Senna", "McLaren", "3"},
+        {"4", "20 Mar 1994", "Interlagos", "Michael Schumacher", "Benetton", "4"},
+        {"5", "", "Aida", "", "benetton", "5"},
+    };
 };
 
-TEST(NoteCodesTest, FirstOccurrenceOfEachCodeIsExpanded) {
-    EXPECT_EQ(ExpandNoteCodes("DNS, FL"), "Did Not Start, Fastest Lap");
-    EXPECT_EQ(ExpandNoteCodes("FL, FL"), "Fastest Lap, FL");
-    EXPECT_EQ(ExpandNoteCodes("DNQ"), "Did Not Qualified");
-    EXPECT_EQ(ExpandNoteCodes("Disq"), "Disqualified");
-    EXPECT_EQ(ExpandNoteCodes("S&G, NC"), "Stop and Go, Not Classified");
-    EXPECT_EQ(ExpandNoteCodes("Engine"), "Engine");
+TEST_F(GridTest, NewTableResetsLayoutMarksAndButtons) {
+    FillNames({"Ayrton Senna", "Alain Prost", "Nelson Piquet"});
+    t.SetRowHeight(2, 0);
+    model.CompareMarks[1] = model.CompareMarks[100] = 1;
+    t.Tag = GridTagHorizontalCompare;
+    model.HtmlButtonVisible = false;
+    model.ShareItemEnabled = true;
+    model.SetTableColumns({4, 25, 140, 80});
+    EXPECT_EQ(std::make_tuple(t.RowCount(), t.Tag, t.ColWidth(2), t.ColWidth(3)),
+              std::make_tuple(1, GridTagPlain, 80, 0)); // a missing width is 0
+    EXPECT_EQ(std::count(model.CompareMarks.begin(), model.CompareMarks.end(), 0),
+              static_cast<long>(model.CompareMarks.size()));
+    EXPECT_TRUE(model.HtmlButtonVisible && !model.ShareItemEnabled);
+    // A refilled table forgets hidden rows and old cells.
+    FillNames({"D", "E"});
+    EXPECT_EQ(t.RowHeight(2), t.DefaultRowHeight);
+    EXPECT_EQ(std::make_pair(t.Cell(1, 2), t.Cell(1, 3)),
+              std::make_pair(std::string("E"), std::string()));
 }
 
-TEST_F(GridInteractionTest, StatusLineOfASelectedCell) {
-    FillGPResultTable(model, *db, 1);
-    GridTable& t = model.tablo1;
-    t.SetCell(5, 1, "DNS, FL");
-    EXPECT_EQ(StatusLineForCell(t, 5, 1, *db, model.Roles()), "  Did Not Start, Fastest Lap");
-    EXPECT_EQ(StatusLineForCell(t, 1, 1, *db, model.Roles()), "  Nino Farina");
-    // Team abbreviations under six characters are spelled out.
-    EXPECT_EQ(StatusLineForCell(t, 2, 3, *db, model.Roles()), "  English Racing Automobiles");
-    t.SetCell(2, 2, "Ferrari");
-    EXPECT_EQ(StatusLineForCell(t, 2, 2, *db, model.Roles()), "  Ferrari");
-    t.SetCell(2, 2, "Lotus");
-    EXPECT_EQ(StatusLineForCell(t, 2, 2, *db, model.Roles()), "  Lotus");
-    // Codes are expanded in the notes column only.
+TEST_F(GridTest, EmptyTableHasOneBlankRow) {
+    model.tablo1.FilterLabel = "(1) Ayrton Senna";
+    FillNames({});
+    EXPECT_EQ(t.RowCount(), 2); // one blank row
+    EXPECT_EQ(t.CountLabel, "0  record(s) found.");
+}
+
+TEST_F(GridTest, WidthFillStretchesTheLastVisibleColumnToThePanel) {
+    // Widths 25 + 140 + 0, grid left 10, 30 for the scroll bar: 205 in all.
+    const std::pair<int, int> cases[] = {{600, 140 + 395}, {206, 141}, {205, 140}, {100, 140}};
+    for (const auto& [panelLeft, nameWidth] : cases) {
+        model.GridLeft = 10;
+        model.RightPanelLeft = panelLeft;
+        FillNames({"A"});
+        EXPECT_EQ(std::make_pair(t.ColWidth(1), t.ColWidth(2)), std::make_pair(nameWidth, 0))
+            << panelLeft;
+    }
+}
+
+TEST_F(GridTest, KeyColumnRule) {
+    // Two drivers side by side, each with its own key column (the untitled one after it).
+    testing::FillRows(model, {7, 25, 100, 40, 0, 100, 40, 0},
+                      {"", " Name", " Pos", "", " Name", " Pos", ""},
+                      {{"1", "A", "1", "11", "B", "2", "12"},
+                       {"2", "A", "1", "", "B", "2", "22"},
+                       {"3", "A", "1", "x7", "B", "2", "33"},
+                       {"4", "A", "1", "0", "B", "2", "?"}});
+    const std::tuple<int, int, int, const char*> cases[] = {
+        {1, 1, 11, "the first untitled column after the click"},
+        {4, 1, 12, "right of the first key: the second"},
+        {2, 2, 22, "empty key: the last column"},
+        {1, 3, 33, "not a number: the last column"},
+        {1, 4, 0, "neither is a number"},
+    };
+    for (const auto& [col, row, key, why] : cases)
+        EXPECT_EQ(ResultGrid::RowKey(t, col, row), key) << why;
+}
+
+TEST_F(GridTest, RowHeightsFollowTheZoom) {
+    FillNames({"A", "B"});
+    t.SetRowHeight(2, 0);
+    model.ApplyZoom(1.3, 1280);
+    EXPECT_EQ(model.Widths.ColWName, 192);
+    EXPECT_EQ((std::vector<int>{t.RowHeight(0), t.RowHeight(1), t.RowHeight(2)}),
+              (std::vector<int>{24, 22, 0})); // a filtered row stays hidden
+}
+
+TEST_F(GridTest, ColumnRolesFollowTheLanguageExactly) {
+    const ColumnRoles& roles = model.Roles();
+    EXPECT_FALSE(roles.IsGrid(" Grid")); // "Grid" has no leading blank
+    EXPECT_TRUE(roles.IsDriverPointsColumn(" Driver 2"));
+    // Another language: its titles are recognised, the English ones no longer; an empty title
+    // matches no column.
+    const std::string file = testing::LanguageFile(
+        130, {{slot::Team, "Tak\xFDm"}, {slot::Grid, ""}, {slot::Driver, ""}});
+    langs.ApplyLanguageFile(LanguageOtherFile, "T.DT", &file);
+    EXPECT_TRUE(roles.IsTeam(" Tak\xFDm"));
+    EXPECT_FALSE(roles.IsGrid(""));
+    EXPECT_FALSE(roles.IsDriverPointsColumn(" Anything"));
+    EXPECT_EQ(roles.StandardWidth("", model.Widths), NoStandardWidth);
+}
+
+TEST_F(GridTest, FilterListsTheColumnValuesSortedAfterTheTitle) {
+    FillList(wins);
+    EXPECT_EQ(Left(3, 0), GridActionKind::FilterOpened);
+    EXPECT_EQ(
+        std::make_tuple(filter.Box.Kind, filter.Box.Width, filter.Box.Left, filter.Box.ItemIndex),
+        std::make_tuple(FilterKind::Name, 140 - 2, 190, 0));
+    // Empty cells are left out, repeated values listed once, case breaks ties only.
+    EXPECT_EQ(filter.Box.Items,
+              (Strings{" Name", "Alain Prost", "Ayrton Senna", "Michael Schumacher"}));
+    ASSERT_TRUE(filter.Open(t, 4, 0)); // case decides only between otherwise equal names
+    EXPECT_EQ(filter.Box.Items, (Strings{" Team", "Benetton", "benetton", "McLaren", "Williams"}));
+    ASSERT_TRUE(filter.Open(t, 1, 0));
+    EXPECT_EQ(filter.Box.Items, (Strings{" Date", "1993", "1994"})); // dates filter by season
+}
+
+TEST_F(GridTest, FilterHidesTheOtherRowsOfTheClickedGridAndCountsNumbersOnce) {
+    FillList(wins);
+    EXPECT_EQ(Choose(1, "1993"), (std::vector<bool>{1, 1, 1, 0, 0}));
+    EXPECT_EQ(t.FilterLabel, "(3) 1993");
+    EXPECT_EQ(Choose(2, "Interlagos"), (std::vector<bool>{0, 1, 0, 1, 0}));
+    EXPECT_EQ(t.FilterLabel, "(2) Interlagos");
+    filter.Apply(99); // out of range: no change
+    EXPECT_EQ(t.FilterLabel, "(2) Interlagos");
+    EXPECT_EQ(Choose(2, ""), (std::vector<bool>{1, 1, 1, 1, 1}));
+    EXPECT_EQ(t.FilterLabel, "");
+    model.tablo2 = t;
+    EXPECT_EQ(Choose(4, "McLaren", &model.tablo2), (std::vector<bool>{0, 1, 1, 0, 0}));
+    // A comparison numbers the rows of one GP alike.
+    FillList({{"1", "07 Mar 1993", "Kyalami", "Alain Prost", "Williams", "1"},
+              {"1", "07 Mar 1993", "Kyalami", "Ayrton Senna", "McLaren", "2"},
+              {"2", "20 Mar 1994", "Interlagos", "Alain Prost", "Williams", "3"}});
+    Choose(3, "Alain Prost");
+    EXPECT_EQ(t.FilterLabel, "(2) Alain Prost");
+    Choose(1, "1993");
+    EXPECT_EQ(t.FilterLabel, "(1) 1993");
+}
+
+TEST_F(GridTest, SelectingACellShowsItsStatusLine) {
+    EXPECT_EQ(ExpandNoteCodes("FL, FL"), "Fastest Lap, FL"); // the first of each only
+    EXPECT_EQ(ExpandNoteCodes("DNS, S&G, NC, Disq"),
+              "Did Not Start, Stop and Go, Not Classified, Disqualified");
+    FillGP();
+    t.SetCell(5, 1, "DNQ");
     t.SetCell(1, 2, "FL");
-    EXPECT_EQ(StatusLineForCell(t, 1, 2, *db, model.Roles()), "  FL");
-    EXPECT_EQ(StatusLineForCell(t, 3, 4, *db, model.Roles()), std::nullopt); // empty Pos
-}
+    t.SetCell(2, 2, "Lotus");
+    const auto status = [&](int c, int r) {
+        return StatusLineForCell(t, c, r, *db, model.Roles());
+    };
+    EXPECT_EQ(status(5, 1), "  Did Not Qualified");
+    EXPECT_EQ(status(1, 2), "  FL"); // codes only in the notes column
+    EXPECT_EQ(status(2, 3), "  English Racing Automobiles");
+    EXPECT_EQ(status(2, 2), "  Lotus");    // not a known abbreviation
+    EXPECT_EQ(status(3, 4), std::nullopt); // an empty cell
 
-TEST_F(GridInteractionTest, SelectingCells) {
-    FillGPResultTable(model, *db, 1);
-    GridTable& t = model.tablo1;
     t.Row = 1;
-    model.ClickCol = 1;
-    EXPECT_TRUE(grid.SelectCell(t, 1, 1).Unchanged); // the current cell
-    EXPECT_TRUE(grid.SelectCell(t, 2, 0).Unchanged); // the title row
-
-    const CellSelection name = grid.SelectCell(t, 1, 2);
-    EXPECT_TRUE(name.Allowed);
-    EXPECT_EQ(name.Status, "  Luigi Fagioli");
-    EXPECT_EQ(name.DriverBoxText, "Luigi Fagioli");
-    EXPECT_FALSE(name.GPInfo.has_value()); // not a list of GPs
-    EXPECT_EQ(t.Row, 2);
-
-    const CellSelection team = grid.SelectCell(t, 2, 3);
-    EXPECT_FALSE(team.DriverBoxText.has_value());
-
+    model.ClickCol = 5;
+    EXPECT_TRUE(grid.SelectCell(t, 5, 1).Unchanged); // the current cell
+    const CellSelection name = grid.SelectCell(t, 1, 3);
+    EXPECT_EQ(name.Status, "  Reg Parnell");
+    EXPECT_EQ(name.DriverBoxText, "Reg Parnell");
+    EXPECT_FALSE(grid.SelectCell(t, 2, 3).DriverBoxText.has_value()); // a team
     t.SetRowHeight(4, 0);
     EXPECT_FALSE(grid.SelectCell(t, 1, 4).Allowed);
-    EXPECT_EQ(t.Row, 3);
+    FillList(wins); // a row of a list of GPs shows that GP's information (0: none)
+    t.SetCell(1, 2, "21 May 1950");
+    EXPECT_EQ(grid.SelectCell(t, 3, 2).GPInfo, std::optional<std::uint16_t>(2));
 }
 
-TEST_F(GridInteractionTest, SelectingARowOfAGPListShowsThatGPsInformation) {
-    FillWinsList();
-    EXPECT_EQ(grid.SelectCell(model.tablo1, 3, 2).GPInfo, std::optional<std::uint16_t>(2));
-    EXPECT_EQ(grid.SelectCell(model.tablo1, 3, 3).GPInfo, std::optional<std::uint16_t>(0));
+TEST_F(GridTest, RightClickOpensThePopupOfTheColumnsRole) {
+    FillGP();
+    GridAction a = Right(1, 3);
+    EXPECT_EQ(std::make_tuple(a.Kind, a.Popup, model.SelectedRecord),
+              std::make_tuple(GridActionKind::OpenPopup, GridPopup::Driver, std::uint16_t{3}));
+    EXPECT_EQ(Of(a),
+              "Aboutdriver1=Reg Parnell;onthisteam1=ERA;onthisyear1=1950;onthispist1=Silverstone;");
+    testing::FillGPResultTable(model, *db, 4);
+    a = Right(2, 1);
+    EXPECT_EQ(std::make_pair(a.Popup, model.SelectedRecord),
+              std::make_pair(GridPopup::Team, std::uint16_t{7}));
+    EXPECT_EQ(
+        Of(a),
+        "aboutteam1=Ferrari;bythisdriver1=Reg Parnell;onthisyear2=1952;onthispist2=Silverstone;");
+    FillList({{"1", "13 May 1950", "1950 - Silverstone", "Nino Farina", "Alfa Romeo", "1"}});
+    EXPECT_EQ(Of(Right(2, 1)), "aboutpist1=Silverstone;"); // no year prefix
+    // Points columns look the name up.
+    testing::FillRows(model, {4, 25, 140, 140, 0}, {"", "Champion Driver", "Constructors", ""},
+                      {{"1", "Juan Manuel Fangio", "ERA", "77"}});
+    a = Right(1, 1);
+    EXPECT_EQ(std::make_pair(a.Popup, model.SelectedRecord),
+              std::make_pair(GridPopup::DriverPoints, std::uint16_t{2}));
+    EXPECT_EQ(Of(a), "Driver1=Juan Manuel Fangio;");
+    a = Right(2, 1);
+    EXPECT_EQ(std::make_pair(a.Popup, model.SelectedRecord),
+              std::make_pair(GridPopup::TeamPoints, std::uint16_t{3}));
+    // Other columns only remember the record; empty cells not even that.
+    FillGP();
+    EXPECT_EQ(Right(4, 2).Kind, GridActionKind::None); // " Time"
+    EXPECT_EQ(Right(3, 4).Kind, GridActionKind::None);
 }
 
-TEST_F(GridInteractionTest, RightClickOnANameOpensTheDriverPopup) {
-    FillGPResultTable(model, *db, 1);
-    const GridAction a = grid.MouseDown(model.tablo1, 1, 3, MouseButton::Right, false);
-    EXPECT_EQ(model.ClickCol, 1);
-    EXPECT_EQ(model.ClickRow, 3);
-    EXPECT_EQ(a.Kind, GridActionKind::OpenPopup);
-    EXPECT_EQ(a.Popup, GridPopup::Driver);
-    EXPECT_EQ(model.SelectedRecord, 3);
-    EXPECT_EQ(a.DriverBoxText, "Reg Parnell");
-    EXPECT_EQ(Caption(a, "Aboutdriver1"), "Reg Parnell");
-    EXPECT_EQ(Caption(a, "onthisteam1"), "ERA");
-    EXPECT_EQ(Caption(a, "onthisyear1"), "1950");
-    EXPECT_EQ(Caption(a, "onthispist1"), "Silverstone");
-}
-
-TEST_F(GridInteractionTest, RightClickOnATeam) {
-    FillGPResultTable(model, *db, 4);
-    const GridAction a = grid.MouseDown(model.tablo1, 2, 1, MouseButton::Right, false);
-    EXPECT_EQ(a.Popup, GridPopup::Team);
-    EXPECT_EQ(model.SelectedRecord, 7);
-    EXPECT_EQ(Caption(a, "aboutteam1"), "Ferrari");
-    EXPECT_EQ(Caption(a, "bythisdriver1"), "Reg Parnell");
-    EXPECT_EQ(Caption(a, "onthisyear2"), "1952");
-    EXPECT_EQ(Caption(a, "onthispist2"), "Silverstone");
-}
-
-TEST_F(GridInteractionTest, RightClickWhoseGPIsUnknownLeavesYearAndTrackCaptions) {
-    FillWinsList();
-    model.tablo1.SetCell(4, 1, "9999"); // no such result
-    const GridAction a = grid.MouseDown(model.tablo1, 3, 1, MouseButton::Right, false);
-    EXPECT_EQ(a.Kind, GridActionKind::OpenPopup);
-    EXPECT_EQ(Caption(a, "onthisyear1"), "<unset>");
-    EXPECT_EQ(Caption(a, "onthispist1"), "<unset>");
-    EXPECT_EQ(Caption(a, "Aboutdriver1"), "_____");
-}
-
-TEST_F(GridInteractionTest, RightClickOnATrackDropsTheYearPrefix) {
-    FillWinsList();
-    GridAction a = grid.MouseDown(model.tablo1, 2, 1, MouseButton::Right, false);
-    EXPECT_EQ(a.Popup, GridPopup::Track);
-    EXPECT_EQ(Caption(a, "aboutpist1"), "Silverstone");
-    a = grid.MouseDown(model.tablo1, 2, 2, MouseButton::Right, false);
-    EXPECT_EQ(Caption(a, "aboutpist1"), "Monte Carlo");
-}
-
-TEST_F(GridInteractionTest, RightClickOnPointsColumnsLooksTheNameUp) {
-    model.SetTableColumns({4, 25, 140, 140, 0});
-    model.SetColumnTitles({"", "Champion Driver", "Constructors", ""});
-    model.tablo1.SetRowCount(2);
-    model.StartGridRow(1);
-    for (const char* c : {"1", "Juan Manuel Fangio", "ERA", "77"})
-        model.AddGridCell(c);
-    GridAction a = grid.MouseDown(model.tablo1, 1, 1, MouseButton::Right, false);
-    EXPECT_EQ(a.Popup, GridPopup::DriverPoints);
-    EXPECT_EQ(model.SelectedRecord, 2);
-    EXPECT_EQ(Caption(a, "Driver1"), "Juan Manuel Fangio");
-    a = grid.MouseDown(model.tablo1, 2, 1, MouseButton::Right, false);
-    EXPECT_EQ(a.Popup, GridPopup::TeamPoints);
-    EXPECT_EQ(model.SelectedRecord, 3);
-    EXPECT_EQ(Caption(a, "team1"), "ERA");
-}
-
-TEST_F(GridInteractionTest, RightClickElsewhereOnlyRemembersTheRecord) {
-    FillGPResultTable(model, *db, 1);
-    model.SelectedRecord = 0;
-    GridAction a = grid.MouseDown(model.tablo1, 4, 2, MouseButton::Right, false); // " Time"
-    EXPECT_EQ(a.Kind, GridActionKind::None);
-    EXPECT_EQ(model.SelectedRecord, 2);
-    model.SelectedRecord = 0;
-    a = grid.MouseDown(model.tablo1, 3, 4, MouseButton::Right, false); // empty Pos cell
-    EXPECT_EQ(a.Kind, GridActionKind::None);
-    EXPECT_EQ(model.SelectedRecord, 0);
-    a = grid.MouseDown(model.tablo1, -1, 2, MouseButton::Right, false);
-    EXPECT_EQ(a.Kind, GridActionKind::None);
-    EXPECT_EQ(model.ClickCol, -1);
-}
-
-TEST_F(GridInteractionTest, CtrlClickTogglesTheHighlight) {
-    FillGPResultTable(model, *db, 1);
-    GridAction a = grid.MouseDown(model.tablo1, 1, 2, MouseButton::Left, true);
-    EXPECT_EQ(a.Kind, GridActionKind::RepaintGrids);
-    EXPECT_EQ(model.HighlightName, "Luigi Fagioli");
-    grid.MouseDown(model.tablo1, 1, 1, MouseButton::Left, true);
-    EXPECT_EQ(model.HighlightName, "Nino Farina");
-    grid.MouseDown(model.tablo1, 1, 1, MouseButton::Left, true);
-    EXPECT_EQ(model.HighlightName, "");
-    a = grid.MouseDown(model.tablo1, 2, 1, MouseButton::Left, true); // a team: no driver
-    EXPECT_EQ(a.Kind, GridActionKind::None);
-    EXPECT_EQ(model.HighlightName, "");
-    grid.MouseDown(model.tablo1, 1, 1, MouseButton::Left, false);
-    EXPECT_EQ(model.HighlightName, "");
-}
-
-TEST_F(GridInteractionTest, LeftClickOnTheTitleRowOpensTheFilter) {
-    FillGPResultTable(model, *db, 1);
-    GridAction a = grid.MouseDown(model.tablo1, 2, 0, MouseButton::Left, false, 190);
-    EXPECT_EQ(a.Kind, GridActionKind::FilterOpened);
-    EXPECT_EQ(filter.Box.Items, (std::vector<std::string>{" Team", "Alfa Romeo", "ERA"}));
-    EXPECT_EQ(filter.Box.Left, 190);
-    a = grid.MouseDown(model.tablo1, 3, 0, MouseButton::Left, false);
-    EXPECT_EQ(a.Kind, GridActionKind::None);
-}
-
-TEST_F(GridInteractionTest, DoubleClickOnADateShowsThatGP) {
-    FillWinsList();
-    model.tablo1.Row = 2;
-    grid.MouseDown(model.tablo1, 1, 2, MouseButton::Left, false);
-    const GridAction a = grid.DoubleClick(model.tablo1);
-    EXPECT_EQ(a.Kind, GridActionKind::ShowGP);
-    EXPECT_EQ(a.Year, 1950);
-    EXPECT_EQ(a.GP, 2);
-    EXPECT_EQ(a.GPListIndex, 1);
-    EXPECT_EQ(a.SelectName, "Juan Manuel Fangio");
-    // A date no GP has: nothing.
-    model.tablo1.Row = 3;
-    EXPECT_EQ(grid.DoubleClick(model.tablo1).Kind, GridActionKind::None);
-}
-
-TEST_F(GridInteractionTest, DoubleClickOnANameRunsTheAnalysis) {
-    FillGPResultTable(model, *db, 1);
-    model.tablo1.Row = 4;
-    grid.MouseDown(model.tablo1, 1, 4, MouseButton::Left, false);
-    GridAction a = grid.DoubleClick(model.tablo1);
+TEST_F(GridTest, CtrlClickTogglesTheHighlightAndDoubleClicksShowAGPOrADriver) {
+    FillGP();
+    for (const auto& [row, ctrl, name] : {std::tuple{2, true, "Luigi Fagioli"},
+                                          {1, true, "Nino Farina"},
+                                          {1, true, ""},
+                                          {1, false, ""}}) {
+        EXPECT_EQ(Left(1, row, ctrl), ctrl ? GridActionKind::RepaintGrids : GridActionKind::None);
+        EXPECT_EQ(model.HighlightName, name);
+    }
+    t.Row = 4;
+    Left(1, 4);
+    GridAction a = grid.DoubleClick(t);
     EXPECT_EQ(a.Kind, GridActionKind::AnalyzeDriver);
     EXPECT_EQ(a.DriverBoxText, "Juan Manuel Fangio");
-    grid.MouseDown(model.tablo1, 2, 4, MouseButton::Left, false);
-    EXPECT_EQ(grid.DoubleClick(model.tablo1).Kind, GridActionKind::None);
-    grid.MouseDown(model.tablo1, 1, 0, MouseButton::Left, false);
-    EXPECT_EQ(grid.DoubleClick(model.tablo1).Kind, GridActionKind::None);
-}
+    Left(2, 4);
+    EXPECT_EQ(grid.DoubleClick(t).Kind, GridActionKind::None);
 
-TEST_F(GridInteractionTest, SelectingTheDriverRowInTheShownGP) {
-    FillGPResultTable(model, *db, 1);
-    GridTable& t = model.tablo1;
-    t.TopRow = 1;
-    EXPECT_EQ(SelectRowWithName(t, model.Roles(), "Reg Parnell", 10), 3);
-    EXPECT_EQ(t.Row, 3);
-    EXPECT_EQ(t.TopRow, 1);
-    EXPECT_EQ(SelectRowWithName(t, model.Roles(), "Juan Manuel Fangio", 2), 4);
-    EXPECT_EQ(t.TopRow, 2);
-    EXPECT_EQ(SelectRowWithName(t, model.Roles(), "Nobody", 2), 0);
-    EXPECT_EQ(t.Row, 4);
+    FillList({{"1", "13 May 1950", "Silverstone", "Nino Farina", "Alfa Romeo", "1"},
+              {"2", "21 May 1950", "Monte Carlo", "Juan Manuel Fangio", "Alfa Romeo", "5"},
+              {"3", "01 Jan 1951", "Nowhere", "Nobody", "", "0"}});
+    t.Row = 2;
+    Left(1, 2);
+    a = grid.DoubleClick(t);
+    EXPECT_EQ(
+        std::make_tuple(a.Kind, a.Year, a.GP, a.GPListIndex, a.SelectName),
+        std::make_tuple(GridActionKind::ShowGP, 1950, 2, 1, std::string("Juan Manuel Fangio")));
+    t.Row = 3; // a date no GP has
+    EXPECT_EQ(grid.DoubleClick(t).Kind, GridActionKind::None);
 }
 
 } // namespace
