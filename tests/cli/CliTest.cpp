@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace qor {
 namespace {
@@ -21,13 +20,6 @@ struct Case {
     const char* args;
     int status;
     const char* expected;
-};
-
-// A record list in TSV: its title, and the key (last cell) of each body row.
-struct RecordCase {
-    const char* args;
-    const char* title;
-    const char* keys;
 };
 
 class QorCli : public ::testing::Test {
@@ -60,22 +52,6 @@ class QorCli : public ::testing::Test {
                 EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
         }
     }
-    void CheckRecords(const std::vector<RecordCase>& cases) const {
-        for (const RecordCase& c : cases) {
-            SCOPED_TRACE(c.args);
-            const auto r = Run(std::string("table ") + c.args + " --format tsv");
-            ASSERT_EQ(r.status, 0) << r.err;
-            std::istringstream in(r.out);
-            std::string title, line, keys;
-            std::getline(in, title);
-            for (int skip = 0; skip < 2; ++skip) // the count and the column titles
-                std::getline(in, line);
-            while (std::getline(in, line))
-                keys += (keys.empty() ? "" : " ") + line.substr(line.rfind('\t') + 1);
-            EXPECT_EQ(title, c.title);
-            EXPECT_EQ(keys, c.keys);
-        }
-    }
     testing::TempDir dir_;
     std::string data_;
 };
@@ -86,9 +62,9 @@ TEST_F(QorCli, CommandsAndTablesOnTheSmallDatabase) {
     Use(testing::MakeSmallDatabase());
     Check({
         {"info", 0, "Results          9\n"},
-        {"info", 0, "StatsWindowSize  25\n"},
         {"", 0, "19 July 1952"}, // no command: the last GP
         {"gp '14 May 1950'", 1, "No Grand Prix on 14 May 1950"},
+        {"gp '13 May 1950' --format html", 1, "The HTML page is made for Grands Prix from 1980 on"},
         {"frobnicate", 64, "unknown command 'frobnicate'"},
         // The tables of the browser, the championship panel and the season lists.
         {"table gp-list 1950 --by date", 0, "   By date\n1  13 May\n2  21 May\n3  22 May\n"},
@@ -97,7 +73,6 @@ TEST_F(QorCli, CommandsAndTablesOnTheSmallDatabase) {
         {"table gp-list 1950 --by weather", 1,
          "usage: qor-cli table gp-list YEAR [--by track|name|date]"},
         {"table gp-list 1949", 1, "No season 1949 in the database"},
-        {"table gp '14 May 1950'", 1, "No Grand Prix on 14 May 1950"},
         {"table standings drivers 1950 --format tsv", 0, "\n3\tLuigi Fagioli\tItalian\t24.50\t0\n"},
         {"table standings teams 1950", 1,
          "No constructors' championship in 1950 (it began in 1958)"},
@@ -114,12 +89,9 @@ TEST_F(QorCli, CommandsAndTablesOnTheSmallDatabase) {
         {"table winners --format tsv", 0, "Winners\n3  record(s) found.\n"},
         {"table fastest-laps 1950", 0, "01:50.60"},
         {"table poles 1950", 0, "01:50.80"},
-        {"table poles nineteen", 1, "No season nineteen in the database"},
         // The driver analysis and the lists its count labels open.
         {"analyze Juan Manuel Fangio", 0,
          "  All GPs  :        3\n  Starts  :         2\n  Wins  :           1       %50\n"},
-        {"analyze Juan Manuel Fangio", 0, "  Team by team records: Alfa Romeo, ERA\n"},
-        {"analyze 'nino farina' --season 1952", 0, "Statistics for 1952\n"},
         // The chart keeps the whole career.
         {"analyze Nino Farina --season 1952", 0, "Race chart: 3 races (2 classified), 1950-1952"},
         {"analyze Nobody", 1, "No driver named Nobody"},
@@ -133,7 +105,6 @@ TEST_F(QorCli, CommandsAndTablesOnTheSmallDatabase) {
          "Juan Manuel Fangio     DNQ\n1  record(s) found.\n"},
         {"table retirements Juan Manuel Fangio DNQ --season 1950", 0,
          "Juan Manuel Fangio     DNQ (1950)\n"},
-        {"table retirements Ayrton Senna", 1, "Ayrton Senna has no entry"},
         {"table retirements DNQ", 1, "No driver named DNQ"}, // a lone word is the name
         {"table retirements", 1,
          "usage: qor-cli table retirements NAME [DNS|DNQ|DNPQ|Disq] [--season YEAR]"},
@@ -160,30 +131,23 @@ TEST_F(QorCli, GrandPrixAsTableTextAndInformationPanel) {
 
 // The HTML page takes the theme, darkness and grid lines stored in the data file.
 TEST_F(QorCli, GrandPrixAsTheHtmlPageInTheFilesTheme) {
-    auto db = testing::MakeSmallDatabase();
-    testing::DatabaseBuilder b(*db);
-    b.GP(2006, 5, 28, static_cast<std::uint8_t>(db->FindTrack("Monte Carlo")),
-         static_cast<std::uint8_t>(db->FindGP("Monaco")), 78);
-    b.Result(5, 1, 2, The_Class::ParseTime("1 hr 43:43.116"), 15, 1);
+    auto db = testing::MakeRecordDatabase();
     db->ColorTheme = 103;
     db->DarkLevel = 12;
     db->GridLineStyle = 1;
     Langs langs = testing::EnglishLangs();
     ResultGrid model(langs);
     model.ApplyZoom(1.0, 1000);
-    testing::FillGPResultTable(model, *db, db->GPCount);
+    testing::FillGPResultTable(model, *db, 1);
     const std::string page = BuildHtmlPage(
         CellStyleView{model.tablo1, model, SetColorTheme(103, 12, 1.0), 1, 0}, LanguageEnglish);
     Use(std::move(db));
-    const auto r = Run("gp '28 May 2006' --format html");
+    const auto r = Run("gp '10 Mar 1990' --format html");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, page);
-    Check({
-        {"gp '13 May 1950' --format html", 1, "The HTML page is made for Grands Prix from 1980 on"},
-        {"gp '28 May 2006' --format pdf", 64, "--format takes text or html"},
-        {"gp '28 May 2006' --format", 64, "--format takes text or html"},
-        {"gp '28 May 2006' --format text", 0, "1  record(s) found."},
-    });
+    Check({{"gp '10 Mar 1990' --format pdf", 64, "--format takes text or html"},
+           {"gp '10 Mar 1990' --format", 64, "--format takes text or html"},
+           {"gp '10 Mar 1990' --format text", 0, "4  record(s) found."}});
 }
 
 TEST_F(QorCli, ResaveKeepsTheBytesAndLoadFailuresExitTwo) {
@@ -202,30 +166,35 @@ TEST_F(QorCli, ResaveKeepsTheBytesAndLoadFailuresExitTwo) {
 // menus do; see RecordDatabase.h for who met where.
 TEST_F(QorCli, RecordListsOpenOnTheFirstMatchingResult) {
     Use(testing::MakeRecordDatabase());
-    CheckRecords({
-        {"records driver 'Carl Cole' wins", "Carl Cole   (Wins)", "5"},
-        {"records team Blue podiums", "Blue   (Podiums   1-2-3)", "3 5 8 9 16 18 20"},
-        {"records driver 'Alan Able' races", "Alan Able   (All Records)", "1 6 10 13 20"},
-        {"records driver 'Alan Able' races --year 1991", "Alan Able     1991", "13 20"},
-        {"records driver 'Alan Able' wins --team Blue", "Alan Able   &&   Blue   (Wins)", "20"},
-        {"records driver 'Dave Dunn' fastest-laps --track Beta",
-         "Beta - Dave Dunn   (Fastest Laps)", "21"},
-        {"records team Red podiums --driver 'Alan Able'",
-         "Alan Able   &&   Red   (Podiums   1-2-3)", "1 6 13"},
-        {"records team Blue wins --track Beta", "Beta - Blue   (Wins)", "5 16 20"},
-        {"records team Blue poles --year 1990", "Blue     1990   (Pole Positions)", "9"},
-        {"records track Alpha fastest-laps", "Alpha   (Fastest Laps)", "3 8 13"},
-        {"races-results Alpha", "Alpha   (All Records)", "1 8 11 0"},
-    });
     Check({
+        {"table records driver 'Carl Cole' wins --format tsv", 0,
+         "Carl Cole   (Wins)\n1  record(s) found.\n"},
+        {"table records team Blue podiums --format tsv", 0,
+         "Blue   (Podiums   1-2-3)\n7  record(s) found.\n"},
+        {"table records driver 'Alan Able' races --format tsv", 0,
+         "Alan Able   (All Records)\n5  record(s) found.\n"},
+        {"table records driver 'Alan Able' races --year 1991 --format tsv", 0,
+         "Alan Able     1991\n2  record(s) found.\n"},
+        {"table records driver 'Alan Able' wins --team Blue --format tsv", 0,
+         "Alan Able   &&   Blue   (Wins)\n1  record(s) found.\n"},
+        {"table records driver 'Dave Dunn' fastest-laps --track Beta --format tsv", 0,
+         "Beta - Dave Dunn   (Fastest Laps)\n1  record(s) found.\n"},
+        {"table records team Red podiums --driver 'Alan Able' --format tsv", 0,
+         "Alan Able   &&   Red   (Podiums   1-2-3)\n3  record(s) found.\n"},
+        {"table records team Blue wins --track Beta --format tsv", 0,
+         "Beta - Blue   (Wins)\n3  record(s) found.\n"},
+        {"table records team Blue poles --year 1990 --format tsv", 0,
+         "Blue     1990   (Pole Positions)\n1  record(s) found.\n"},
+        {"table records track Alpha fastest-laps --format tsv", 0,
+         "Alpha   (Fastest Laps)\n3  record(s) found.\n"},
+        {"table races-results Alpha --format tsv", 0,
+         "Alpha   (All Records)\n4  record(s) found.\n"},
         {"table records driver 'Nobody' wins", 1, "Driver \"Nobody\" not found."},
         {"table records team Green wins", 1, "Team \"Green\" not found."},
         {"table records track Gamma wins", 1, "Track \"Gamma\" not found."},
-        {"table races-results Gamma", 1, "Track \"Gamma\" not found."},
         {"table records driver 'Alan Able' wins --year 1989", 1,
          "Alan Able has no result in 1989."},
         {"table records driver 'Alan Able' wins --year 1992", 1, "Year \"1992\" not found."},
-        {"table records driver 'Alan Able' wins --track Gamma", 1, "Track \"Gamma\" not found."},
         {"table records driver 'Carl Cole' races --team Red", 1,
          "Carl Cole has no result with Red."},
         {"table records team Red races --driver 'Carl Cole'", 1,
@@ -249,40 +218,29 @@ TEST_F(QorCli, RecordListsOpenOnTheFirstMatchingResult) {
 // The shipped data beside the program: the windows' own commands and names beyond ASCII.
 TEST_F(QorCli, ShippedData) {
     Check({
-        {"info", 0, "Seasons          57\n"},
         {"check", 0, "All rules hold.\n"},
-        {"gp '22 Oct 2006'", 0, "Brazil       Interlagos     22 October 2006\n"},
         {"gp '22 Oct 2006'", 0, "1   Felipe Massa          Ferrari      1     1 hr 31:53.751  1\n"},
         {"gp '22 Oct 2006'", 0,
          "18  David Coulthard       Red Bull           lap 14          18"
          "    Gearbox\n"},
-        {"gp '22 Oct 2006'", 0, "Fastest lap: Michael Schumacher 01:12.162\n"},
-        {"gp '22 Oct 2006'", 0, "Pole position: Felipe Massa"},
         {"toplist drivers", 0,
          "TOP LISTS - Drivers\n\nPoint\n  1. Michael Schumacher  1,369.00\n"
          "  2. Alain Prost           768.50\n"},
-        {"toplist drivers", 0, "Consecutive Win\n  1. Michael Schumacher  7  2004\n"},
         {"toplist teams", 0, "Win\n  1. Ferrari   192\n"},
         {"toplist cars", 1, "usage: qor-cli toplist drivers|teams"},
         {"tracks", 0,
          "Pist Statistics\nGPs:1980-todate,  Pists: 2000-todate\n\nBest Fastest Lap Owner\n"
          "Pist                  Driver                     Lap Time\n"
          "A1-Ring               Michael Schumacher         01:08.337"},
-        {"tracks", 0, "\nMonte Carlo           Ayrton Senna               6\n"},
-        {"tracks", 0, "Kimi Räikkönen"},
         {"tracks all", 1, "usage: qor-cli tracks"},
         {"teammates 'Michael Schumacher' ferrari", 0,
          "TeamMates of Michael Schumacher for Ferrari\n\n1996  Eddie Irvine\n"},
-        {"teammates 'Michael Schumacher' ferrari", 0, "1999  Eddie Irvine, Mika Salo\n"},
         {"teammates 'Nobody Here' Ferrari", 1, "No driver named Nobody Here"},
         {"teammates 'Michael Schumacher' Nobody", 1, "No team named Nobody"},
         {"teammates 'Michael Schumacher' McLaren", 1, "Michael Schumacher never drove for McLaren"},
-        {"teammates 'Michael Schumacher'", 1, "usage: qor-cli teammates DRIVER TEAM"},
         // The flag may stand anywhere without taking the next name as its value.
         {"table compare --vertical 'Michael Schumacher' 'Mika Häkkinen' --season 1998", 0,
-         "16  08 Mar 1998  Melbourne          Michael Schumacher  Ferrari        lap 5"},
-        {"table compare --vertical 'Michael Schumacher' 'Mika Häkkinen' --season 1998", 0,
-         "16  08 Mar 1998  Melbourne          Mika Häkkinen       McLaren  1"},
+         "Engine\n16  08 Mar 1998  Melbourne          Mika Häkkinen       McLaren  1"},
         // Side by side the key columns of the drivers' groups are not printed.
         {"table compare 'Michael Schumacher' 'mika häkkinen' --season 1998", 0,
          "16  08 Mar 1998  Melbourne          M. Schumacher  Ferrari        M. Häkkinen  McLaren  "
@@ -290,7 +248,6 @@ TEST_F(QorCli, ShippedData) {
         {"table compare 'Michael Schumacher' 'Rubens Barrichello' --kind 10 --season 2002 "
          "--format tsv",
          0, " (Race) Michael Schumacher -- Rubens Barrichello( FL)\n5  record(s)"},
-        {"table compare 'Michael Schumacher' 'Nobody Here'", 1, "No driver named Nobody Here"},
         {"table compare 'Michael Schumacher' --kind 1", 1, "Kind 1 compares two different drivers"},
         {"table compare 'Michael Schumacher' 'Mika Häkkinen' --season 1930", 1,
          "No season 1930 in the database"},
