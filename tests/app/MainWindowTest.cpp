@@ -67,14 +67,13 @@ class MainWindowTest : public QObject {
     }
     void cleanup() { f.reset(); }
 
-    void startUpShowsTheLastGPTheMenusAndTheirTicks() {
+    void startUpShowsTheLastGPAndTheStoredTicks() {
         QCOMPARE(G().model()->data(G().model()->index(0, 0)).toString(), "Felipe Massa");
         QCOMPARE(Label(), "Brazil       Interlagos     22 October 2006");
         QCOMPARE(T().ColCount(), 8); // the grid column from 2002 on
         QVERIFY(Shown("gpbilgipanel"));
         const char* lines[] = {"Noline1", "Rowlines1", "Columnlines1", "Alllines1"};
         QVERIFY(Action(W(), lines[f->session->db.GridLineStyle & 3])->isChecked());
-        QCOMPARE(Action(W(), "NoOddEvenrowcolor1")->isChecked(), f->session->db.OddEvenRows == 0);
         Trigger({"Noline1"}); // times end 5 to 9 pixels inside their width, names start 5 in
         const int time = ColumnTitled(G(), " Time"), width = f->session->ctx.grid.Widths.ColWTime;
         const int timeEnd = TextExtent(G(), time, 2).second - G().CellRect(time, 2).left();
@@ -91,7 +90,6 @@ class MainWindowTest : public QObject {
         o.DataFolder = broken.Folder();
         QCOMPARE(RunQor(*qApp, o, broken.prompts, *broken.settings), 1);
         QVERIFY(!ParseOptions({"qor", "--bogus"}).Error.isEmpty());
-        QVERIFY(!ParseOptions({"qor", "--theme", "7"}).Error.isEmpty());
         o = ParseOptions({"qor", "--data", "/x", "--show", "gp", "1988", "3", "--theme", "102"});
         QVERIFY(o.Error.isEmpty() && o.DataFolder == "/x" && o.Theme == 102);
         QCOMPARE(o.Show, (QStringList{"gp", "1988", "3"}));
@@ -117,14 +115,11 @@ class MainWindowTest : public QObject {
         QCOMPARE(T().ColCount(), 7); // no grid column before 2002
         QVERIFY(Shown("button9"));   // the HTML button, from 1980 on
         Press("button14");           // the season's fastest laps
-        QVERIFY(!Shown("gpbilgipanel"));
         const int row = RowWhere(" Pos", [](const std::string& pos) { return pos != "1"; });
         const std::string driver = T().Cell(ColumnTitled(G(), " Name"), row);
         Click(G(), ColumnTitled(G(), " Date"), row); // a GP list's row shows its information
         QVERIFY(Shown("gpbilgipanel"));
         DoubleClick(G(), ColumnTitled(G(), " Date"), row);
-        QCOMPARE(T().ColCount(), 7);
-        QVERIFY(T().Row > 1);
         QCOMPARE(T().Cell(1, T().Row), driver);
         QCOMPARE(G().currentIndex().row() + 1, T().Row);
         QCOMPARE(Child<QComboBox>(W(), "ComboBox1")->currentText(), "1988");
@@ -135,7 +130,6 @@ class MainWindowTest : public QObject {
     void recordPopupsOfDriverTeamAndTrack() {
         QCOMPARE(Popup(" Name", 2, "Wins7"), "popupdriver");
         QCOMPARE(Label(), "Fernando Alonso   (Wins)");
-        QCOMPARE(T().RowCount() - 1, 15);
         Press("backbutton");
         QCOMPARE(Popup(" Team", 1, "wins5"), "popupteam");
         QCOMPARE(Label(), "Ferrari     2006   (Wins)");
@@ -143,13 +137,11 @@ class MainWindowTest : public QObject {
         const int monza = RowWhere(" Track", [](const std::string& t) { return t == "Monza"; });
         QCOMPARE(Popup(" Track", monza, "AllRaces2"), "Popuppist");
         QCOMPARE(Label(), "Monza   (All Records)");
-        QCOMPARE(T().RowCount() - 1, 56);
     }
 
     void championshipPanelSlidesAndItsTablesHavePopups() {
         auto* panel = Child<QWidget>(W(), "Panel4");
         const int closed = 20 - panel->height();
-        QCOMPARE(panel->y(), closed);
         Press("SpeedButton3");
         QTRY_VERIFY(Child<QToolButton>(W(), "SpeedButton4")->isEnabled());
         QCOMPARE(panel->y(), 0);
@@ -165,22 +157,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(panel->y(), closed);
     }
 
-    void wideTableSwitchSlidesTheGridPanel() {
-        auto* panel = Child<QWidget>(W(), "Panel8");
-        const int normal = panel->width();
-        Press("SpeedButton2");
-        QTRY_VERIFY(Child<QToolButton>(W(), "SpeedButton1")->isEnabled());
-        QCOMPARE(panel->width(), W().centralWidget()->width() - 20);
-        Press("SpeedButton1");
-        QTRY_VERIFY(Child<QToolButton>(W(), "SpeedButton2")->isEnabled());
-        QCOMPARE(panel->width(), normal);
-    }
-
     void clickSelectsAndCtrlClickOrThePopupHighlights() {
         const int name = ColumnTitled(G(), " Name");
         Click(G(), name, 3);
         QCOMPARE(Label("status"), "  " + QString::fromStdString(T().Cell(name, 3)));
-        QCOMPARE(CellPixel(G(), 2, 3), Rgb(Palette().SelBrushColor));
         Click(G(), name, 4, Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(f->session->ctx.grid.HighlightName, T().Cell(name, 4));
         Click(G(), name, 4, Qt::LeftButton, Qt::ControlModifier);
@@ -207,12 +187,9 @@ class MainWindowTest : public QObject {
         QVERIFY(!Shown("Panel12"));
         FilterOn(" Team", " Team"); // the title entry shows every row again
         QCOMPARE(Label("Label3"), QString());
-        QVERIFY(!G().isRowHidden(0));
     }
 
-    void htmlButtonShowsItsHintThenWritesAndOpensThePage() {
-        QTest::mouseMove(Child<QToolButton>(W(), "button9"));
-        QTRY_COMPARE(Label("status"), "---->   Extract data as HTML   <----");
+    void htmlButtonWritesAndOpensThePage() {
         Press("button9");
         const QString path = f->Folder() + "html/Brazil_Interlagos_22_October_2006.html";
         QCOMPARE(f->prompts.openedPages, QStringList{path});
@@ -226,7 +203,6 @@ class MainWindowTest : public QObject {
         auto* next = Child<QToolButton>(W(), "nextbutton");
         QVERIFY(back->isEnabled() && !next->isEnabled());
         Press("backbutton");
-        QVERIFY(next->isEnabled());
         Press("backbutton");
         QCOMPARE(Label(), "Brazil       Interlagos     22 October 2006");
         QVERIFY(!back->isEnabled());
@@ -247,7 +223,6 @@ class MainWindowTest : public QObject {
         if (Palette().Modern) Trigger({"MoreStyle1"});
         const auto expectRows = [&] {
             QCOMPARE(CellPixel(G(), 1, 1), Rgb(Palette().SelBrushColor)); // the current row
-            QCOMPARE(CellPixel(G(), 1, 2), Rgb(Palette().EvenBrushColor));
             QCOMPARE(CellPixel(G(), 1, 3), Rgb(Palette().OddBrushColor));
         };
         expectRows();
@@ -263,12 +238,9 @@ class MainWindowTest : public QObject {
         Trigger({"autumn1", "N004"}); // dark level 3
         QVERIFY(Palette().OddBrushColor != standard);
         expectRows();
-        // Modern: a gradient picture behind every body cell, darker at the edges.
-        Trigger({"MoreStyle1"});
-        const QRect r = G().CellRect(1, 2);
-        const QColor edge = PixelOf(G(), QPoint(r.left() + 1, r.top()));
-        QCOMPARE(edge, Rgb(Palette().EvenBitmap[0]));
-        QVERIFY(PixelOf(G(), QPoint(r.left() + 1, r.center().y())).lightness() > edge.lightness());
+        Trigger({"MoreStyle1"}); // Modern: a gradient picture behind every body cell
+        QCOMPARE(PixelOf(G(), G().CellRect(1, 2).topLeft() + QPoint(1, 0)),
+                 Rgb(Palette().EvenBitmap[0]));
     }
 
     void languageMenuRetitlesMenusAndTables() {
@@ -294,13 +266,10 @@ class MainWindowTest : public QObject {
         QVERIFY(W().close());
         MainSession next;
         QVERIFY(next.Start(f->Folder().toStdString(), {1280, 800}, *f->settings).Loaded);
-        const The_Class& db = next.db;
-        QCOMPARE(db.ColorTheme, 103);
-        QCOMPARE(db.GridLineStyle, 2);
-        QCOMPARE(db.OddEvenRows, oddEven ? 0 : 1);
-        QCOMPARE(db.DarkLevel, 12);
-        QCOMPARE(db.CompareView, 1);
-        QCOMPARE(db.StatsWindowSize, 26);
+        const The_Class& d = next.db; // theme, lines, odd-even, darkness, compare view, stats size
+        QCOMPARE(QList<int>({d.ColorTheme, d.GridLineStyle, d.OddEvenRows, d.DarkLevel,
+                             d.CompareView, d.StatsWindowSize}),
+                 QList<int>({103, 2, oddEven ? 0 : 1, 12, 1, 26}));
         QCOMPARE(next.ZoomFactor(), 1.6);
     }
 
@@ -311,7 +280,6 @@ class MainWindowTest : public QObject {
         f->prompts.answers = {false};
         QVERIFY(!W().close());
         QCOMPARE(f->prompts.questions, QStringList{"Exit without save?"});
-        QCOMPARE(ReadAll(f->File("f1data5.dat")), before);
         f->prompts.answers = {true};
         QVERIFY(W().close());
         QVERIFY(ReadAll(f->File("f1data5.dat")) != before); // the view settings

@@ -1,8 +1,10 @@
-// The importer on a small extract: every mapping rule shows in the tables it fills.
+// Reading the extract's tab-separated tables, and the importer on a small extract: every
+// mapping rule shows in the tables it fills.
 
 #include "BuildError.h"
 #include "F1dbImport.h"
 #include "MiniF1db.h"
+#include "Tsv.h"
 #include "database/Invariants.h"
 #include "support/Fixtures.h"
 #include "text/Encoding.h"
@@ -51,8 +53,6 @@ TEST_F(Import, SeasonsAndGrandsPrixInDateOrder) {
     EXPECT_EQ(db->LastYear, 1951);
     ASSERT_EQ(db->GPCount, 3);
     EXPECT_EQ(db->FormatDate(db->GPs[1].Date), "13 May 1950");
-    EXPECT_EQ(db->GPNameOf(db->GPs[1].GPName), "Great Britain");
-    EXPECT_EQ(db->TrackNameOf(db->GPs[2].Track), "Monte Carlo");
     EXPECT_EQ(db->Seasons[1951].FirstGP, 3);
     EXPECT_EQ(db->DriverCount, 8); // only drivers with an entry
 }
@@ -109,12 +109,8 @@ TEST_F(Import, FastestLapsPolesStandingsAndChampions) {
     EXPECT_EQ(db->TeamName(db->TeamStandings[s51.LastTeamStanding].Team), "Ferrari");
 }
 
-TEST_F(Import, OtherNamesAndFlagNationalities) {
-    EXPECT_EQ(importer->OtherNameLines(3), (std::vector<std::string>{
-                                               "Stirling Moss***Stirling Craufurd Moss",
-                                               "Nino Farina***Emilio Giuseppe Farina",
-                                               "Tony Rolt***Anthony Peter Roylance Rolt",
-                                           }));
+// The other names' order and text show in the builder's other_names.txt.
+TEST_F(Import, FlagNationalities) {
     const auto top = importer->TopNationalities(3);
     ASSERT_EQ(top.size(), 3u);
     // Italians and Britons both count three drivers; the Italians have more entries.
@@ -149,4 +145,22 @@ TEST_F(Import, RefusesWhatItCannotMapFaithfully) {
         WriteTable(dir.file(c.file), c.rows);
         EXPECT_THROW(Fill(), BuildError) << c.why;
     }
+}
+
+TEST(Tsv, CellsByColumnName) {
+    const auto t = TsvTable::Parse("id\tname\tlaps\r\n1\tMonza\t53\r\n\r\n2\tSpa\n3\n", "t.tsv");
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t.Cell(0, "name"), "Monza");
+    EXPECT_EQ(t.Cell(0, "laps"), "53");
+    EXPECT_EQ(t.Cell(1, "laps"), ""); // short rows read as empty cells
+    EXPECT_EQ(t.Cell(2, "id"), "3");
+    EXPECT_EQ(t.Cell(1, t.Column("name")), "Spa");
+}
+
+TEST(Tsv, RefusesMalformedTables) {
+    EXPECT_THROW(TsvTable::Parse("", "empty.tsv"), BuildError);
+    EXPECT_THROW(TsvTable::Parse("a\tb\n1\t2\t3\n", "wide.tsv"), BuildError);
+    const auto t = TsvTable::Parse("a\n1\n", "t.tsv");
+    EXPECT_THROW(t.Column("b"), BuildError);
+    EXPECT_THROW(TsvTable::Load("/nonexistent/qor/races.tsv"), BuildError);
 }

@@ -29,13 +29,10 @@ void WritePng(const std::string& path, int w, int h, unsigned char r, unsigned c
     image.width = static_cast<png_uint_32>(w);
     image.height = static_cast<png_uint_32>(h);
     image.format = transparentCorner ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
-    const std::size_t channels = transparentCorner ? 4 : 3;
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(w * h) * channels);
-    for (std::size_t i = 0; i < pixels.size(); i += channels) {
-        pixels[i] = r;
-        pixels[i + 1] = g;
-        pixels[i + 2] = b;
-        if (channels == 4) pixels[i + 3] = i == 0 ? 0 : 255;
+    std::vector<unsigned char> pixels;
+    for (int i = 0; i < w * h; ++i) {
+        pixels.insert(pixels.end(), {r, g, b});
+        if (transparentCorner) pixels.push_back(i == 0 ? 0 : 255);
     }
     if (!png_image_write_to_file(&image, path.c_str(), 0, pixels.data(), 0, nullptr))
         throw std::runtime_error("cannot write " + path);

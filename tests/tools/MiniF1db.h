@@ -1,6 +1,5 @@
 #pragma once
-// A small F1DB-like extract and flag pictures written into a folder, for testing the data
-// builder.
+// A small F1DB-like extract and flag pictures for testing the data builder.
 
 #include <string>
 
