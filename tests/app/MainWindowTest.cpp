@@ -21,6 +21,7 @@ using namespace qor;
 using namespace qor::app;
 using namespace qor::app::testing;
 
+// A started window on a fresh copy of the shipped data for every test.
 class MainWindowTest : public QObject {
     Q_OBJECT
     std::unique_ptr<AppFixture> f;

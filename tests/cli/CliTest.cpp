@@ -14,19 +14,17 @@
 namespace qor {
 namespace {
 
-// One run: the (shell-quoted) arguments, the exit status and what is printed. Status 0: a part
-// of stdout, stderr empty; status 1: all of stderr, stdout empty; otherwise stderr's first line
-// (a usage text may follow).
+// One run: shell-quoted arguments, exit status and the output: a part of stdout (status 0), all
+// of stderr (1, stdout empty) or stderr's first line (otherwise; a usage text may follow).
 struct Case {
     const char* args;
     int status;
     const char* expected;
 };
 
+// qor-cli run on the database Use() saves in the test's folder, else on the shipped data.
 class QorCli : public ::testing::Test {
   protected:
-    // The runs that follow read db from the test's folder; without it, the shipped data
-    // beside the program.
     void Use(std::unique_ptr<The_Class> db) {
         db->DataFileName = dir_.file("f1data5.dat");
         db->NotesFileName = dir_.file("f1notes5.dat");

@@ -17,6 +17,7 @@ using namespace qor::tools;
 
 namespace {
 
+// The importer run on the small extract.
 class Import : public ::testing::Test {
   protected:
     void SetUp() override {

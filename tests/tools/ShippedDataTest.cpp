@@ -42,6 +42,7 @@ TEST(Bmp, HeadersRowsBottomUpInBlueGreenRedOrderPaddedToFourBytes) {
 
 namespace {
 
+// The builder's input: the small extract and four flag pictures.
 class Builder : public ::testing::Test {
   protected:
     void SetUp() override {
