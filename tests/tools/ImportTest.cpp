@@ -1,8 +1,10 @@
-// The importer on a small extract: every mapping rule shows in the tables it fills.
+// Reading the extract's tab-separated tables, and the importer on a small extract: every
+// mapping rule shows in the tables it fills.
 
 #include "BuildError.h"
 #include "F1dbImport.h"
 #include "MiniF1db.h"
+#include "Tsv.h"
 #include "database/Invariants.h"
 #include "support/Fixtures.h"
 #include "text/Encoding.h"
@@ -15,192 +17,151 @@ using namespace qor::tools;
 
 namespace {
 
+// The importer run on the small extract.
 class Import : public ::testing::Test {
   protected:
-    void SetUp() override { WriteMiniF1db(dir.path()); }
+    void SetUp() override {
+        WriteMiniF1db(dir.path());
+        Fill();
+    }
     void Fill() {
+        db = std::make_unique<The_Class>();
         importer = std::make_unique<F1dbImport>(dir.path());
         importer->Fill(*db);
     }
-    // The rows of GP g as "driver|team|pos|time|notes|grid".
-    std::vector<std::string> Rows(int g) const {
-        std::vector<std::string> rows;
+    // The rows of GP g, one a line: "driver|team|pos|time|notes|grid".
+    std::string Rows(int g) const {
+        std::string rows;
         const TGPRow& gp = db->GPs[static_cast<std::size_t>(g)];
         for (int r = gp.FirstResult; r <= gp.LastResult; ++r) {
             const TResultRec& x = db->Results[static_cast<std::size_t>(r)];
-            rows.push_back(db->ResultDriverName(r) + "|" + db->ResultTeamName(r) + "|" +
-                           The_Class::NumText(x.Pos) + "|" + The_Class::FormatTime(x.Time) + "|" +
-                           db->ReasonText(x.Reason) + "|" + std::to_string(x.Grid));
+            rows += db->ResultDriverName(r) + "|" + db->ResultTeamName(r) + "|" +
+                    The_Class::NumText(x.Pos) + "|" + The_Class::FormatTime(x.Time) + "|" +
+                    db->ReasonText(x.Reason) + "|" + std::to_string(x.Grid) + "\n";
         }
         return rows;
     }
 
     TempDir dir;
-    std::unique_ptr<The_Class> db = std::make_unique<The_Class>();
+    std::unique_ptr<The_Class> db;
     std::unique_ptr<F1dbImport> importer;
 };
 
 } // namespace
 
 TEST_F(Import, SeasonsAndGrandsPrixInDateOrder) {
-    Fill();
     EXPECT_EQ(FirstViolation(*db), "");
-    EXPECT_EQ(db->SeasonCount, 2);
     EXPECT_EQ(db->LastYear, 1951);
     ASSERT_EQ(db->GPCount, 3);
     EXPECT_EQ(db->FormatDate(db->GPs[1].Date), "13 May 1950");
-    EXPECT_EQ(db->GPNameOf(db->GPs[1].GPName), "Great Britain");
-    EXPECT_EQ(db->TrackNameOf(db->GPs[2].Track), "Monte Carlo");
-    EXPECT_EQ(db->TrackNameOf(db->GPs[3].Track), "Reims");
-    EXPECT_EQ(db->GPs[2].Laps, 100);
-    EXPECT_EQ(db->GPs[1].Remark, 0);
-    EXPECT_EQ(db->Seasons[1950].FirstGP, 1);
-    EXPECT_EQ(db->Seasons[1950].LastGP, 2);
     EXPECT_EQ(db->Seasons[1951].FirstGP, 3);
     EXPECT_EQ(db->DriverCount, 8); // only drivers with an entry
 }
 
 TEST_F(Import, ClassificationByPositionThenUnplacedInDisplayOrder) {
-    Fill();
-    EXPECT_EQ(Rows(1), (std::vector<std::string>{
-                           "Nino Farina|Alfa Romeo|1|2 hr 13:23.60||1",
-                           "Luigi Fagioli|Alfa Romeo|2|+ 02.60||2",
-                           "Reg Parnell|Alfa Romeo|3|||0",
-                           "Jan Los|ERA|4|+ 10 laps|Engine|5",
-                           "Juan Manuel Fangio|Alfa Romeo||lap 62|Oil pipe|3",
-                           "Tony Rolt|ERA|||DNQ|0",
-                           "Stirling Moss|Lotus|||DNS - Injury|4",
-                       }));
-    EXPECT_EQ(Rows(2), (std::vector<std::string>{
-                           "Juan Manuel Fangio|Alfa Romeo|1|3 hr 13:18.70||1",
-                           "Luigi Fagioli|Alfa Romeo|2|+ 1 laps||0",
-                           "Tony Rolt|ERA||lap 80|NC|5",
-                           "Nino Farina|Alfa Romeo||lap 90|Disq - Push start|2",
-                           "Alberto Ascari|Ferrari (1950)|||Excluded (Disq)|0",
-                           "Stirling Moss|Lotus|||DNS - Did not practise|0",
-                       }));
+    EXPECT_EQ(Rows(1), "Nino Farina|Alfa Romeo|1|2 hr 13:23.60||1\n"
+                       "Luigi Fagioli|Alfa Romeo|2|+ 02.60||2\n"
+                       "Reg Parnell|Alfa Romeo|3|||0\n"
+                       "Jan Los|ERA|4|+ 10 laps|Engine|5\n"
+                       "Juan Manuel Fangio|Alfa Romeo||lap 62|Oil pipe|3\n"
+                       "Tony Rolt|ERA|||DNQ|0\n"
+                       "Stirling Moss|Lotus|||DNS - Injury|4\n");
+    EXPECT_EQ(Rows(2), "Juan Manuel Fangio|Alfa Romeo|1|3 hr 13:18.70||1\n"
+                       "Luigi Fagioli|Alfa Romeo|2|+ 1 laps||0\n"
+                       "Tony Rolt|ERA||lap 80|NC|5\n"
+                       "Nino Farina|Alfa Romeo||lap 90|Disq - Push start|2\n"
+                       "Alberto Ascari|Ferrari (1950)|||Excluded (Disq)|0\n"
+                       "Stirling Moss|Lotus|||DNS - Did not practise|0\n");
     // A shared winning car: both drivers are winners.
-    EXPECT_EQ(Rows(3), (std::vector<std::string>{
-                           "Luigi Fagioli|Alfa Romeo|1|3 hr 22:11.00||7",
-                           "Juan Manuel Fangio|Alfa Romeo|1|||0",
-                           "Alberto Ascari|Ferrari|2|+ 3 laps||3",
-                           "Stirling Moss|Lotus (1951)|||DNPQ|0",
-                       }));
+    EXPECT_EQ(Rows(3), "Luigi Fagioli|Alfa Romeo|1|3 hr 22:11.00||7\n"
+                       "Juan Manuel Fangio|Alfa Romeo|1|||0\n"
+                       "Alberto Ascari|Ferrari|2|+ 3 laps||3\n"
+                       "Stirling Moss|Lotus (1951)|||DNPQ|0\n");
 }
 
-TEST_F(Import, DescriptionsMostUsedFirstWithTheEmptyTextAtItsRow) {
-    Fill();
-    ASSERT_GE(db->ReasonCount, EmptyReasonCode);
-    EXPECT_EQ(db->ReasonText(EmptyReasonCode), "");
-    EXPECT_EQ(db->Results[1].Reason, EmptyReasonCode);
-    EXPECT_EQ(db->ReasonText(1), "DNPQ");
-    const auto engine = db->FindReason("Engine");
-    ASSERT_NE(engine, 0);
-    EXPECT_NE(engine, EmptyReasonCode);
-}
-
-TEST_F(Import, NamesUniqueAndTheLastSeasonsTeamNamesKept) {
-    Fill();
+TEST_F(Import, NamesUniqueAndDescriptionsMostUsedFirst) {
     EXPECT_EQ(db->TeamCount, 6);
-    EXPECT_NE(db->FindTeam("Ferrari"), 0);
-    EXPECT_NE(db->FindTeam("Ferrari (1950)"), 0);
-    EXPECT_NE(db->FindTeam("Lotus (1951)"), 0);
+    for (const char* team : {"Ferrari", "Ferrari (1950)", "Lotus (1951)"})
+        EXPECT_NE(db->FindTeam(team), 0) << team;
     EXPECT_EQ(db->TeamCountryName(db->FindTeam("Lotus (1951)")), "USA");
-    EXPECT_EQ(db->TeamCountryName(db->FindTeam("ERA")), "United Kingdom");
-    EXPECT_EQ(db->DriverNatName(db->FindDriver("Juan Manuel Fangio")), "Argentine");
     EXPECT_EQ(db->DriverNatName(db->FindDriver("Jan Los")), "Polish");
     EXPECT_EQ(db->FindDriver("Never Raced"), 0);
+    EXPECT_EQ(db->ReasonText(EmptyReasonCode), ""); // the empty text keeps its row
+    EXPECT_EQ(db->Results[1].Reason, EmptyReasonCode);
+    EXPECT_EQ(db->ReasonText(1), "DNPQ");
 }
 
 TEST_F(Import, FastestLapsPolesStandingsAndChampions) {
-    Fill();
-    EXPECT_EQ(db->DriverName(db->GPs[1].FLDriver), "Nino Farina");
     EXPECT_EQ(The_Class::FormatTime(db->GPs[1].FLTime), "01:50.60");
     EXPECT_EQ(The_Class::FormatTime(db->GPs[2].PoleTime), "01:50.20");
-    EXPECT_EQ(db->DriverName(db->GPs[3].PoleDriver), "Juan Manuel Fangio");
     EXPECT_EQ(db->GPs[3].PoleTime, 0u);
-
     const TSeasonRow& s50 = db->Seasons[1950];
-    EXPECT_EQ(db->DriverName(s50.ChampDriver), "Nino Farina");
-    EXPECT_EQ(db->TeamName(s50.ChampDriverTeam), "Alfa Romeo");
+    EXPECT_EQ(db->DriverName(s50.ChampDriver), "Nino Farina"); // ahead of Fangio on equal points
     EXPECT_EQ(s50.ChampDriverWins, 1);
-    EXPECT_EQ(s50.ChampTeam, 0);
-    EXPECT_EQ(s50.LastDriverStanding - s50.FirstDriverStanding + 1, 4);
     EXPECT_EQ(s50.LastTeamStanding + 1, s50.FirstTeamStanding); // no constructors' table
     // A driver without a scoring result keeps the team of his last entry.
     const TDriverStanding& rolt = db->DriverStandings[s50.LastDriverStanding];
-    EXPECT_EQ(db->DriverName(rolt.Driver), "Tony Rolt");
-    EXPECT_EQ(db->TeamName(rolt.Team), "ERA");
-
+    EXPECT_EQ(db->DriverName(rolt.Driver) + "|" + db->TeamName(rolt.Team), "Tony Rolt|ERA");
     const TSeasonRow& s51 = db->Seasons[1951];
-    EXPECT_EQ(db->DriverName(s51.ChampDriver), "Juan Manuel Fangio");
-    EXPECT_EQ(s51.ChampDriverWins, 1);
-    const float fangioPoints = db->DriverStandings[s51.FirstDriverStanding].Points;
-    EXPECT_FLOAT_EQ(fangioPoints, 5.5f);
+    EXPECT_FLOAT_EQ(db->DriverStandings[s51.FirstDriverStanding].Points, 5.5f);
     EXPECT_EQ(db->TeamName(s51.ChampTeam), "Alfa Romeo");
     EXPECT_EQ(s51.ChampTeamWins, 1); // two winners in one car are one win
     ASSERT_EQ(s51.LastTeamStanding - s51.FirstTeamStanding + 1, 2);
-    const TTeamStanding& second = db->TeamStandings[s51.LastTeamStanding];
-    EXPECT_EQ(db->TeamName(second.Team), "Ferrari");
-    EXPECT_EQ(second.Name.str(), "Ferrari");
-    const float ferrariPoints = second.Points;
-    EXPECT_FLOAT_EQ(ferrariPoints, 6.0f);
+    EXPECT_EQ(db->TeamName(db->TeamStandings[s51.LastTeamStanding].Team), "Ferrari");
 }
 
-TEST_F(Import, OtherNamesAndFlagNationalities) {
-    Fill();
-    EXPECT_EQ(importer->OtherNameLines(3), (std::vector<std::string>{
-                                               "Stirling Moss***Stirling Craufurd Moss",
-                                               "Nino Farina***Emilio Giuseppe Farina",
-                                               "Tony Rolt***Anthony Peter Roylance Rolt",
-                                           }));
-    EXPECT_EQ(importer->OtherNameLines(100).size(), 4u);
+// The other names' order and text show in the builder's other_names.txt.
+TEST_F(Import, FlagNationalities) {
     const auto top = importer->TopNationalities(3);
     ASSERT_EQ(top.size(), 3u);
-    EXPECT_EQ(top[0].name, "Italian"); // three drivers like the British, but more entries
-    EXPECT_EQ(top[1].name, "British");
-    EXPECT_EQ(top[1].alpha2, "gb");
-    EXPECT_EQ(top[2].name, "Argentine");
+    // Italians and Britons both count three drivers; the Italians have more entries.
+    EXPECT_EQ(top[0].name + " " + top[1].name + " " + top[1].alpha2 + " " + top[2].name,
+              "Italian British gb Argentine");
 }
 
 TEST_F(Import, RefusesWhatItCannotMapFaithfully) {
-    WriteTsv(dir.file("races.tsv"),
-             {
-                 {"race_id", "year", "round", "date", "grand_prix_id", "circuit_id", "laps"},
-                 {"1", "1950", "1", "1950-05-13", "great-britain", "silverstone", "70"},
-                 {"2", "1950", "2", "1950-05-13", "monaco", "monaco", "100"},
-                 {"3", "1951", "1", "1951-07-01", "france", "reims", "77"},
-             });
-    EXPECT_THROW(Fill(), BuildError);
+    const struct {
+        const char* file;
+        const char* rows;
+        const char* why;
+    } cases[] = {
+        {"races.tsv",
+         "race_id|year|round|date|grand_prix_id|circuit_id|laps\n"
+         "1|1950|1|1950-05-13|great-britain|silverstone|70\n"
+         "2|1950|2|1950-05-13|monaco|monaco|100\n3|1951|1|1951-07-01|france|reims|77\n",
+         "two GPs on one day"},
+        {"fastest_laps.tsv",
+         "race_id|driver_id|constructor_id|lap|time\n1|farina|alfa-romeo|2|4:01:50.600\n",
+         "a lap time the code cannot hold"},
+        {"driver_standings.tsv", "year|position|driver_id|points\n1952|1|farina|9\n",
+         "standings of a season without races"},
+        {"grands_prix.tsv",
+         "grand_prix_id|name|full_name|short_name|country_id\n"
+         "france|A Grand Prix Name Far Too Long|x|x|france\n"
+         "great-britain|Great Britain|x|x|united-kingdom\nmonaco|Monaco|x|x|monaco\n",
+         "a name too long for its field"},
+    };
+    for (const auto& c : cases) {
+        WriteMiniF1db(dir.path());
+        WriteTable(dir.file(c.file), c.rows);
+        EXPECT_THROW(Fill(), BuildError) << c.why;
+    }
+}
 
-    WriteMiniF1db(dir.path());
-    WriteTsv(dir.file("fastest_laps.tsv"),
-             {
-                 {"race_id", "driver_id", "constructor_id", "lap", "time"},
-                 {"1", "farina", "alfa-romeo", "2", "4:01:50.600"},
-             });
-    db = std::make_unique<The_Class>();
-    EXPECT_THROW(Fill(), BuildError);
+TEST(Tsv, CellsByColumnName) {
+    const auto t = TsvTable::Parse("id\tname\tlaps\r\n1\tMonza\t53\r\n\r\n2\tSpa\n3\n", "t.tsv");
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t.Cell(0, "name"), "Monza");
+    EXPECT_EQ(t.Cell(0, "laps"), "53");
+    EXPECT_EQ(t.Cell(1, "laps"), ""); // short rows read as empty cells
+    EXPECT_EQ(t.Cell(2, "id"), "3");
+    EXPECT_EQ(t.Cell(1, t.Column("name")), "Spa");
+}
 
-    WriteMiniF1db(dir.path());
-    WriteTsv(dir.file("driver_standings.tsv"), {
-                                                   {"year", "position", "driver_id", "points"},
-                                                   {"1952", "1", "farina", "9"},
-                                               });
-    db = std::make_unique<The_Class>();
-    EXPECT_THROW(Fill(), BuildError);
-
-    WriteMiniF1db(dir.path());
-    WriteTsv(dir.file("constructors.tsv"),
-             {
-                 {"constructor_id", "name", "full_name", "country_id"},
-                 {"alfa-romeo", "Alfa Romeo", "Alfa Romeo", "italy"},
-                 {"era", "A Constructor Name Far Too Long", "x", "united-kingdom"},
-                 {"ferrari", "Ferrari", "Scuderia Ferrari", "italy"},
-                 {"old-ferrari", "Ferrari", "Auto Avio Costruzioni", "italy"},
-                 {"lotus", "Lotus", "Team Lotus", "united-kingdom"},
-                 {"lotus-racing", "Lotus", "Lotus Racing", "united-states-of-america"},
-             });
-    db = std::make_unique<The_Class>();
-    EXPECT_THROW(Fill(), BuildError);
+TEST(Tsv, RefusesMalformedTables) {
+    EXPECT_THROW(TsvTable::Parse("", "empty.tsv"), BuildError);
+    EXPECT_THROW(TsvTable::Parse("a\tb\n1\t2\t3\n", "wide.tsv"), BuildError);
+    const auto t = TsvTable::Parse("a\n1\n", "t.tsv");
+    EXPECT_THROW(t.Column("b"), BuildError);
+    EXPECT_THROW(TsvTable::Load("/nonexistent/qor/races.tsv"), BuildError);
 }

@@ -1,19 +1,16 @@
 #pragma once
-// A small F1DB-like extract written into a folder, for testing the data builder.
+// A small F1DB-like extract and flag pictures for testing the data builder.
 
 #include <string>
-#include <vector>
 
 namespace qor::testing {
 
-using TsvRows = std::vector<std::vector<std::string>>;
+// Writes a .tsv file from rows written with '|' between the cells, one row a line.
+void WriteTable(const std::string& path, const std::string& rows);
 
-// Writes rows (the first one the header) as a .tsv file.
-void WriteTsv(const std::string& path, const TsvRows& rows);
-
-// Writes two seasons (1950: two races, 1951: one race) with shared cars, every kind of
-// unplaced entry, two constructors named alike and one that clashes with a name of the
-// last season's team list.
+// Copies the extract in tests/tools/minif1db into dir: two seasons (1950: two races, 1951: one
+// race) with shared cars, every kind of unplaced entry, two constructors named alike and one
+// that clashes with a name of the last season's team list.
 void WriteMiniF1db(const std::string& dir);
 
 // Writes a solid-colour PNG (RGB, or RGBA with a transparent first pixel) of w x h pixels.

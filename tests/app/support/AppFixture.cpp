@@ -42,17 +42,10 @@ QColor PixelOf(QWidget& widget, QPoint at) {
 }
 
 CellTarget CellTargetOf(GridView& view, int col, int row) {
-    const QRect r = view.CellRect(col, row);
-    const QPoint centre = r.center();
-    if (row == 0 && col > 0) {
-        QHeaderView* h = view.horizontalHeader();
-        return {h->viewport(), h->viewport()->mapFrom(&view, centre)};
-    }
-    if (col == 0 && row > 0) {
-        QHeaderView* h = view.verticalHeader();
-        return {h->viewport(), h->viewport()->mapFrom(&view, centre)};
-    }
-    return {view.viewport(), view.viewport()->mapFrom(&view, centre)};
+    QWidget* target = view.viewport();
+    if (row == 0 && col > 0) target = view.horizontalHeader()->viewport();
+    if (col == 0 && row > 0) target = view.verticalHeader()->viewport();
+    return {target, target->mapFrom(&view, view.CellRect(col, row).center())};
 }
 
 } // namespace qor::app::testing

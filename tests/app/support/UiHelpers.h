@@ -57,6 +57,14 @@ inline QColor CellPixel(GridView& view, int col, int row, QPoint offset = {1, 1}
     return PixelOf(view, r.topLeft() + offset);
 }
 
+// Clicks a list entry with the mouse.
+inline void ClickItem(QListWidget& list, int row) {
+    QVERIFY(row >= 0 && row < list.count());
+    list.scrollToItem(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list.visualItemRect(list.item(row)).center());
+}
+
 // Picks a season in the year box and a GP in the list with the mouse.
 inline void ChooseYearAndGP(MainWindow& w, const QString& year, int gp) {
     auto* years = Child<QComboBox>(w, "ComboBox1");
@@ -64,10 +72,7 @@ inline void ChooseYearAndGP(MainWindow& w, const QString& year, int gp) {
     QVERIFY(index >= 0);
     years->setCurrentIndex(index);
     emit years->activated(index);
-    auto* list = Child<QListWidget>(w, "gpListBox1");
-    QVERIFY(list->count() > gp);
-    const QRect r = list->visualItemRect(list->item(gp));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    ClickItem(*Child<QListWidget>(w, "gpListBox1"), gp);
 }
 
 inline QColor Rgb(Colour c) {
@@ -88,17 +93,14 @@ inline void ChooseEntry(QComboBox& box, int index) {
 inline std::pair<int, int> TextExtent(GridView& view, int col, int row) {
     const QRect r = view.CellRect(col, row);
     const QImage image = view.grab().toImage();
-    const QColor back = image.pixelColor(r.topLeft() + QPoint(1, 1));
-    int left = -1;
-    int right = -1;
+    std::pair<int, int> extent{-1, -1};
     for (int x = r.left(); x <= r.right(); ++x)
         for (int y = r.top() + 1; y < r.bottom() - 1; ++y)
-            if (image.pixelColor(x, y) != back) {
-                if (left < 0) left = x;
-                right = x;
+            if (image.pixelColor(x, y) != image.pixelColor(r.topLeft() + QPoint(1, 1))) {
+                extent = {extent.first < 0 ? x : extent.first, x};
                 break;
             }
-    return {left, right};
+    return extent;
 }
 
 // A double click on a grid cell (press, release, press, double click, release).
@@ -106,14 +108,6 @@ inline void DoubleClick(GridView& view, int col, int row) {
     const CellTarget t = CellTargetOf(view, col, row);
     QVERIFY(t.widget);
     QTest::mouseDClick(t.widget, Qt::LeftButton, Qt::NoModifier, t.pos);
-}
-
-// Clicks a list entry with the mouse.
-inline void ClickItem(QListWidget& list, int row) {
-    QVERIFY(row >= 0 && row < list.count());
-    list.scrollToItem(list.item(row));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list.visualItemRect(list.item(row)).center());
 }
 
 } // namespace qor::app::testing
