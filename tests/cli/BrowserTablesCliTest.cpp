@@ -81,7 +81,8 @@ TEST_F(BrowserTablesCli, WhatIsNotFoundIsNamed) {
                    "No constructors' championship in 1950 (it began in 1958)");
     ExpectNotFound("table winners 2020", "No season 2020 in the database");
     ExpectNotFound("table poles nineteen", "No season nineteen in the database");
-    ExpectNotFound("table points driver 'Ayrton Sena'", "No driver named Ayrton Sena");
+    ExpectNotFound("table points driver 'Ayrton Sena'",
+                   "No driver named Ayrton Sena. Did you mean Ayrton Senna?");
     ExpectNotFound("table titles team Brabham", "No team named Brabham");
     ExpectNotFound("table standings pilots 1950",
                    "usage: qor-cli table standings drivers|teams YEAR");

@@ -181,7 +181,7 @@ TEST(RecordTablesShippedCli, FactsAndNamesBeyondAscii) {
     r = Cli("table records driver 'Kimi Räikkönen' wins --track 'Nürburgring'", scratch);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "Track \"Nürburgring\" not found.\n");
+    EXPECT_EQ(r.err, "Track \"Nürburgring\" not found. Did you mean Nurburgring?\n");
 }
 
 } // namespace
