@@ -57,7 +57,8 @@ class BrowserFlowTest : public QObject {
         const int time = ColumnTitled(g, " Time");
         const QRect timeCell = g.CellRect(time, 2);
         const auto [timeLeft, timeRight] = TextExtent(g, time, 2);
-        const int standard = f.session->ctx.grid.Widths.ColWTime;
+        const int standard =
+            qRound(f.session->ctx.grid.Widths.ColWTime * f.session->ctx.grid.FontFactor);
         QVERIFY2(timeRight <= timeCell.left() + standard - 5 &&
                      timeRight >= timeCell.left() + standard - 9,
                  qPrintable(QString::number(timeRight - timeCell.left())));
