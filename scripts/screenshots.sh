@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts Qor on a virtual X server and saves pictures of its main views into docs/:
-# a Grand Prix, a championship table, a record list and the Modern theme.
+# a Grand Prix, a championship table, a record list, the Modern theme, the sorted champions
+# and the winners of all seasons far down (row numbers of three digits).
 # Usage: scripts/screenshots.sh [WIDTHxHEIGHT]   (default 1366x768)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,3 +29,5 @@ shot screenshot-gp --show gp 2006 18
 shot screenshot-standings --show standings drivers 1988
 shot screenshot-records --show records "Ayrton Senna" wins
 shot screenshot-modern --theme 102 --show gp 1988 16
+shot screenshot-ranking --show ranking drivers
+shot screenshot-winners --show winners --row 760

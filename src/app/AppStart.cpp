@@ -1,6 +1,7 @@
 #include "AppStart.h"
 
 #include "dialogs/Prompts.h"
+#include "mainwindow/Fonts.h"
 #include "mainwindow/GridView.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/QtText.h"
@@ -9,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <iostream>
 
 namespace qor::app {
@@ -49,6 +51,10 @@ AppOptions ParseOptions(const QStringList& arguments) {
             o.Theme = arguments[++i].toInt(&ok);
             if (!ok || o.Theme < 0 || o.Theme > 104 || (o.Theme > 4 && o.Theme < 100))
                 o.Error = QStringLiteral("qor: --theme takes 0..4 or 100..104");
+        } else if (a == QLatin1String("--row") && hasValue) {
+            bool ok = false;
+            o.Row = arguments[++i].toInt(&ok);
+            if (!ok || o.Row < 1) o.Error = QStringLiteral("qor: --row takes a row number");
         } else if (a == QLatin1String("--screenshot") && hasValue) {
             o.ScreenshotPath = arguments[++i];
         } else if (a == QLatin1String("--quit-after-first-table")) {
@@ -69,12 +75,13 @@ AppOptions ParseOptions(const QStringList& arguments) {
 
 QString UsageText() {
     return QStringLiteral(
-        "usage: qor [--data DIR] [--theme N] [--show VIEW ARGS...] [--screenshot FILE]\n"
+        "usage: qor [--data DIR] [--theme N] [--show VIEW ARGS...] [--row N] [--screenshot FILE]\n"
         "  --data DIR         folder of f1data5.dat and the language files (default: the\n"
         "                     program's own folder)\n"
         "  --theme N          colour theme for this run: 0 Standart, 1 Autumn, 2 Winter,\n"
         "                     3 Spring, 4 Summer; add 100 for the Modern style\n"
         "  --show VIEW ARGS   open a table after start-up (for screenshots and scripts)\n"
+        "  --row N            select row N of that table and scroll it into view\n"
         "  --screenshot FILE  save a PNG picture of the window, then close it\n");
 }
 
@@ -88,6 +95,10 @@ ScreenSize PrimaryScreenSize() {
 std::unique_ptr<MainWindow> CreateMainWindow(MainSession& session, SettingsStore& settings,
                                              Prompts& prompts, const QString& programFolder,
                                              ScreenSize screen) {
+    // The column widths were designed for a font this desktop may not have: they are fitted
+    // to the one the grid draws with.
+    session.ctx.grid.FontWidthFactor = FontWidthFactor;
+    session.ctx.grid.MeasureText = CellTextWidth;
     const StartupResult r = session.Start(programFolder.toStdString(), screen, settings);
     if (!r.Loaded) {
         std::cerr << "qor: " << r.Message << "\n";
@@ -132,6 +143,13 @@ int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts,
         }
     }
     window->showMaximized();
+    if (options.Row > 0) {
+        // Once maximised, so that the rows that fit are known: row N a few rows below the top.
+        GridView& grid = window->Grid1();
+        grid.Grid().Row = std::min(options.Row, grid.Grid().RowCount() - 1);
+        grid.Grid().TopRow = std::max(1, grid.Grid().Row - 5);
+        QTimer::singleShot(300, &grid, [&grid] { grid.ShowCurrentRow(); });
+    }
     if (options.QuitAfterFirstTable)
         window->Grid1().viewport()->installEventFilter(new QuitAfterTablePaint(window->Grid1()));
     if (!options.ScreenshotPath.isEmpty()) {

@@ -23,6 +23,8 @@ struct AppOptions {
     QStringList Show;
     // --theme N: the colour theme for this run (0..4, 100..104 Modern).
     int Theme = -1;
+    // --row N: select row N of the table shown and scroll it into view (0: leave it).
+    int Row = 0;
     // --screenshot FILE: save a picture of the window once shown, then close.
     QString ScreenshotPath;
     bool Help = false;

@@ -6,6 +6,7 @@
 #include "TableCommand.h"
 
 #include "database/Flags.h"
+#include "database/NameSuggestions.h"
 #include "statistics/DriverAnalysis.h"
 #include "statistics/DriverCareerLists.h"
 #include "text/Encoding.h"
@@ -41,8 +42,8 @@ std::uint16_t DriverNamed(const The_Class& db, const std::string& name) {
     return d != 0 ? d : db.FindDriverCI(trimmed);
 }
 
-std::string NoDriver(const std::string& name) {
-    return "No driver named " + name;
+std::string NoDriver(const The_Class& db, const std::string& name) {
+    return WithSuggestions("No driver named " + name, db, NameKind::Driver, name);
 }
 
 std::string NoSeason(const std::string& text) {
@@ -92,7 +93,7 @@ std::string FillDriverList(TableContext& ctx, const TableRequest& request, bool 
                            : "usage: qor-cli table starts NAME [--season YEAR]";
     const std::string name = Utf8ToCp1254(Joined(words));
     const std::uint16_t driver = DriverNamed(ctx.db, name);
-    if (driver == 0) return NoDriver(name);
+    if (driver == 0) return NoDriver(ctx.db, name);
     int year = 0;
     if (const auto it = request.options.find("season"); it != request.options.end()) {
         year = SeasonOf(ctx.db, it->second);
@@ -214,7 +215,7 @@ int CmdAnalyze(CliContext& ctx, std::ostream& out, std::ostream& err) {
     const std::string name = Utf8ToCp1254(Joined(words));
     const std::uint16_t driver = DriverNamed(db, name);
     if (driver == 0) {
-        err << Out(NoDriver(name)) << "\n";
+        err << Out(NoDriver(db, name)) << "\n";
         return 1;
     }
     int year = 0;

@@ -4,6 +4,7 @@
 #include "CliContext.h"
 #include "TableCommand.h"
 
+#include "database/NameSuggestions.h"
 #include "mainwindow/GPBrowser.h"
 #include "statistics/ChampionshipTables.h"
 #include "statistics/SeasonLists.h"
@@ -64,7 +65,7 @@ std::string FillGP(TableContext& ctx, const TableRequest& request) {
     if (request.args.empty()) return Usage("gp DATE");
     const std::string date = Joined(request);
     const std::uint16_t g = ctx.db.FindGPByDate(Utf8ToCp1254(date));
-    if (g == 0) return "No Grand Prix on " + Utf8ToCp1254(date);
+    if (g == 0) return NoGPOnDateMessage(ctx.db, Utf8ToCp1254(date));
     FillYearLists(ctx);
     if (!ShowGPByDate(ctx, ctx.db.GPs[g].Date)) return "No Grand Prix on " + Utf8ToCp1254(date);
     return {};
@@ -151,7 +152,8 @@ std::string FillPerName(TableContext& ctx, const TableRequest& request, bool tit
     if (side == Side::Drivers) {
         std::uint16_t d = ctx.db.FindDriver(name);
         if (d == 0) d = ctx.db.FindDriverCI(name);
-        if (d == 0) return "No driver named " + name;
+        if (d == 0)
+            return WithSuggestions("No driver named " + name, ctx.db, NameKind::Driver, name);
         ctx.grid.SelectedRecord = d;
         if (titles)
             Championship1Click(ctx);
@@ -160,7 +162,7 @@ std::string FillPerName(TableContext& ctx, const TableRequest& request, bool tit
     } else {
         std::uint16_t t = ctx.db.FindTeam(name);
         if (t == 0) t = FindTeamCI(ctx.db, name);
-        if (t == 0) return "No team named " + name;
+        if (t == 0) return WithSuggestions("No team named " + name, ctx.db, NameKind::Team, name);
         ctx.grid.SelectedRecord = t;
         if (titles)
             teamChampionship1Click(ctx);

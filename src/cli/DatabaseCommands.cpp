@@ -4,6 +4,7 @@
 #include "TableCommand.h"
 
 #include "database/Invariants.h"
+#include "database/NameSuggestions.h"
 #include "text/Encoding.h"
 
 #include <climits>
@@ -103,7 +104,7 @@ int CmdGP(CliContext& ctx, std::ostream& out, std::ostream& err) {
     } else {
         g = d.FindGPByDate(Utf8ToCp1254(ctx.args[0]));
         if (!g) {
-            err << "No Grand Prix on " << ctx.args[0] << "\n";
+            err << Out(NoGPOnDateMessage(d, Utf8ToCp1254(ctx.args[0]))) << "\n";
             return 1;
         }
     }

@@ -3,6 +3,7 @@
 
 #include "TableCommand.h"
 
+#include "database/NameSuggestions.h"
 #include "statistics/RecordMenus.h"
 #include "statistics/RecordSubject.h"
 #include "text/Encoding.h"
@@ -41,17 +42,17 @@ struct Found {
 
 Found FindDriverNamed(const The_Class& db, const std::string& name) {
     if (const auto i = db.FindDriver(name)) return {i, {}};
-    return {0, "Driver \"" + name + "\" not found."};
+    return {0, NotFoundMessage(db, NameKind::Driver, name)};
 }
 
 Found FindTeamNamed(const The_Class& db, const std::string& name) {
     if (const auto i = db.FindTeam(name)) return {i, {}};
-    return {0, "Team \"" + name + "\" not found."};
+    return {0, NotFoundMessage(db, NameKind::Team, name)};
 }
 
 Found FindTrackNamed(const The_Class& db, const std::string& name) {
     if (const auto i = db.FindTrack(name)) return {i, {}};
-    return {0, "Track \"" + name + "\" not found."};
+    return {0, NotFoundMessage(db, NameKind::Track, name)};
 }
 
 Found FindYearNamed(const The_Class& db, const std::string& text) {

@@ -3,6 +3,7 @@
 #include "CliContext.h"
 #include "TableCommand.h"
 
+#include "database/NameSuggestions.h"
 #include "statistics/DriverComparison.h"
 #include "statistics/TeamMates.h"
 #include "statistics/TopLists.h"
@@ -46,8 +47,9 @@ std::uint8_t TeamNamed(const The_Class& db, const std::string& utf8) {
     return 0;
 }
 
-std::string NoDriver(const std::string& utf8) {
-    return "No driver named " + Utf8ToCp1254(utf8);
+std::string NoDriver(const The_Class& db, const std::string& utf8) {
+    const std::string name = Utf8ToCp1254(utf8);
+    return WithSuggestions("No driver named " + name, db, NameKind::Driver, name);
 }
 
 // Prints the category, then its three places: rank, name, value and (for streaks) the year.
@@ -117,12 +119,14 @@ int CmdTeamMates(CliContext& ctx, std::ostream& out, std::ostream& err) {
     const The_Class& db = *ctx.db;
     const std::uint16_t driver = DriverNamed(db, ctx.args[0]);
     if (driver == 0) {
-        err << Out(NoDriver(ctx.args[0])) << "\n";
+        err << Out(NoDriver(db, ctx.args[0])) << "\n";
         return 1;
     }
     const std::uint8_t team = TeamNamed(db, ctx.args[1]);
     if (team == 0) {
-        err << "No team named " << ctx.args[1] << "\n";
+        err << Out(WithSuggestions("No team named " + Utf8ToCp1254(ctx.args[1]), db, NameKind::Team,
+                                   Utf8ToCp1254(ctx.args[1])))
+            << "\n";
         return 1;
     }
     TeamMatesWindow window;
@@ -166,7 +170,7 @@ std::string FillCompare(TableContext& ctx, const TableRequest& request) {
     std::vector<std::uint16_t> drivers;
     for (const std::string& name : request.args) {
         const std::uint16_t d = DriverNamed(ctx.db, name);
-        if (d == 0) return NoDriver(name);
+        if (d == 0) return NoDriver(ctx.db, name);
         if (std::find(drivers.begin(), drivers.end(), d) == drivers.end()) drivers.push_back(d);
     }
     ctx.db.CompareView = request.options.count("vertical") ? 1 : 0;

@@ -84,7 +84,8 @@ TEST_F(QorCli, CommandsAndTablesOnTheSmallDatabase) {
          "1950\tNino Farina\tItalian\tAlfa Romeo\t1 gp\t0\n"},
         {"table points driver 'nino farina' --format tsv", 0, // letter case does not matter
          "Nino Farina  points by year\n2  record(s) found.\n"},
-        {"table points driver 'Ayrton Sena'", 1, "No driver named Ayrton Sena"},
+        {"table points driver 'Ayrton Sena'", 1,
+         "No driver named Ayrton Sena. Did you mean Ayrton Senna?"},
         {"table titles driver 'Nino Farina' --format tsv", 0,
          "\n1950\tNino Farina\tItalian\t30.00\t0\n"},
         {"table titles team Brabham", 1, "No team named Brabham"},
@@ -232,7 +233,7 @@ TEST_F(QorCli, ShippedData) {
         {"table records driver 'Kimi Räikkönen' wins --year 2005 --format tsv", 0,
          "Kimi Räikkönen     2005   (Wins)\n7  record(s) found.\n"},
         {"table records driver 'Kimi Räikkönen' wins --track 'Nürburgring'", 1,
-         "Track \"Nürburgring\" not found."},
+         "Track \"Nürburgring\" not found. Did you mean Nurburgring?"},
     });
 }
 

@@ -24,8 +24,8 @@ QString DesktopPrompts::PickLanguageFile(QWidget* parent, const QString& folder)
         QStringLiteral("Qor language file (*.DT *.dt)"));
 }
 
-void DesktopPrompts::OpenPage(const QString& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool DesktopPrompts::OpenPage(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace qor::app

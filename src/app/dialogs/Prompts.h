@@ -18,8 +18,8 @@ class Prompts {
     // The open-file dialog of "Extra" language files, starting in `folder`; empty when the
     // user cancels.
     virtual QString PickLanguageFile(QWidget* parent, const QString& folder) = 0;
-    // Opens a written page with the desktop's handler.
-    virtual void OpenPage(const QString& path) = 0;
+    // Opens a written page with the desktop's handler; false when none could open it.
+    virtual bool OpenPage(const QString& path) = 0;
 };
 
 // Message boxes, the file dialog and the desktop services.
@@ -28,7 +28,7 @@ class DesktopPrompts : public Prompts {
     void Inform(QWidget* parent, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& text) override;
     QString PickLanguageFile(QWidget* parent, const QString& folder) override;
-    void OpenPage(const QString& path) override;
+    bool OpenPage(const QString& path) override;
 };
 
 } // namespace qor::app

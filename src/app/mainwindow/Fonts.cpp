@@ -4,8 +4,11 @@
 #include "mainwindow/Rounding.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace qor::app {
 
@@ -48,6 +51,25 @@ QFont MainFont(double zoomFactor) {
 
 int CellTextWidth(const std::string& cp1254, const CellFont& font) {
     return QFontMetrics(CellQFont(font)).horizontalAdvance(ToQt(cp1254));
+}
+
+double FontWidthFactor(double zoomFactor) {
+    // Two samples as an 8-point Tahoma draws them at 96 dots per inch: every digit 6 pixels
+    // wide, the lower-case alphabet 134 pixels. Numbers and names must both fit, so the wider
+    // of the two ratios counts.
+    struct Sample {
+        const char* text;
+        double designWidth;
+    };
+    constexpr Sample samples[] = {{"0123456789", 60.0}, {"abcdefghijklmnopqrstuvwxyz", 134.0}};
+    CellFont font;
+    font.Size = RoundHalfEven(8 * zoomFactor);
+    const QFontMetricsF metrics(CellQFont(font));
+    double factor = 0;
+    for (const Sample& s : samples)
+        factor = std::max(factor, metrics.horizontalAdvance(QString::fromLatin1(s.text)) /
+                                      (s.designWidth * zoomFactor));
+    return factor;
 }
 
 } // namespace qor::app

@@ -20,4 +20,8 @@ QFont MainFont(double zoomFactor);
 // Width in pixels of a text in a cell font, as the cell drawing measures it.
 int CellTextWidth(const std::string& cp1254, const CellFont& font);
 
+// How much wider the grid font at a zoom is than the 8-point Tahoma (times the zoom) the
+// column widths were designed for; below 1 when it is narrower.
+double FontWidthFactor(double zoomFactor);
+
 } // namespace qor::app

@@ -679,6 +679,9 @@ void MainWindow::LayoutPanels() {
     const int x2 = normalTableWidth_ + 2;
     panel2_->setGeometry(x2, top, std::max(50, w - x2 - 4), h - top);
     if (wide_ || timer1_->isActive()) panel8_->raise();
+    // The wide table leaves a strip at the right edge: nothing of the panel it covers may show
+    // there.
+    panel2_->setVisible(!wide_ || timer1_->isActive());
 
     // The closed championship panel leaves a strip with its open button above the browser.
     const int stripH = RoundHalfEven(20 * s);
@@ -701,6 +704,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == kopyala_ || watched == button9_) &&
         (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
         ShowHint(static_cast<QToolButton*>(watched)->toolTip());
+    if ((watched == kopyala_ || watched == button9_) && event->type() == QEvent::Leave)
+        ClearHint(static_cast<QToolButton*>(watched)->toolTip());
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -1036,7 +1041,11 @@ void MainWindow::CloseSecondTable() {
 void MainWindow::ExportHtml() {
     const HtmlExportResult r = session_.ExportHtml();
     if (r.Status == HtmlExportResult::Outcome::Written) {
-        prompts_.OpenPage(QString::fromStdString(r.Path));
+        const QString path = QString::fromStdString(r.Path);
+        if (!prompts_.OpenPage(path)) {
+            // The page is there; the user may open it by hand.
+            ShowStatus(QStringLiteral("  No program could open the page written to ") + path);
+        }
     } else if (r.Status == HtmlExportResult::Outcome::Failed) {
         // No message box: the status line tells what could not be written.
         session_.ctx.browser.Status = "  " + r.Message;
@@ -1072,6 +1081,7 @@ void MainWindow::StartWidening(bool widen) {
     widening_ = widen;
     speedButton2_->setVisible(!widen);
     speedButton1_->setVisible(widen);
+    if (!widen) panel2_->show();
     speedButton1_->setEnabled(false);
     speedButton2_->setEnabled(false);
     panel8_->raise();
@@ -1114,8 +1124,16 @@ void MainWindow::ChampionshipTick() {
 }
 
 void MainWindow::ShowHint(const QString& hint) {
-    session_.ctx.browser.Status =
-        FromQt(QStringLiteral("---->   ") + hint + QStringLiteral("   <----"));
+    ShowStatus(QStringLiteral("---->   ") + hint + QStringLiteral("   <----"));
+}
+
+void MainWindow::ClearHint(const QString& hint) {
+    if (status_->text() == QStringLiteral("---->   ") + hint + QStringLiteral("   <----"))
+        ShowStatus(QString());
+}
+
+void MainWindow::ShowStatus(const QString& text) {
+    session_.ctx.browser.Status = FromQt(text);
     status_->setText(ToQt(session_.ctx.browser.Status));
 }
 

@@ -108,6 +108,10 @@ class MainWindow : public QMainWindow {
     void StartChampionshipSlide(bool open);
     void ChampionshipTick();
     void ShowHint(const QString& hint);
+    // Clears the status line when it still shows the hint.
+    void ClearHint(const QString& hint);
+    // Puts a text (Unicode) into the status line.
+    void ShowStatus(const QString& text);
 
     MainSession& session_;
     SettingsStore& settings_;

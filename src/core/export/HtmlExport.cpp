@@ -104,6 +104,8 @@ std::string BuildHtmlPage(const CellStyleView& view, std::uint8_t languageMode) 
         for (int c = 0; c < grid.ColCount(); ++c) {
             int w = grid.ColWidth(c);
             if (w == 0) continue; // the key column
+            // The page keeps the widths designed for the Tahoma the screen may lack.
+            if (view.Model.FontFactor != 1.0) w = RoundHalfEven(w / view.Model.FontFactor);
             const std::string& colTitle = grid.Title(c);
             if (w > 200 && !roles.IsYears(colTitle)) w = 200;
             if (zoom != 1.0) {

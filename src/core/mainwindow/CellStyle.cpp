@@ -37,6 +37,8 @@ CellStyle DecideCellStyle(const CellStyleView& view, int col, int row, bool sele
     const std::string& text = grid.Cell(col, row);
     const ColumnRoles& roles = model.Roles();
     s.StandardWidth = roles.StandardWidth(title, model.Widths);
+    if (s.StandardWidth != NoStandardWidth && model.FontFactor != 1.0)
+        s.StandardWidth = RoundHalfEven(s.StandardWidth * model.FontFactor);
     s.RightAligned = s.StandardWidth <= rect.Right - rect.Left;
     const auto widthOf = [&](const std::string& t) { return textWidth ? textWidth(t, s.Font) : 0; };
 

@@ -2,6 +2,7 @@
 // How one grid cell is painted: colours, font, text position, Modern picture, lines and the
 // filter marker. The screen drawing and the HTML page both take their colours from here.
 
+#include "mainwindow/CellFont.h"
 #include "mainwindow/GridTable.h"
 #include "mainwindow/ResultGrid.h"
 #include "mainwindow/ThemePalette.h"
@@ -22,17 +23,6 @@ struct CellRect {
     int Right = 0;
     int Bottom = 0;
 };
-
-// The font a cell's text is drawn in.
-struct CellFont {
-    std::string Name = "tahoma";
-    int Size = 8;
-    bool Bold = false;
-};
-
-// Text width in pixels of a text in a font; the toolkit measures it. A null function counts
-// every text as 0 pixels wide.
-using TextWidthFn = std::function<int(const std::string& text, const CellFont& font)>;
 
 // A grid line drawn over a cell.
 struct CellLine {

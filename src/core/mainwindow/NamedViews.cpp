@@ -96,13 +96,22 @@ std::string ShowNamedView(TableContext& ctx, const std::vector<std::string>& arg
             return "champions takes drivers or teams";
         return {};
     }
+    if (view == "ranking") {
+        if (args.size() > 1 && args[1] == "teams")
+            Button7Click(ctx);
+        else if (args.size() > 1 && args[1] == "drivers")
+            Button4Click(ctx);
+        else
+            return "ranking takes drivers or teams";
+        return {};
+    }
     if (view == "winners") {
         const int year = args.size() > 1 ? Number(args, 1) : 0;
         if (year < 0 || !ListWinners(ctx, year)) return "no season " + args[1];
         return {};
     }
     if (view == "records") return ShowRecords(ctx, args);
-    return "unknown view '" + view + "' (gp, standings, champions, winners, records)";
+    return "unknown view '" + view + "' (gp, standings, champions, ranking, winners, records)";
 }
 
 } // namespace qor

@@ -1,8 +1,10 @@
 #include "mainwindow/ResultGrid.h"
 
+#include "mainwindow/CellStyle.h"
 #include "mainwindow/Rounding.h"
 #include "text/Encoding.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace qor {
@@ -18,6 +20,7 @@ int IntOrZero(std::string_view text) {
 
 void ResultGrid::ApplyZoom(double zoomFactor, int screenWidth) {
     ZoomFactor = zoomFactor;
+    FontFactor = FontWidthFactor ? std::max(1.0, FontWidthFactor(zoomFactor)) : 1.0;
     Widths = StandardWidths::Compute(zoomFactor, screenWidth);
     const int height = RoundHalfEven(17 * zoomFactor);
     for (GridTable* g : {&tablo1, &tablo2}) {
@@ -36,7 +39,8 @@ void ResultGrid::SetTableColumns(const std::vector<int>& countThenWidths) {
     tablo1.SetColCount(n);
     for (int i = 0; i < tablo1.ColCount(); ++i) {
         const auto at = static_cast<std::size_t>(i + 1);
-        tablo1.SetColWidth(i, at < countThenWidths.size() ? countThenWidths[at] : 0);
+        const int w = at < countThenWidths.size() ? countThenWidths[at] : 0;
+        tablo1.SetColWidth(i, FontFactor == 1.0 ? w : RoundHalfEven(w * FontFactor));
     }
     HtmlButtonVisible = true;
     ShareItemEnabled = false;
@@ -74,6 +78,8 @@ void ResultGrid::tablo1kayitsayisi(std::uint16_t count) {
     tablo1.FilterLabel.clear();
     tablo1.CountLabel = std::to_string(count) + "  " + langs_.Text(slot::RecordsFound);
 
+    if (MeasureText) FitColumnsToTexts();
+
     // The sum is kept in 16 bits, as the widths are.
     std::uint16_t sum = 0;
     for (int c = 0; c < tablo1.ColCount(); ++c)
@@ -82,6 +88,31 @@ void ResultGrid::tablo1kayitsayisi(std::uint16_t count) {
     const int lastVisible = tablo1.ColCount() - 2;
     if (total < RightPanelLeft && lastVisible >= 0)
         tablo1.SetColWidth(lastVisible, tablo1.ColWidth(lastVisible) + (RightPanelLeft - total));
+}
+
+void ResultGrid::FitColumnsToTexts() {
+    // The text positions are the drawing's: taken from the cell style of a cell at x = 0.
+    const ThemePalette palette;
+    const CellStyleView view{tablo1, *this, palette};
+    for (int c = 0; c < tablo1.ColCount(); ++c) {
+        const int width = tablo1.ColWidth(c);
+        if (width <= 0) continue;
+        int needed = 0;
+        for (int r = 0; r < tablo1.RowCount(); ++r) {
+            const std::string& text = tablo1.Cell(c, r);
+            if (text.empty()) continue;
+            const CellStyle st = DecideCellStyle(
+                view, c, r, false, {0, 0, width, tablo1.DefaultRowHeight}, MeasureText);
+            // Text aligned on a standard width ends where that width says, whatever the
+            // column's width.
+            if (st.RightAligned) continue;
+            const int end = st.TextX + MeasureText(text, st.Font);
+            // 3 pixels stay free behind the text; a title leaves room for its filter marker.
+            const int behind = st.Marker ? width - st.Marker->Points[0].first + 2 : 3;
+            needed = std::max(needed, end + behind);
+        }
+        if (needed > width) tablo1.SetColWidth(c, needed);
+    }
 }
 
 int ResultGrid::RowKey(const GridTable& grid, int col, int row) {

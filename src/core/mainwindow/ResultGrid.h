@@ -3,12 +3,14 @@
 // table producer writes tablo1 with, and the interaction values the grid handlers share.
 
 #include "lang/Langs.h"
+#include "mainwindow/CellFont.h"
 #include "mainwindow/ColumnRoles.h"
 #include "mainwindow/GridTable.h"
 #include "mainwindow/StandardWidths.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,16 @@ class ResultGrid {
 
     double ZoomFactor = 1.0;
     StandardWidths Widths;
+    // How much wider the grid's real font is than the font the widths were designed for (at
+    // least 1): SetTableColumns widens every column by it, and the standard width a text is
+    // right-aligned on grows with it. The HTML page writes the widths as designed.
+    double FontFactor = 1.0;
+
+    // The toolkit's measures, unset without one (the command line): the width factor of the
+    // drawing font at a zoom, and the width of a text in a cell font (columns are widened to
+    // their texts).
+    std::function<double(double zoomFactor)> FontWidthFactor;
+    TextWidthFn MeasureText;
 
     // Layout read by the width fill, in one coordinate system: left edge of tablo1 and left
     // edge of the right-hand panel (Panel2).
@@ -56,12 +68,13 @@ class ResultGrid {
     // The second table's panel (Panel12 with Splitter1) is shown.
     bool SecondTableVisible = false;
 
-    // Sets ZoomFactor, the standard widths and both grids' row heights (17 pixels scaled, the
-    // title row 2 more), as start-up does.
+    // Sets ZoomFactor, FontFactor, the standard widths and both grids' row heights (17 pixels
+    // scaled, the title row 2 more), as start-up does.
     void ApplyZoom(double zoomFactor, int screenWidth);
 
     // ---- Fill routines (they always write tablo1) -----------------------------------------
-    // countThenWidths: N, then the N column widths (missing widths count as 0). Clears the
+    // countThenWidths: N, then the N column widths as designed (missing widths count as 0;
+    // each is scaled by FontFactor). Clears the
     // comparison marks, Tag 0, one title row, N columns; shows the HTML button and disables
     // the share item.
     void SetTableColumns(const std::vector<int>& countThenWidths);
@@ -71,9 +84,14 @@ class ResultGrid {
     void AddGridCell(std::string text);
     // Row 0 and column 0 fixed; a table without body rows gets one blank row.
     void fixedcolrow();
-    // Ends a table: fixed row and column, filter note cleared, the count label, and the width
-    // fill that stretches the last visible column up to the right-hand panel.
+    // Ends a table: fixed row and column, filter note cleared, the count label, the columns
+    // fitted to their texts when texts can be measured, and the width fill that stretches
+    // the last visible column up to the right-hand panel.
     void tablo1kayitsayisi(std::uint16_t count);
+    // Widens every column whose texts (row numbers, titles and their filter markers
+    // included) are wider than it, as MeasureText measures them; texts right-aligned on a
+    // standard width are left to it.
+    void FitColumnsToTexts();
 
     // ---- Reading rows ----------------------------------------------------------------------
     // The key of a row: the first column from `col` rightwards whose title is empty; when its

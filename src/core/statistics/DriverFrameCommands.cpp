@@ -1,5 +1,6 @@
 #include "statistics/DriverFrameCommands.h"
 
+#include "database/NameSuggestions.h"
 #include "mainwindow/GPBrowser.h"
 #include "mainwindow/GridInteraction.h"
 #include "statistics/ChampionshipTables.h"
@@ -181,7 +182,10 @@ std::uint16_t DriverBoxDriver(TableContext& ctx) {
     const std::string_view name = TrimBlanks(ctx.browser.DriverBox);
     if (name.empty()) return 0;
     const std::uint16_t d = ctx.db.FindDriverCI(name);
-    if (d != 0) ctx.browser.DriverBox = ctx.db.DriverName(d);
+    if (d != 0)
+        ctx.browser.DriverBox = ctx.db.DriverName(d);
+    else
+        ctx.browser.Status = "  " + NotFoundMessage(ctx.db, NameKind::Driver, std::string(name));
     return d;
 }
 

@@ -100,8 +100,8 @@ bool DateLabelClick(TableContext& ctx, const DriverFrame& frame, std::string_vie
                     int visibleRows);
 
 // "Analyze driver" (button8Click): the driver named by the trimmed driver box, found without
-// regard to ASCII case; the box then shows the stored spelling. 0 (nothing changes) for an
-// empty or unknown name.
+// regard to ASCII case; the box then shows the stored spelling. 0 for an empty or unknown
+// name; an unknown one puts the closest known names into the status line.
 std::uint16_t DriverBoxDriver(TableContext& ctx);
 
 // The "History" and "Statistics" page buttons: with a season selected, the whole career again

@@ -79,17 +79,26 @@ bool OnPodium(const TResultRec& rec) {
     return rec.Pos >= 1 && rec.Pos <= 3;
 }
 
-// The row of the driver lists: the subject driver's first record of the GP (with the subject
-// team too when `team` is set), tested for the podium; 0 for no row.
+// The row of the driver lists: the subject driver's first record of the GP that counts (with
+// the subject team too when `team` is set); 0 for no row. A shared car credits each of its
+// drivers: every record classified in the winner's place is a win, and each of the driver's
+// records is tested for the podium.
 int DriverRecordOf(const The_Class& db, const TGPRow& gp, RecordKind kind, std::uint16_t driver,
                    const std::uint8_t* team) {
     if (kind == rkFastestLaps && gp.FLDriver != driver) return 0;
     if (kind == rkPoles && gp.PoleDriver != driver) return 0;
-    const auto [first, last] = Candidates(db, gp, kind);
+    const int first = gp.FirstResult;
+    const int last = std::min<int>(gp.LastResult, db.ResultCount);
     for (int r = first; r <= last; ++r) {
         const TResultRec& rec = db.Results[U(r)];
+        if (kind == rkWins && r != first) {
+            // An unclassified first record is the GP's win alone.
+            const std::uint8_t winner = db.Results[U(first)].Pos;
+            if (winner == 0 || rec.Pos != winner) continue;
+        }
         if (rec.Driver != driver || (team && rec.Team != *team)) continue;
-        return kind == rkPodiums && !OnPodium(rec) ? 0 : r;
+        if (kind == rkPodiums && !OnPodium(rec)) continue;
+        return r;
     }
     return 0;
 }

@@ -27,13 +27,17 @@ class ScriptedPrompts : public Prompts {
         return a;
     }
     QString PickLanguageFile(QWidget*, const QString&) override { return pickedFile; }
-    void OpenPage(const QString& path) override { openedPages << path; }
+    bool OpenPage(const QString& path) override {
+        openedPages << path;
+        return pageOpens;
+    }
 
     QStringList messages;
     QStringList questions;
     std::deque<bool> answers;
     QString pickedFile;
     QStringList openedPages;
+    bool pageOpens = true;
 };
 
 // The program folder (a temporary copy of the shipped files) and a started window.

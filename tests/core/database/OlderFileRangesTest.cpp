@@ -3,7 +3,6 @@
 
 #include "database/Import.h"
 #include "database/Invariants.h"
-#include "support/EditingSupport.h"
 #include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
