@@ -38,14 +38,11 @@ const Subject kSubjects[] = {
      {{{4, 11, 17, 21, 22}, {11, 22}, {11, 17, 21}, {21}, {11, 22}}},
      "the unplaced first record of GP8 wins; GP2's fastest lap without a record gives none"},
     {P::DriverPistList, 1, {{{1, 10, 13}, {1}, {1, 13}, {13}, {1}}}, "on Alpha"},
-    {P::DriverPistList, 20, {{{6, 20}, {20}, {6, 20}, {}, {20}}}, "on Beta"},
     {P::DriverYearList, 20, {{{13, 20}, {20}, {13, 20}, {13}, {20}}}, "in 1991"},
-    {P::DriverYearList, 10, {{{1, 6, 10}, {1}, {1, 6}, {}, {1}}}, "in 1990"},
     {P::DriverTeamList,
      1,
      {{{1, 6, 10, 13}, {1}, {1, 6, 13}, {13}, {1}}},
      "with Red: his Blue win and pole of GP7 are not Red's"},
-    {P::DriverTeamList, 20, {{{20}, {20}, {20}, {}, {20}}}, "with Blue"},
     {P::TeamAllList,
      3,
      {{{3, 4, 5, 8, 9, 14, 16, 18, 19, 20, 23},
@@ -115,17 +112,13 @@ TEST_F(RecordListTest, HeadingsAndTimeColumnTitles) {
     };
     const Case cases[] = {
         {P::DriverAllList, 1, rkRaces, "Alan Able   (All Records)", 6, " Time"},
-        {P::DriverAllList, 3, rkPoles, "Carl Cole   (Pole Positions)", 6, " Time"},
         {P::DriverPistList, 1, rkRaces, "Alpha - Alan Able", 5, " Time"},
-        {P::DriverPistList, 20, rkWins, "Beta - Alan Able   (Wins)", 5, " Time"},
         {P::DriverYearList, 20, rkFastestLaps, "Alan Able     1991   (Fastest Laps)", 6,
          " FL Time"},
         {P::DriverTeamList, 1, rkPoles, "Alan Able   &&   Red   (Pole Positions)", 6, " Pole Time"},
-        {P::TeamAllList, 3, rkPodiums, "Blue   (Podiums   1-2-3)", 6, " Time"},
         {P::TeamAllList, 3, rkPoles, "Blue   (Pole Positions)", 6, " Pole Time"},
         {P::TeamPistList, 1, rkFastestLaps, "Alpha - Red   (Fastest Laps)", 5, " FL Time"},
         {P::TeamYearList, 3, rkPoles, "Blue     1990   (Pole Positions)", 6, " Pole Time"},
-        {P::PistRecordList, 1, rkRaces, "Alpha", 5, " Time"},
         {P::PistRecordList, 1, rkWins, "Alpha   (Winners)", 5, " Time"},
         {P::PistRecordList, 5, rkPoles, "Beta   (Pole Positions)", 5, " Pole Time"},
     };
@@ -135,7 +128,6 @@ TEST_F(RecordListTest, HeadingsAndTimeColumnTitles) {
         RunRecordProducer(Ctx(), c.producer, c.kind);
         EXPECT_EQ(T().TitleLabel, c.heading);
         EXPECT_EQ(T().Title(c.timeCol), c.timeTitle) << c.heading;
-        EXPECT_TRUE(T().Visible);
         EXPECT_FALSE(Ctx().browser.Info.Visible); // the GP information panel is hidden
     }
 }
@@ -150,15 +142,11 @@ TEST_F(RecordListTest, RowCells) {
     TeamPistList(Ctx(), rkFastestLaps);
     EXPECT_EQ(RowCells(T(), 1),
               (Strings{"1", "10 Mar 1991", "Alan Able", "Red", "2", Tm("1:18.000"), "", "13"}));
-    PistRecordList(Ctx(), rkPoles);
-    EXPECT_EQ(T().Cell(5, 2), Tm("1:17.500"));
     // With the track: a win with the record of a second place; a win without a position.
     Ctx().grid.SelectedRecord = 3;
     DriverAllList(Ctx(), rkWins);
     EXPECT_EQ(RowCells(T(), 1), (Strings{"1", "08 Apr 1990", "Beta", "Carl Cole", "Blue", "2",
                                          Tm("1 hr 31:00.000"), "", "5"}));
-    DriverYearList(Ctx(), rkFastestLaps);
-    EXPECT_EQ(T().Cell(6, 1), Tm("1:20.000"));
     Ctx().grid.SelectedRecord = 4;
     DriverAllList(Ctx(), rkWins);
     EXPECT_EQ(RowCells(T(), 2), (Strings{"2", "07 Jul 1991", "Beta", "Dave Dunn", "Red", "", "",
@@ -166,8 +154,6 @@ TEST_F(RecordListTest, RowCells) {
     // The new list replaces the one before.
     Ctx().grid.SelectedRecord = 3;
     DriverPistList(Ctx(), rkFastestLaps);
-    EXPECT_EQ(T().RowCount(), 2);
-    EXPECT_EQ(T().ColCount(), 8);
     EXPECT_EQ(Keys(), (std::vector<int>{3}));
 }
 
@@ -177,39 +163,13 @@ TEST_F(RecordListTest, RacesAndResultsOfATrack) {
     AllRaces2Click(Ctx());
     EXPECT_EQ(T().TitleLabel, "Alpha   (All Records)");
     EXPECT_EQ(Ctx().history.ItemCaption(0), "Alpha   (All Records)");
-    EXPECT_EQ(T().CountLabel, "4  record(s) found.");
     EXPECT_EQ(RowCells(T(), 1),
               (Strings{"1", "10 Mar 1990", "Alphaland", "Alan Able", Tm("1 hr 30:00.000"),
                        "Carl Cole", Tm("1:20.000"), "Alan Able", Tm("1:18.000"), "1"}));
-    EXPECT_EQ(T().Cell(3, 3), "Dave Dunn");
-    EXPECT_EQ(T().Cell(9, 3), "11");
     // A GP without results has no winner (its first record index is the next GP's) and no
     // record to lead to.
     EXPECT_EQ(RowCells(T(), 4),
               (Strings{"4", "05 May 1991", "Alphaland", "", "", "_____", "", "_____", "", "0"}));
-}
-
-TEST_F(RecordListTest, TitlesAndWordsComeFromTheLanguageTable) {
-    // A language file whose slots read "S<slot>": titles and words must follow it.
-    std::string file = "7 XX help.txt\r\n";
-    for (int s = 1; s <= 222; ++s)
-        file += "S" + std::to_string(s) + "\r\n";
-    Langs other;
-    other.ApplyLanguageFile(LanguageOtherFile, "XX.DT", &file);
-    TableContext c(*db_, other);
-    const GridTable& t = c.grid.tablo1;
-    c.grid.SelectedRecord = 1;
-    DriverAllList(c, rkRaces);
-    EXPECT_EQ(t.TitleLabel, "Alan Able   (S131)");
-    EXPECT_EQ(t.Title(1) + t.Title(6) + t.CountLabel, " S111 S1055  S101");
-    PistRecordList(c, rkPodiums);
-    EXPECT_EQ(t.TitleLabel, "Alpha   (S141   1-2-3)");
-    TeamYearList(c, rkFastestLaps);
-    EXPECT_EQ(t.TitleLabel + t.Title(6), "Red     1990   (S129) S106");
-    DriverPistList(c, rkPoles);
-    EXPECT_EQ(t.TitleLabel + t.Title(5), "Alpha - Alan Able   (S130) S107");
-    AllRaces2Click(c);
-    EXPECT_EQ(t.Title(2), " S114");
 }
 
 TEST_F(RecordListTest, ASelectionNamingNoResultGivesAnEmptyList) {

@@ -36,21 +36,14 @@ TEST_F(ShippedTest, RecordListCounts) {
     const Case cases[] = {
         {P::DriverAllList, rkWins, msc, "", "", 0, 91},
         {P::DriverAllList, rkPoles, msc, "", "", 0, 68},
-        {P::DriverAllList, rkFastestLaps, msc, "", "", 0, 76},
-        {P::DriverAllList, rkPodiums, msc, "", "", 0, 154},
         {P::DriverAllList, rkRaces, msc, "", "", 0, 250},
-        {P::DriverAllList, rkPoles, "Ayrton Senna", "", "", 0, 65},
         {P::DriverPistList, rkWins, "Ayrton Senna", "", "Monte Carlo", 0, 6},
-        {P::DriverYearList, rkPoles, "Ayrton Senna", "", "", 1988, 13},
         {P::DriverTeamList, rkWins, "Ayrton Senna", "McLaren", "", 0, 35},
-        {P::DriverAllList, rkWins, "Alain Prost", "", "", 0, 51},
         // A shared winning car is the win of the driver listed first: two of Fangio's 24.
         {P::DriverAllList, rkWins, "Juan Manuel Fangio", "", "", 0, 22},
         {P::DriverAllList, rkWins, "Luigi Fagioli", "", "", 0, 1},
         {P::TeamAllList, rkWins, "", "Ferrari", "", 0, 192},
-        {P::TeamPistList, rkWins, "", "Ferrari", "Monza", 0, 17},
         {P::TeamYearList, rkPodiums, "", "Ferrari", "", 2002, 27},
-        {P::TeamAllList, rkWins, "", "McLaren", "", 0, 148},
         // Monza held every Italian GP but 1980's.
         {P::PistRecordList, rkPoles, "", "", "Monza", 0, 56},
         {P::AllRaces2Click, rkRaces, "", "", "Monza", 0, 56},
@@ -63,10 +56,6 @@ TEST_F(ShippedTest, RecordListCounts) {
         EXPECT_EQ(Count(), c.count) << T().TitleLabel;
     }
     EXPECT_EQ(T().Cell(3, 1), "Nino Farina"); // Monza 1950
-    Ctx().grid.SelectedRecord = FirstMatchingResult(*db_, {Driver(msc)});
-    DriverAllList(Ctx(), rkWins);
-    EXPECT_EQ(RowCells(T(), 1)[1] + " " + RowCells(T(), 1)[2], "30 Aug 1992 Spa Francorchamps");
-    EXPECT_EQ(T().Cell(1, 91), "01 Oct 2006");
 }
 
 TEST_F(ShippedTest, EveryWinEntryPoleAndTitleCountsOnceForItsDriver) {
@@ -130,13 +119,6 @@ TEST_F(ShippedTest, DriverAnalysis) {
     EXPECT_EQ(f.totalpointlabel, "1369"); // his 78 points of 1997 stay in
     EXPECT_EQ(f.firstgplabel + " " + f.firstwinlabel + " " + f.lastgplabel + " " + f.lastwinlabel,
               "Spa Francorchamps'91 Spa Francorchamps'92 Interlagos'06 Shanghai'06");
-    EXPECT_EQ(f.Label17Hint, "91 times first, 43 times second, 20 times third");
-    const auto t = DateLabelGP(*db_, f.lastwinlabel);
-    ASSERT_TRUE(t);
-    EXPECT_EQ(db_->ResultDriverName(db_->GPs[t->GP].FirstResult), "Michael Schumacher");
-    RunFrameCommand(Ctx(), *LabelCommand(*db_, f, "disqlabel"));
-    EXPECT_EQ(T().CountLabel, f.disqlabel + "  record(s) found.");
-    EXPECT_EQ(T().Cell(2, 1), "Silverstone");
     const RaceChart c = BuildRaceChart(*db_, f.History, 25, false);
     EXPECT_EQ(c.Seasons.size(), 16u);
     EXPECT_EQ(c.N, db_->Seasons[2006].LastGP - db_->Seasons[1991].FirstGP + 1);
@@ -148,20 +130,14 @@ TEST_F(ShippedTest, ChampionshipTables) {
     ASSERT_TRUE(TeamStandingsTable(Ctx(), 2006));
     EXPECT_EQ(RowCells(T(), 1), (Strings{"1", "Renault", "Renault", "France", "206.00", "0"}));
     EXPECT_EQ(T().Cell(2, 3), "Mercedes"); // McLaren's engine
-    TeamChampionRanking(Ctx());
-    EXPECT_EQ(T().Cell(1, 1) + " " + T().Cell(3, 1), "Ferrari 14");
     DriverChampionRanking(Ctx());
     EXPECT_EQ(T().Cell(4, 1), " / 1994 / 1995 / 2000 / 2001 / 2002 / 2003 / 2004");
     int titles = 0; // one champion a season
     for (const std::string& n : ColumnCells(T(), 3))
         titles += std::stoi(n);
     EXPECT_EQ(titles, 57);
-    DriverChampionships(Ctx(), Driver("Ayrton Senna"));
-    EXPECT_EQ(ColumnCells(T(), 0), (Strings{"1988", "1990", "1991"}));
     DriverChampionsTable(Ctx());
     EXPECT_EQ(T().Cell(1, 57), "Nino Farina");
-    TeamChampionsTable(Ctx());
-    EXPECT_EQ(T().Cell(0, 49) + " " + T().Cell(1, 49), "1958 Vanwall");
 }
 
 TEST_F(ShippedTest, BrowserAndSeasonLists) {
@@ -170,7 +146,6 @@ TEST_F(ShippedTest, BrowserAndSeasonLists) {
     EXPECT_EQ(T().RowCount(), 23);
     EXPECT_EQ(RowCells(T(), 1)[1] + " " + RowCells(T(), 1)[4] + " " + RowCells(T(), 1)[5],
               "Felipe Massa 1 hr 31:53.751 1");
-    EXPECT_EQ(T().Cell(6, 17), "Accident");
     EXPECT_EQ(Ctx().browser.Info.FastestLap, "Michael Schumacher");
     ASSERT_TRUE(ShowGPByDate(Ctx(), db_->ParseDate("27 May 1979")));
     EXPECT_EQ(T().Cell(1, 1), "Jody Scheckter");
@@ -179,18 +154,14 @@ TEST_F(ShippedTest, BrowserAndSeasonLists) {
     ASSERT_TRUE(ListWinners(Ctx(), 1988));
     const Strings teams = ColumnCells(T(), 4);
     EXPECT_EQ(std::count(teams.begin(), teams.end(), "McLaren"), 15);
-    EXPECT_EQ(T().Cell(3, 5), "Gerhard Berger"); // Monza
     ASSERT_TRUE(ListWinners(Ctx(), 0));
     EXPECT_EQ(T().RowCount(), 1 + 768 + 57);
-    ASSERT_TRUE(ListGPFacts(Ctx(), GPFactFastestLaps, 2006));
-    EXPECT_EQ(Count(), 18);
 }
 
 TEST_F(ShippedTest, TopListsTrackStatisticsAndComparisons) {
     const TopLists d = opLists1Click(*db_), t = opListsteamClick(*db_);
     using C = TopListCategory;
     EXPECT_EQ(d.Row(C::Wins, 1).Name + " " + d.Row(C::Wins, 1).Value, "Alain Prost 51");
-    EXPECT_EQ(d.Row(C::Poles, 2).Name + " " + d.Row(C::Poles, 2).Value, "Jim Clark 33");
     // Ascari's run of 1952-53 counts only its 1952 part.
     const TopListRow& ascari = d.Row(C::ConsecutiveWins, 1);
     EXPECT_EQ(ascari.Name + " " + ascari.Value + " " + ascari.Year, "Alberto Ascari 6 1952");
@@ -214,8 +185,6 @@ TEST_F(ShippedTest, TopListsTrackStatisticsAndComparisons) {
     CompareDrivers(Ctx(), 0, 1998, msc, db_->FindDriver(Utf8ToCp1254("Mika Häkkinen")));
     EXPECT_EQ(Count(), 16);
     EXPECT_EQ(T().Cell(2, 1), "Suzuka"); // the last race of the season comes first
-    CompareDrivers(Ctx(), 2, 2002, msc, Driver("Rubens Barrichello"));
-    EXPECT_EQ(Count(), 4);
     TeamMatesWindow w;
     w.Open(*db_, msc, Team("Ferrari"));
     EXPECT_EQ(w.SeasonBox.front(), 1996);
