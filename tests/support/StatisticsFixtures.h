@@ -1,6 +1,6 @@
 #pragma once
-// Fixtures of the statistics tests: a producer context over a database the test builds or over
-// the shipped one, readers of the table a producer wrote, and the small driver-career database.
+// Fixtures of the statistics tests: producer contexts over a built, the record list or the
+// shipped database, readers of the table a producer wrote, and a small driver-career database.
 
 #include "mainwindow/GPBrowser.h"
 #include "mainwindow/MainState.h"
@@ -68,30 +68,18 @@ class ProducerTest : public ::testing::Test {
     std::unique_ptr<TableContext> ctx_;
 };
 
-// The shipped 1950-2006 database, loaded once per test program.
-inline const The_Class& ShippedDatabase() {
-    static const std::unique_ptr<The_Class> db = [] {
-        auto d = std::make_unique<The_Class>();
-        d->DataPath = QOR_BIN_DIR "/";
-        d->LoadDatabase("f1data5.dat", "f1notes5.dat", 1);
-        return d;
-    }();
-    return *db;
-}
-
-// A context over a copy of the shipped database, in English, year lists filled.
-class ShippedTest : public ProducerTest {
+// The shared context over the shipped database (support/GridFixtures.h), with look-ups.
+class ShippedTest : public ::testing::Test {
   protected:
-    ShippedTest() : ProducerTest(std::make_unique<The_Class>(ShippedDatabase())) {
-        db_->LanguageMode = LanguageEnglish;
-        FillYearLists(Ctx());
-    }
-    void SetUp() override { ASSERT_EQ(db_->LastYear, 2006) << "shipped data not found"; }
+    TableContext& Ctx() { return ctx_; }
+    const GridTable& T() { return ctx_.grid.tablo1; }
     std::uint16_t Driver(const char* name) { return db_->FindDriver(name); }
     std::uint8_t Team(const char* name) { return static_cast<std::uint8_t>(db_->FindTeam(name)); }
     std::uint8_t Track(const char* name) { return static_cast<std::uint8_t>(db_->FindTrack(name)); }
-    // The number in front of the count label.
-    int Count() { return std::stoi(T().CountLabel); }
+    int Count() { return std::stoi(T().CountLabel); } // the number in front of the count label
+
+    TableContext& ctx_ = ShippedContext();
+    const The_Class* db_ = &ctx_.db;
 };
 
 // The record list database of tests/support/RecordDatabase.h in a producer context.

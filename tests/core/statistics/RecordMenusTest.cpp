@@ -61,7 +61,7 @@ TEST_F(RecordListTest, ACommandRecordsItsTableAndReRunsIt) {
     const std::vector<int> podiums = {3, 5, 8, 9, 16, 18, 20};
     EXPECT_EQ(Keys(), podiums);
 
-    Ctx().grid.SelectedRecord = 20;
+    Ctx().grid.SelectedRecord = 13; // a Red record: Back must restore Blue's
     RunRecordMenuCommand(Ctx(), *FindRecordMenuCommand("races2")); // Able in 1991
 
     // Back rebuilds Blue's podiums from its record, without a new entry.
