@@ -1,328 +1,167 @@
-// The lists and commands behind the frame's labels: StartsList and AllRetire (rows, titles,
+// The lists and commands behind the frame's labels: StartsList and AllRetire (rows, filters,
 // history), the command of each count label for a career and for one season, the team popup,
 // the date-label rule, the driver box and the chart's season choice.
 
-#include "AnalysisFixture.h"
-
 #include "statistics/DriverCareerLists.h"
 #include "statistics/DriverFrameCommands.h"
+#include "statistics/RecordMenus.h"
+#include "support/StatisticsFixtures.h"
 
 namespace qor::testing {
 namespace {
 
 class AnalysisListsTest : public AnalysisTest {
   protected:
-    // The keys (result indexes) of the table's body rows.
-    std::vector<std::string> Keys() { return ColumnCells(T(), T().ColCount() - 1); }
-    static std::string K(int record) { return std::to_string(record); }
+    // Runs a label's command as the window does (a record menu item through its command) and
+    // returns the number of records the list found, or -1 when the click is ignored.
+    int RunLabel(const DriverFrame& frame, std::string_view label) {
+        const auto c = LabelCommand(*db_, frame, label);
+        const FrameCommandRun run = RunFrameCommand(Ctx(), *c);
+        if (run == FrameCommandRun::Ignored) return -1;
+        if (run == FrameCommandRun::RunMenuItem)
+            RunRecordMenuCommand(Ctx(), *FindRecordMenuCommand(c->Item));
+        EXPECT_EQ(Current().Kind, c->HistoryKind) << label;
+        return std::stoi(T().CountLabel);
+    }
 };
 
-TEST_F(AnalysisListsTest, StartsListSkipsNonStarts) {
-    Ctx().grid.SelectedRecord = annG2_;
-    StartsList(Ctx(), false);
-    EXPECT_EQ(T().TitleLabel, "Ann Driver     Starts");
-    EXPECT_EQ(RowCells(T(), 0), (std::vector<std::string>{"", " Date", " Track", " Name", " Team",
-                                                          " Pos", " Time", " Notes", ""}));
-    EXPECT_EQ(ColumnWidths(T()), (std::vector<int>{25, 95, 110, 150, 90, 40, 85, 120, 0}));
-    // G2 (the first of her two records), G3 (a retirement is a start), G4; not the DNQs.
-    EXPECT_EQ(Keys(), (std::vector<std::string>{K(annG2_), K(annG3_), K(annG4_)}));
-    EXPECT_EQ(RowCells(T(), 1),
-              (std::vector<std::string>{
-                  "1", db_->FormatDate(db_->GPs[g2_].Date), "Monza", "Ann Driver", "Alfa Romeo",
-                  "1", The_Class::FormatTime(db_->Results[annG2_].Time), "", K(annG2_)}));
-    EXPECT_EQ(T().Cell(7, 2), "Engine");
-    EXPECT_EQ(T().Cell(5, 2), "");
-    EXPECT_EQ(T().CountLabel, "3  record(s) found.");
-    EXPECT_TRUE(T().Visible);
-}
-
-TEST_F(AnalysisListsTest, StartsListOfTheRecordsSeason) {
-    Ctx().grid.SelectedRecord = annG5_; // a DNQ record still names the season
-    StartsList(Ctx(), true);
-    EXPECT_EQ(T().TitleLabel, "Ann Driver     Starts (1951)");
-    EXPECT_EQ(Keys(), (std::vector<std::string>{K(annG4_)}));
-    // Excluded, DNPQ and "DNS - Did not practise" are no starts.
-    for (std::uint16_t r : {cidG6_, danG6_, eveG6_}) {
-        Ctx().grid.SelectedRecord = r;
-        StartsList(Ctx(), true);
-        EXPECT_EQ(T().CountLabel, "0  record(s) found.") << r;
-        EXPECT_EQ(T().RowCount(), 2) << r; // the blank row of an empty table
-    }
-}
-
-TEST_F(AnalysisListsTest, AllRetireFilters) {
-    Ctx().grid.SelectedRecord = annG2_;
-    AllRetire(Ctx(), ResultStatus::Other, false);
-    EXPECT_EQ(T().TitleLabel, "Ann Driver     Retirements");
-    EXPECT_EQ(RowCells(T(), 0), (std::vector<std::string>{"", " Date", " Track", " Name", " Team",
-                                                          " Time", " Notes", ""}));
-    EXPECT_EQ(ColumnWidths(T()), (std::vector<int>{25, 95, 110, 150, 90, 85, 120, 0}));
-    EXPECT_EQ(Keys(), (std::vector<std::string>{K(annG3_)}));
-    EXPECT_EQ(RowCells(T(), 1), (std::vector<std::string>{
-                                    "1", db_->FormatDate(db_->GPs[g3_].Date), "Spa Francorchamps",
-                                    "Ann Driver", "Ferrari", "lap 5", "Engine", K(annG3_)}));
-
-    AllRetire(Ctx(), ResultStatus::DNQ, false);
-    EXPECT_EQ(T().TitleLabel, "Ann Driver     DNQ");
-    EXPECT_EQ(Keys(), (std::vector<std::string>{K(annG1_), K(annG5_)}));
-
-    Ctx().grid.SelectedRecord = annG4_;
-    AllRetire(Ctx(), ResultStatus::DNQ, true);
-    EXPECT_EQ(T().TitleLabel, "Ann Driver     DNQ (1951)");
-    EXPECT_EQ(Keys(), (std::vector<std::string>{K(annG5_)}));
-
-    // The marks are substrings of longer texts.
-    Ctx().grid.SelectedRecord = cidG6_;
-    AllRetire(Ctx(), ResultStatus::Disq, false);
-    EXPECT_EQ(Keys(), (std::vector<std::string>{K(cidG6_)}));
-    Ctx().grid.SelectedRecord = eveG6_;
-    AllRetire(Ctx(), ResultStatus::DNS, false);
-    EXPECT_EQ(T().TitleLabel, "Eve Late     DNS");
-    EXPECT_EQ(Keys(), (std::vector<std::string>{K(eveG6_)}));
-    Ctx().grid.SelectedRecord = danG6_;
-    AllRetire(Ctx(), ResultStatus::DNPQ, true);
-    EXPECT_EQ(T().TitleLabel, "Dan Fast     DNPQ (1952)");
-    EXPECT_EQ(Keys(), (std::vector<std::string>{K(danG6_)}));
-    // An unplaced record with a mark is no retirement.
-    AllRetire(Ctx(), ResultStatus::Other, false);
-    EXPECT_EQ(T().CountLabel, "0  record(s) found.");
-}
-
-TEST_F(AnalysisListsTest, ListsRecordThemselvesAndReplayTheirScope) {
-    Ctx().grid.SelectedRecord = annG4_;
-    StartsList(Ctx(), true);
-    EXPECT_EQ(Current().Kind, history_kind::DriverStarts);
-    EXPECT_EQ(Current().Value1, annG4_);
-    EXPECT_EQ(Current().Caption, "Ann Driver     Starts (1951)");
-    Ctx().grid.SelectedRecord = annG2_;
-    AllRetire(Ctx(), ResultStatus::DNQ, false);
-    EXPECT_EQ(Current().Kind, history_kind::DriverDNQ);
-    EXPECT_EQ(Current().Caption, "Ann Driver     DNQ");
-
-    // Another table in between; going back rebuilds the season's starts of the recorded record.
-    Ctx().grid.SelectedRecord = cidG6_;
-    AllRetire(Ctx(), ResultStatus::Disq, false);
-    EXPECT_EQ(Current().Kind, history_kind::DriverDisq);
-    Ctx().history.Back();
-    EXPECT_EQ(T().TitleLabel, "Ann Driver     DNQ");
-    Ctx().history.Back();
-    EXPECT_EQ(T().TitleLabel, "Ann Driver     Starts (1951)");
-    EXPECT_EQ(Ctx().grid.SelectedRecord, annG4_);
-    EXPECT_EQ(Ctx().history.HistCount(), 3);
-
-    EXPECT_EQ(AllRetireKind(ResultStatus::Other), 164);
-    EXPECT_EQ(AllRetireKind(ResultStatus::DNQ), 160);
-    EXPECT_EQ(AllRetireKind(ResultStatus::DNPQ), 161);
-    EXPECT_EQ(AllRetireKind(ResultStatus::DNS), 162);
-    EXPECT_EQ(AllRetireKind(ResultStatus::Disq), 163);
-}
-
-TEST_F(AnalysisListsTest, CareerLabelCommands) {
-    const DriverFrame frame = AnnCareer();
-    struct Want {
-        const char* label;
-        FrameCommandTarget target;
-        const char* item;
-        int kind;
-        std::uint16_t history;
-    };
-    using Tg = FrameCommandTarget;
-    const std::vector<Want> wants = {
-        {"allraceslabel", Tg::RecordMenuItem, "Races7", frame_list::Races, 23},
-        {"raceslabel", Tg::StartsList, "StartsList", 0, 165},
-        {"winslabel", Tg::RecordMenuItem, "Wins7", frame_list::Wins, 24},
-        {"podiumslabel", Tg::RecordMenuItem, "Podiums1", frame_list::Podiums, 47},
-        {"fastestlapslabel", Tg::RecordMenuItem, "FL4", frame_list::FastestLaps, 25},
-        {"poleslabel", Tg::RecordMenuItem, "Poles7", frame_list::Poles, 26},
-        {"retirementslabel", Tg::AllRetire, "AllRetire", 0, 164},
-        {"DNQLABEL", Tg::AllRetire, "AllRetire", 0, 160},
-    };
-    for (const Want& w : wants) {
-        const auto c = LabelCommand(*db_, frame, w.label);
-        ASSERT_TRUE(c) << w.label;
-        EXPECT_EQ(c->Target, w.target) << w.label;
-        EXPECT_EQ(c->Item, w.item) << w.label;
-        if (w.target == Tg::RecordMenuItem) {
-            EXPECT_EQ(c->RecordKind, w.kind) << w.label;
+TEST_F(AnalysisListsTest, EveryCountLabelLeadsToAListOfThatMany) {
+    const auto check = [&](const DriverFrame& f) {
+        const std::pair<const char*, const std::string*> labels[] = {
+            {"allraceslabel", &f.allraceslabel},
+            {"raceslabel", &f.raceslabel},
+            {"winslabel", &f.winslabel},
+            {"podiumslabel", &f.podiumslabel},
+            {"fastestlapslabel", &f.fastestlapslabel},
+            {"poleslabel", &f.poleslabel},
+            {"retirementslabel", &f.retirementslabel},
+            {"DNQLABEL", &f.DNQLABEL},
+            {"DNSLABEL", &f.DNSLABEL},
+            {"DNPQLABEL", &f.DNPQLABEL},
+            {"disqlabel", &f.disqlabel}};
+        for (const auto& [label, text] : labels) {
+            const int n = RunLabel(f, label);
+            EXPECT_EQ(n == -1 ? 0 : n, std::stoi(*text)) << f.namelabel << " " << label;
+            EXPECT_EQ(n == -1, *text == "0") << label; // "0" ignores clicks
         }
-        EXPECT_EQ(c->HistoryKind, w.history) << w.label;
-        EXPECT_FALSE(c->Season) << w.label;
-        EXPECT_FALSE(c->Ignored) << w.label;
-        EXPECT_EQ(c->SelectedRecord, annG2_) << w.label; // first_kayit_no
-    }
-    // Labels showing "0" ignore clicks.
-    for (const char* label : {"DNSLABEL", "DNPQLABEL", "disqlabel"}) {
-        const auto c = LabelCommand(*db_, frame, label);
-        ASSERT_TRUE(c);
-        EXPECT_TRUE(c->Ignored) << label;
-        EXPECT_EQ(RunFrameCommand(Ctx(), *c), FrameCommandRun::Ignored);
-    }
-    EXPECT_EQ(LabelCommand(*db_, frame, "DNQLABEL")->Filter, ResultStatus::DNQ);
-    EXPECT_EQ(LabelCommand(*db_, frame, "disqlabel")->Filter, ResultStatus::Disq);
-    // Points and titles take the driver index.
-    const auto points = LabelCommand(*db_, frame, "totalpointlabel");
-    EXPECT_EQ(points->Target, Tg::PointsByYear);
-    EXPECT_EQ(points->SelectedRecord, ann_);
-    EXPECT_EQ(LabelCommand(*db_, frame, "Label25")->SelectedRecord, ann_);
-    EXPECT_FALSE(LabelCommand(*db_, frame, "namelabel"));
-    EXPECT_EQ(FrameCommandLabels().size(), 13u);
-}
-
-TEST_F(AnalysisListsTest, SeasonLabelCommands) {
-    DriverFrame frame = AnnCareer();
+    };
+    DriverFrame frame = Frame(ann_);
+    check(frame);
     ChartSeasonClick(*db_, frame, 1951);
-    const auto races = LabelCommand(*db_, frame, "allraceslabel");
-    EXPECT_EQ(races->Item, "races2");
-    EXPECT_EQ(races->HistoryKind, 15);
-    EXPECT_TRUE(races->Season);
-    EXPECT_EQ(races->SelectedRecord, annG4_);
-    EXPECT_TRUE(LabelCommand(*db_, frame, "winslabel")->Ignored); // no win in 1951
-    EXPECT_EQ(LabelCommand(*db_, frame, "podiumslabel")->Item, "Podiums3");
-    EXPECT_EQ(LabelCommand(*db_, frame, "poleslabel")->Item, "poles2");
-    EXPECT_EQ(LabelCommand(*db_, frame, "fastestlapslabel")->Item, "FL2");
-
-    // The DNQ label lists that season's DNQs.
-    EXPECT_EQ(RunFrameCommand(Ctx(), *LabelCommand(*db_, frame, "DNQLABEL")),
-              FrameCommandRun::Done);
-    EXPECT_EQ(T().TitleLabel, "Ann Driver     DNQ (1951)");
-    EXPECT_EQ(Current().Kind, history_kind::DriverDNQ);
-    EXPECT_EQ(Current().Value1, annG4_);
-    EXPECT_EQ(RunFrameCommand(Ctx(), *LabelCommand(*db_, frame, "raceslabel")),
-              FrameCommandRun::Done);
-    EXPECT_EQ(T().TitleLabel, "Ann Driver     Starts (1951)");
-    // A record list item is left to the window, with SelectedRecord set.
-    Ctx().grid.SelectedRecord = 0;
-    EXPECT_EQ(RunFrameCommand(Ctx(), *races), FrameCommandRun::RunMenuItem);
-    EXPECT_EQ(Ctx().grid.SelectedRecord, annG4_);
+    check(frame);
+    check(Frame(cid_));
+    frame = Frame(bob_);
+    check(frame);
+    ChartSeasonClick(*db_, frame, 2005);
+    check(frame);
+    // Dan never started: his labels name his first entry so that the lists still name him.
+    EXPECT_EQ(RunLabel(Frame(dan_), "DNPQLABEL"), 1);
 }
 
-TEST_F(AnalysisListsTest, PointsAndChampionshipLabelsRunTheirTables) {
-    DriverFrame frame;
-    AnalyzeDriver(*db_, cid_, 0, 0, true, frame);
+TEST_F(AnalysisListsTest, PointsTitlesAndTeamPopupCommands) {
+    const DriverFrame frame = Frame(cid_);
     // The empty championship line is still a command.
-    const auto titles = LabelCommand(*db_, frame, "Label25");
-    ASSERT_TRUE(titles);
-    EXPECT_FALSE(titles->Ignored);
-    EXPECT_EQ(RunFrameCommand(Ctx(), *titles), FrameCommandRun::Done);
-    EXPECT_EQ(Current().Kind, 153);
+    EXPECT_EQ(RunFrameCommand(Ctx(), *LabelCommand(*db_, frame, "Label25")), FrameCommandRun::Done);
     EXPECT_EQ(T().TitleLabel, "Cid Steady  championship");
-    EXPECT_EQ(RunFrameCommand(Ctx(), *LabelCommand(*db_, frame, "totalpointlabel")),
-              FrameCommandRun::Done);
-    EXPECT_EQ(Current().Kind, 152);
-    EXPECT_EQ(Current().Value1, cid_);
-    EXPECT_EQ(T().CountLabel, "2  record(s) found.");
-}
-
-TEST_F(AnalysisListsTest, DriverWithoutStartsStillNamesHimselfInCommands) {
-    // Dan's only entry is a DNPQ: first_kayit_no is "0", but his labels still list his records.
-    DriverFrame frame;
-    AnalyzeDriver(*db_, dan_, 0, 0, true, frame);
-    ASSERT_EQ(frame.first_kayit_no, "0");
-    const auto dnpq = LabelCommand(*db_, frame, "DNPQLABEL");
-    ASSERT_TRUE(dnpq);
-    EXPECT_EQ(dnpq->SelectedRecord, danG6_);
-    RunFrameCommand(Ctx(), *dnpq);
-    EXPECT_EQ(T().TitleLabel, "Dan Fast     DNPQ");
-    EXPECT_EQ(T().CountLabel, "1  record(s) found.");
-    EXPECT_EQ(LabelCommand(*db_, frame, "allraceslabel")->SelectedRecord, danG6_);
-}
-
-TEST_F(AnalysisListsTest, TeamPopupRunsTheRacesWithThatTeam) {
-    const DriverFrame frame = AnnCareer();
-    const FrameCommand c = TeamRecordsCommand(frame.PopupRACES_FOR[1]);
+    RunFrameCommand(Ctx(), *LabelCommand(*db_, frame, "totalpointlabel"));
+    EXPECT_EQ(T().TitleLabel, "Cid Steady  points by year");
+    // The team popup lists the driver's races with that team, from its remembered record.
+    const FrameCommand c = TeamRecordsCommand(Frame(ann_).PopupRACES_FOR[1]);
     EXPECT_EQ(c.Item, "races3");
-    EXPECT_EQ(c.RecordKind, frame_list::Races);
-    EXPECT_EQ(c.HistoryKind, 19);
-    EXPECT_EQ(c.SelectedRecord, annG4_);
     EXPECT_EQ(RunFrameCommand(Ctx(), c), FrameCommandRun::RunMenuItem);
     EXPECT_EQ(Ctx().grid.SelectedRecord, annG4_);
 }
 
-TEST_F(AnalysisListsTest, DateLabelRule) {
-    // Two-digit years below 40 are 20YY; the season's last GP on the track is chosen.
-    auto t = DateLabelGP(*db_, "Monza'05");
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->Year, 2005);
-    EXPECT_EQ(t->GP, g9_);
-    EXPECT_EQ(t->GPListIndex, 2);
-    t = DateLabelGP(*db_, "Spa Francorchamps'52");
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->Year, 1952);
-    EXPECT_EQ(t->GP, g6_);
-    EXPECT_EQ(t->GPListIndex, 0);
-    t = DateLabelGP(*db_, "Spa Francorchamps'50");
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->GP, g3_);
-    // No GP on that track that season, an empty season, unknown track, no season, no caption.
-    EXPECT_FALSE(DateLabelGP(*db_, "Silverstone'05"));
-    EXPECT_FALSE(DateLabelGP(*db_, "Monza'99"));
-    EXPECT_FALSE(DateLabelGP(*db_, "Nowhere'05"));
-    EXPECT_FALSE(DateLabelGP(*db_, "Monza'49"));
-    EXPECT_FALSE(DateLabelGP(*db_, "Monza'07"));
-    EXPECT_FALSE(DateLabelGP(*db_, ""));
-    EXPECT_FALSE(DateLabelGP(*db_, "'05"));
-
-    DriverFrame bob;
-    AnalyzeDriver(*db_, bob_, 0, 0, true, bob);
-    EXPECT_EQ(bob.lastgplabel, "Monza'05");
-    EXPECT_EQ(bob.firstgplabel, "Silverstone'50");
+TEST_F(AnalysisListsTest, StartsAndRetirementLists) {
+    Ctx().grid.SelectedRecord = annG2_;
+    AllRetire(Ctx(), ResultStatus::Other, false);
+    EXPECT_EQ(RowCells(T(), 1),
+              (Strings{"1", db_->FormatDate(db_->GPs[g3_].Date), "Spa Francorchamps", "Ann Driver",
+                       "Ferrari", "lap 5", "Engine", std::to_string(annG3_)}));
+    struct Case {
+        std::uint16_t record;
+        ResultStatus filter; // for AllRetire
+        bool season;
+        const char* title;
+        std::vector<int> keys;
+    };
+    const Case cases[] = {
+        {annG2_, ResultStatus::Other, false, "Ann Driver     Starts", {annG2_, annG3_, annG4_}},
+        {annG5_, ResultStatus::Other, true, "Ann Driver     Starts (1951)", {annG4_}},
+        {cidG6_, ResultStatus::Other, true, "Cid Steady     Starts (1952)", {}},
+        {danG6_, ResultStatus::Other, true, "Dan Fast     Starts (1952)", {}},
+        {eveG6_, ResultStatus::Other, true, "Eve Late     Starts (1952)", {}},
+        {annG2_, ResultStatus::DNQ, false, "Ann Driver     DNQ", {annG1_, annG5_}},
+        {annG4_, ResultStatus::DNQ, true, "Ann Driver     DNQ (1951)", {annG5_}},
+        {cidG6_, ResultStatus::Disq, false, "Cid Steady     Disq", {cidG6_}},
+        {eveG6_, ResultStatus::DNS, false, "Eve Late     DNS", {eveG6_}},
+        {danG6_, ResultStatus::DNPQ, true, "Dan Fast     DNPQ (1952)", {danG6_}},
+        {danG6_, ResultStatus::Other, false, "Dan Fast     Retirements", {}},
+    };
+    for (const Case& c : cases) {
+        Ctx().grid.SelectedRecord = c.record;
+        if (std::string_view(c.title).find("Starts") != std::string_view::npos)
+            StartsList(Ctx(), c.season);
+        else
+            AllRetire(Ctx(), c.filter, c.season);
+        EXPECT_EQ(T().TitleLabel, c.title);
+        EXPECT_EQ(Keys(), c.keys) << c.title;
+    }
+    // Going back rebuilds the season's starts of the recorded record.
+    for (int i = 0; i < 9; ++i)
+        Ctx().history.Back();
+    EXPECT_EQ(T().TitleLabel, "Ann Driver     Starts (1951)");
+    EXPECT_EQ(Ctx().grid.SelectedRecord, annG5_);
 }
 
-TEST_F(AnalysisListsTest, DateLabelClickShowsTheGPWithTheDriverSelected) {
+TEST_F(AnalysisListsTest, DateLabels) {
+    struct Case {
+        const char* label;
+        std::uint16_t gp;
+        int listIndex;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"Monza'05", g9_, 2, "years below 40 are 20YY; the season's last GP there"},
+        {"Spa Francorchamps'52", g6_, 0, "the only GP of the season"},
+        {"Silverstone'05", 0, 0, "no GP on that track that season"},
+        {"Monza'99", 0, 0, "an empty season"},
+        {"Nowhere'05", 0, 0, "unknown track"},
+        {"Monza'49", 0, 0, "no such season"},
+        {"'05", 0, 0, "no track"},
+    };
+    for (const Case& c : cases) {
+        const auto t = DateLabelGP(*db_, c.label);
+        ASSERT_EQ(t.has_value(), c.gp != 0) << c.label << ": " << c.why;
+        if (t) {
+            EXPECT_EQ(std::make_pair(t->GP, t->GPListIndex), std::make_pair(c.gp, c.listIndex));
+        }
+    }
     FillYearLists(Ctx());
-    DriverFrame frame;
-    AnalyzeDriver(*db_, bob_, 0, 0, true, frame);
+    const DriverFrame frame = Frame(bob_);
     ASSERT_TRUE(DateLabelClick(Ctx(), frame, frame.lastgplabel, 20));
-    EXPECT_EQ(Ctx().browser.Years[static_cast<std::size_t>(Ctx().browser.YearIndex)], "2005");
+    EXPECT_EQ(SelectedYear(Ctx()), 2005);
     EXPECT_EQ(Ctx().browser.GPIndex, 2);
-    EXPECT_EQ(Current().Kind, history_kind::GPResults);
-    EXPECT_EQ(T().Cell(1, T().Row), "Bob Racer");
-
-    // Cid is second in G7: his row is selected; with one visible row the grid scrolls.
-    AnalyzeDriver(*db_, cid_, 2005, 2005, true, frame);
-    ASSERT_TRUE(ShowGPWithDriver(Ctx(), g7_, "Cid Steady", 1));
-    EXPECT_EQ(T().Row, 2);
-    const int before = Ctx().history.HistCount();
+    EXPECT_EQ(T().Cell(1, T().Row), "Bob Racer"); // the driver's row is selected
     EXPECT_FALSE(DateLabelClick(Ctx(), frame, "Silverstone'05", 20));
-    EXPECT_EQ(Ctx().history.HistCount(), before);
 }
 
-TEST_F(AnalysisListsTest, PodiumsHintInTheStatusLine) {
-    EXPECT_EQ(HintStatus(AnnCareer().Label17Hint),
+TEST_F(AnalysisListsTest, DriverBoxHintAndChartSeason) {
+    const std::pair<const char*, std::uint16_t> boxes[] = {
+        {"  ann DRIVER ", ann_}, {"Nobody", 0}, {"   ", 0}};
+    for (const auto& [text, driver] : boxes) {
+        Ctx().browser.DriverBox = text;
+        EXPECT_EQ(DriverBoxDriver(Ctx()), driver) << text;
+    }
+    EXPECT_EQ(HintStatus(Frame(ann_).Label17Hint),
               "---->   1 times first, 1 times second, 0 times third   <----");
-}
-
-TEST_F(AnalysisListsTest, DriverBoxNamesTheDriverToAnalyze) {
-    Ctx().browser.DriverBox = "  ann DRIVER ";
-    EXPECT_EQ(DriverBoxDriver(Ctx()), ann_);
-    EXPECT_EQ(Ctx().browser.DriverBox, "Ann Driver");
-    Ctx().browser.DriverBox = "Nobody";
-    EXPECT_EQ(DriverBoxDriver(Ctx()), 0);
-    EXPECT_EQ(Ctx().browser.DriverBox, "Nobody");
-    Ctx().browser.DriverBox = "   ";
-    EXPECT_EQ(DriverBoxDriver(Ctx()), 0);
-}
-
-TEST_F(AnalysisListsTest, ChartSeasonClickTogglesTheSeason) {
-    DriverFrame frame = AnnCareer();
+    // A season replaces another; the same season again returns to the whole career.
+    DriverFrame frame = Frame(ann_);
     ChartSeasonClick(*db_, frame, 1950);
-    EXPECT_EQ(frame.SelectedSeason, 1950);
-    EXPECT_EQ(frame.Lseason, "Statistics for 1950");
     EXPECT_EQ(frame.allraceslabel, "3");
-    EXPECT_EQ(frame.HistoryCount(), 5u);
-    // Another season replaces it; the same season again returns to the whole career.
     ChartSeasonClick(*db_, frame, 1951);
-    EXPECT_EQ(frame.SelectedSeason, 1951);
     EXPECT_EQ(frame.allraceslabel, "2");
     ChartSeasonClick(*db_, frame, 1951);
-    EXPECT_EQ(frame.SelectedSeason, 0);
-    EXPECT_EQ(frame.Lseason, "");
-    EXPECT_EQ(frame.allraceslabel, "5");
-    EXPECT_EQ(frame.HistoryCount(), 5u);
-
-    // The page buttons return to the career only while a season is shown.
-    ChartSeasonClick(*db_, frame, 1950);
-    ShowWholeCareer(*db_, frame);
     EXPECT_EQ(frame.Lseason, "");
     EXPECT_EQ(frame.allraceslabel, "5");
 }

@@ -1,7 +1,7 @@
 // Record lists with a shared winning car: each driver of the car is credited with the win,
 // the team once.
 
-#include "RecordFixture.h"
+#include "support/StatisticsFixtures.h"
 #include "statistics/RecordLists.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ struct SharedCase {
 class SharedCarWins : public testing::RecordListTest {
   protected:
     // Baker shares Dunn's winning Red car in GP4 (records 11 and 12, both classified first).
-    SharedCarWins() { db->Results[12].Pos = 1; }
+    SharedCarWins() { db_->Results[12].Pos = 1; }
 };
 
 TEST_F(SharedCarWins, EveryDriverOfTheCarIsCreditedTheTeamOnce) {
@@ -34,13 +34,13 @@ TEST_F(SharedCarWins, EveryDriverOfTheCarIsCreditedTheTeamOnce) {
         {P::PistRecordList, 11, {1, 8, 11}, "so does the track"},
     };
     for (const SharedCase& c : cases) {
-        ctx.grid.SelectedRecord = c.record;
-        RunRecordProducer(ctx, c.producer, rkWins);
+        Ctx().grid.SelectedRecord = c.record;
+        RunRecordProducer(Ctx(), c.producer, rkWins);
         EXPECT_EQ(Keys(), c.keys) << c.why;
     }
     // Able's second place (record 13) is not the winner's place: no win.
-    ctx.grid.SelectedRecord = 13;
-    DriverAllList(ctx, rkWins);
+    Ctx().grid.SelectedRecord = 13;
+    DriverAllList(Ctx(), rkWins);
     EXPECT_EQ(Keys(), (std::vector<int>{1, 20}));
 }
 

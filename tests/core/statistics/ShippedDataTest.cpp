@@ -1,0 +1,194 @@
+// The statistics on the shipped 1950-2006 database: figures a follower of the sport can
+// confirm, and totals over every driver that must agree with the GP rows.
+
+#include "statistics/ChampionshipTables.h"
+#include "statistics/DriverComparison.h"
+#include "statistics/DriverFrameCommands.h"
+#include "statistics/RaceChart.h"
+#include "statistics/RecordMenus.h"
+#include "statistics/RecordSubject.h"
+#include "statistics/SeasonLists.h"
+#include "statistics/TeamMates.h"
+#include "statistics/TopLists.h"
+#include "statistics/TrackStatistics.h"
+#include "support/StatisticsFixtures.h"
+#include "text/Encoding.h"
+
+#include <algorithm>
+#include <set>
+
+namespace qor::testing {
+namespace {
+
+using P = RecordProducer;
+
+TEST_F(ShippedTest, RecordListCounts) {
+    struct Case {
+        P producer;
+        RecordKind kind;
+        const char* driver;
+        const char* team;
+        const char* track;
+        int year;
+        int count;
+    };
+    const char* msc = "Michael Schumacher";
+    const Case cases[] = {
+        {P::DriverAllList, rkWins, msc, "", "", 0, 91},
+        {P::DriverAllList, rkRaces, msc, "", "", 0, 250},
+        {P::DriverPistList, rkWins, "Ayrton Senna", "", "Monte Carlo", 0, 6},
+        {P::DriverTeamList, rkWins, "Ayrton Senna", "McLaren", "", 0, 35},
+        // A shared winning car is the win of each of its drivers: all of Fangio's 24.
+        {P::DriverAllList, rkWins, "Juan Manuel Fangio", "", "", 0, 24},
+        {P::TeamAllList, rkWins, "", "Ferrari", "", 0, 192},
+        {P::TeamYearList, rkPodiums, "", "Ferrari", "", 2002, 27},
+        // Monza held every Italian GP but 1980's.
+        {P::PistRecordList, rkPoles, "", "", "Monza", 0, 56},
+        {P::AllRaces2Click, rkRaces, "", "", "Monza", 0, 56},
+    };
+    for (const Case& c : cases) {
+        Ctx().grid.SelectedRecord =
+            FirstMatchingResult(*db_, {Driver(c.driver), Team(c.team), Track(c.track), c.year});
+        ASSERT_NE(Ctx().grid.SelectedRecord, 0) << c.driver << c.team << c.track;
+        RunRecordProducer(Ctx(), c.producer, c.kind);
+        EXPECT_EQ(Count(), c.count) << T().TitleLabel;
+    }
+    EXPECT_EQ(T().Cell(3, 1), "Nino Farina"); // Monza 1950
+}
+
+TEST_F(ShippedTest, EveryWinEntryPoleAndTitleCountsOnceForItsDriver) {
+    int poles = 0, fastestLaps = 0, titles = 0, pairs = 0, held = 0, winningCars = 0;
+    std::set<int> winners;
+    for (int g = 1; g <= db_->GPCount; ++g) {
+        const TGPRow& gp = db_->GPs[static_cast<std::size_t>(g)];
+        poles += gp.PoleDriver != 0;
+        fastestLaps += gp.FLDriver != 0;
+        std::set<int> drivers;
+        for (int r = gp.FirstResult; r <= gp.LastResult; ++r)
+            drivers.insert(db_->Results[static_cast<std::size_t>(r)].Driver);
+        pairs += static_cast<int>(drivers.size());
+        if (gp.FirstResult > gp.LastResult) continue;
+        ++held;
+        // Every driver of the winning car: the records classified in the first record's place.
+        const int won = db_->Results[gp.FirstResult].Pos;
+        for (int r = gp.FirstResult; r <= gp.LastResult; ++r) {
+            const TResultRec& rec = db_->Results[static_cast<std::size_t>(r)];
+            if (r != gp.FirstResult && (won == 0 || rec.Pos != won)) continue;
+            winners.insert(rec.Driver);
+            ++winningCars;
+        }
+    }
+    for (int y = FirstYear; y <= db_->LastYear; ++y)
+        titles += db_->Seasons[y].ChampDriver != 0;
+    EXPECT_EQ(titles, 57);
+    EXPECT_GT(held, 700);
+    int sumPoles = 0, sumFastestLaps = 0, sumTitles = 0, sumEntries = 0, history = 0, wins = 0;
+    DriverFrame f;
+    for (int d = 1; d <= db_->DriverCount; ++d) {
+        AnalyzeDriver(*db_, static_cast<std::uint16_t>(d), 0, 0, true, f);
+        sumPoles += f.Figures.Poles;
+        sumFastestLaps += f.Figures.FastestLaps;
+        sumTitles += f.Figures.Championships;
+        sumEntries += f.Figures.Entries;
+        history += static_cast<int>(f.HistoryCount());
+        ASSERT_EQ(f.Figures.Starts + f.Figures.DNS + f.Figures.DNQ + f.Figures.DNPQ +
+                      f.Figures.Disq,
+                  f.Figures.Entries)
+            << d;
+        if (!winners.count(d)) continue;
+        // The win lists add up to the drivers of every winning car (a shared car credits each).
+        Ctx().grid.SelectedRecord = FirstMatchingResult(*db_, {static_cast<std::uint16_t>(d)});
+        DriverAllList(Ctx(), rkWins);
+        wins += Count();
+    }
+    EXPECT_EQ(sumPoles, poles);
+    EXPECT_EQ(sumFastestLaps, fastestLaps);
+    EXPECT_EQ(sumTitles, titles);
+    EXPECT_EQ(sumEntries, pairs);
+    EXPECT_EQ(history, pairs);
+    EXPECT_EQ(wins, winningCars);
+    EXPECT_EQ(winningCars, held + 3); // Fangio's two shared wins and Brooks's 1957 British GP
+}
+
+TEST_F(ShippedTest, DriverAnalysis) {
+    const auto career = [&](const char* name) {
+        DriverFrame f;
+        AnalyzeDriver(*db_, Driver(name), 0, 0, true, f);
+        return f;
+    };
+    DriverFrame f = career("Ayrton Senna");
+    EXPECT_EQ(f.allraceslabel + " " + f.DNQLABEL + " " + f.firstgplabel + " " + f.lastwinlabel,
+              "162 1 Jacarepagua'84 Adelaide'93");
+    f = career("Michael Schumacher");
+    EXPECT_EQ(f.Label25, "7 times won Drivers' Championship");
+    EXPECT_EQ(f.totalpointlabel, "1369"); // his 78 points of 1997 stay in
+    EXPECT_EQ(f.firstgplabel + " " + f.firstwinlabel + " " + f.lastgplabel + " " + f.lastwinlabel,
+              "Spa Francorchamps'91 Spa Francorchamps'92 Interlagos'06 Shanghai'06");
+    const RaceChart c = BuildRaceChart(*db_, f.History, 25, false);
+    EXPECT_EQ(c.Seasons.size(), 16u);
+    EXPECT_EQ(c.N, db_->Seasons[2006].LastGP - db_->Seasons[1991].FirstGP + 1);
+}
+
+TEST_F(ShippedTest, ChampionshipTables) {
+    ASSERT_TRUE(DriverStandingsTable(Ctx(), 2006));
+    EXPECT_EQ(RowCells(T(), 1), (Strings{"1", "Fernando Alonso", "Spanish", "134.00", "0"}));
+    ASSERT_TRUE(TeamStandingsTable(Ctx(), 2006));
+    EXPECT_EQ(RowCells(T(), 1), (Strings{"1", "Renault", "Renault", "France", "206.00", "0"}));
+    DriverChampionRanking(Ctx());
+    EXPECT_EQ(T().Cell(4, 1), " / 1994 / 1995 / 2000 / 2001 / 2002 / 2003 / 2004");
+    int titles = 0; // one champion a season
+    for (const std::string& n : ColumnCells(T(), 3))
+        titles += std::stoi(n);
+    EXPECT_EQ(titles, 57);
+}
+
+TEST_F(ShippedTest, BrowserAndSeasonLists) {
+    ASSERT_TRUE(ShowLastSeason(Ctx()));
+    EXPECT_EQ(T().TitleLabel, "Brazil       Interlagos     22 October 2006");
+    EXPECT_EQ(RowCells(T(), 1)[1] + " " + RowCells(T(), 1)[4] + " " + RowCells(T(), 1)[5],
+              "Felipe Massa 1 hr 31:53.751 1");
+    ASSERT_TRUE(ShowGPByDate(Ctx(), db_->ParseDate("27 May 1979")));
+    EXPECT_EQ(T().Cell(1, 1), "Jody Scheckter");
+
+    ASSERT_TRUE(ListWinners(Ctx(), 1988));
+    const Strings teams = ColumnCells(T(), 4);
+    EXPECT_EQ(std::count(teams.begin(), teams.end(), "McLaren"), 15);
+    ASSERT_TRUE(ListWinners(Ctx(), 0));
+    EXPECT_EQ(T().RowCount(), 1 + 768 + 57);
+}
+
+TEST_F(ShippedTest, TopListsTrackStatisticsAndComparisons) {
+    const TopLists d = opLists1Click(*db_), t = opListsteamClick(*db_);
+    using C = TopListCategory;
+    EXPECT_EQ(d.Row(C::Wins, 1).Name + " " + d.Row(C::Wins, 1).Value, "Alain Prost 51");
+    // Ascari's run of 1952-53 counts only its 1952 part.
+    const TopListRow& ascari = d.Row(C::ConsecutiveWins, 1);
+    EXPECT_EQ(ascari.Name + " " + ascari.Value + " " + ascari.Year, "Alberto Ascari 6 1952");
+    const TopListRow& mclaren = t.Row(C::ConsecutiveWins, 0);
+    EXPECT_EQ(mclaren.Name + " " + mclaren.Value + " " + mclaren.Year, "McLaren 11 1988");
+
+    const TrackStatistics s = PistStatistics1Click(*db_);
+    const auto line = [&](int list, const std::string& track) -> std::string {
+        for (const std::string& l : s.List(list))
+            if (l.rfind(PadRight(track, 22), 0) == 0) return l;
+        return "";
+    };
+    EXPECT_EQ(line(1, "Monza"), PadRight("Monza", 22) + PadRight("Rubens Barrichello", 27) +
+                                    "01:21.046" + std::string(12, ' ') + "12 Sep 2004");
+    EXPECT_EQ(line(PistListWins, "Monte Carlo"),
+              PadRight(PadRight("Monte Carlo", 22) + "Ayrton Senna", 49) + "6     ");
+
+    const std::uint16_t msc = Driver("Michael Schumacher");
+    CompareDrivers(Ctx(), 0, 1998, msc, db_->FindDriver(Utf8ToCp1254("Mika Häkkinen")));
+    EXPECT_EQ(Count(), 16);
+    EXPECT_EQ(T().Cell(2, 1), "Suzuka"); // the last race of the season comes first
+    TeamMatesWindow w;
+    w.Open(*db_, msc, Team("Ferrari"));
+    EXPECT_EQ(w.SeasonBox.front(), 1996);
+    EXPECT_EQ(w.Label1, "Felipe Massa");
+    w.seasonboxChange(*db_, 3);
+    EXPECT_EQ(w.TeamMateBox, (Strings{"Eddie Irvine", "Mika Salo"}));
+}
+
+} // namespace
+} // namespace qor::testing
