@@ -76,7 +76,9 @@ class MainWindowTest : public QObject {
         const char* lines[] = {"Noline1", "Rowlines1", "Columnlines1", "Alllines1"};
         QVERIFY(Action(W(), lines[f->session->db.GridLineStyle & 3])->isChecked());
         Trigger({"Noline1"}); // times end 5 to 9 pixels inside their width, names start 5 in
-        const int time = ColumnTitled(G(), " Time"), width = qRound(f->session->ctx.grid.Widths.ColWTime * f->session->ctx.grid.FontFactor);
+        const int time = ColumnTitled(G(), " Time"),
+                  width = qRound(f->session->ctx.grid.Widths.ColWTime *
+                                 f->session->ctx.grid.FontFactor);
         const int timeEnd = TextExtent(G(), time, 2).second - G().CellRect(time, 2).left();
         QVERIFY(timeEnd <= width - 5 && timeEnd >= width - 9);
         QVERIFY(qAbs(TextExtent(G(), 1, 2).first - G().CellRect(1, 2).left() - 6) <= 1);

@@ -74,7 +74,7 @@ TEST_F(Lookups, AccessorsGiveUnderscoresOutsideTheirTables) {
         {db_->TeamName(4), "_____"},
         {db_->ResultDriverName(1), "Nino Farina"},
         {db_->ResultTeamName(3), "ERA"},
-        {db_->DriverNatName(5), "_____"}, // nationality 0: unknown
+        {db_->DriverNatName(5), ""}, // nationality 0: unknown, read as empty
         {db_->TeamCountryName(3), "UK"},
         {db_->ReasonText(0), ""},
         {db_->ReasonText(db_->ReasonCount + 1), "_____"},

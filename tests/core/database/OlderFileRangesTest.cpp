@@ -77,7 +77,7 @@ TEST(OlderFiles, FileWithZeroRangesCanBeImportedFrom) {
         << session.Message();
 }
 
-TEST(Lookups, NationalityZeroReadsEmptyAndAnIndexBeyondTheTableReadsUnknown) {
+TEST(UnknownNationality, DriverAddedWithoutOneReadsEmptyAnIndexBeyondTheTableUnderscores) {
     auto db = MakeSmallDatabase();
     const int driver = db->AddDriver("Nino Newcomer", "");
     ASSERT_NE(driver, 0);

@@ -1,8 +1,8 @@
 // Record lists with a shared winning car: each driver of the car is credited with the win,
 // the team once.
 
-#include "support/StatisticsFixtures.h"
 #include "statistics/RecordLists.h"
+#include "support/StatisticsFixtures.h"
 
 #include <gtest/gtest.h>
 
