@@ -101,11 +101,11 @@ class RandomEditor {
             &RandomEditor::AddGP,     &RandomEditor::AddGP,        &RandomEditor::DeleteGP,
             &RandomEditor::AddResult, &RandomEditor::AddResult,    &RandomEditor::AddResult,
             &RandomEditor::SetResult, &RandomEditor::DeleteResult, &RandomEditor::UpdateGP,
-            &RandomEditor::Names,     &RandomEditor::Recalc,       &RandomEditor::AddStanding};
+            &RandomEditor::Recalc,    &RandomEditor::AddStanding};
         for (int step = 0; step < steps && !::testing::Test::HasFatalFailure(); ++step) {
             model_ = Read(db_);
             before_ = std::make_unique<TheClassData>(db_);
-            const bool changed = (this->*ops[Int(0, 11)])();
+            const bool changed = (this->*ops[Int(0, 10)])();
             SCOPED_TRACE("step " + std::to_string(step) + ": " + op_);
             ASSERT_EQ(FirstViolation(db_), "");
             if (changed) {
@@ -314,21 +314,6 @@ class RandomEditor {
                     return true;
                 }
         return false;
-    }
-
-    // Names and descriptions: the model's tables must not move.
-    bool Names() {
-        static const char* texts[] = {
-            "",           "  ",         "engine  failure", "Engine failure", "Hydraulics",
-            "JOHN SMITH", "john smith", "new   zealander", "Spun off",       "Gearbox"};
-        const std::string text = texts[Int(0, 9)];
-        const int what = Int(0, 3);
-        op_ = std::to_string(what) + " " + text;
-        if (what == 0) db_.AddReason(text, Chance(30));
-        if (what == 1) db_.AddDriver(text, Chance(50) ? "" : "British");
-        if (what == 2) db_.AddDriverNat(text);
-        if (what == 3) db_.SetResultReason(Int(0, db_.ResultCount + 1), text);
-        return !FirstDifference(db_, *before_).empty();
     }
 
     bool Recalc() {
