@@ -9,6 +9,8 @@
 #include "statistics/RecordMenus.h"
 #include "support/StatisticsFixtures.h"
 
+#include <tuple>
+
 namespace qor::testing {
 namespace {
 
@@ -23,13 +25,7 @@ std::string Summary(const DriverFrame& f) {
 }
 
 TEST_F(AnalysisTest, CountsOfEachCareer) {
-    struct Case {
-        std::uint16_t driver;
-        int from, to;
-        const char* summary; // all/starts/wins/podiums/FL/poles/retired/DNQ/DNS/DNPQ/disq/
-        const char* why;
-    };
-    const Case cases[] = {
+    const std::tuple<std::uint16_t, int, int, const char*, const char*> cases[] = {
         {ann_, 0, 0, "5/3/1/2/1/2/1/2/0/0/0/ 17.5 Monza'50-Silverstone'51",
          "DNQs are entries, not starts, retirements or career ends; a shared car counts once"},
         {ann_, 1951, 1951, "2/1/0/1/0/1/0/1/0/0/0/ 9 Silverstone'51-Silverstone'51", "one season"},
@@ -43,8 +39,8 @@ TEST_F(AnalysisTest, CountsOfEachCareer) {
         {eve_, 0, 0, "1/0/0/0/0/0/0/0/1/0/0/ 0 -", "'DNS - Did not practise' is a DNS"},
         {0, 0, 0, "0/0/0/0/0/0/0/0/0/0/0/ 0 -", "no driver"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Summary(Frame(c.driver, c.from, c.to)), c.summary) << c.why;
+    for (const auto& [driver, from, to, summary, why] : cases)
+        EXPECT_EQ(Summary(Frame(driver, from, to)), summary) << why;
 }
 
 TEST_F(AnalysisTest, HistoryAndTeamPopupTakeTheFirstRecordOfEachGP) {
@@ -79,15 +75,7 @@ TEST_F(AnalysisTest, FrameTexts) {
 }
 
 TEST_F(AnalysisTest, PercentagesAndGaugeTargets) {
-    struct Case {
-        std::uint16_t driver;
-        int season;
-        GaugeIndex gauge;
-        const char* text;
-        int target;
-        const char* why;
-    };
-    const Case cases[] = {
+    const std::tuple<std::uint16_t, int, GaugeIndex, const char*, int, const char*> cases[] = {
         {ann_, 0, GaugeWins, "%33.3", 33, "1 of 3 starts"},
         {ann_, 0, GaugePoles, "%66.7", 67, "2 of 3"},
         {bob_, 0, GaugeWins, "%62.5", 62, "5 of 8: the half goes to the even target"},
@@ -96,10 +84,10 @@ TEST_F(AnalysisTest, PercentagesAndGaugeTargets) {
         {bob_, 2005, GaugeWins, "%66.7", 67, "2 of 3 in one season"},
         {dan_, 0, GaugeFastestLaps, "", 0, "no start: no percentage"},
     };
-    for (const Case& c : cases) {
-        const DriverFrame f = Frame(c.driver, c.season, c.season);
-        EXPECT_EQ(f.Percentages[c.gauge], c.text) << c.why;
-        EXPECT_EQ(f.GaugeTarget[c.gauge], c.target) << c.why;
+    for (const auto& [driver, season, gauge, text, target, why] : cases) {
+        const DriverFrame f = Frame(driver, season, season);
+        EXPECT_EQ(f.Percentages[gauge], text) << why;
+        EXPECT_EQ(f.GaugeTarget[gauge], target) << why;
     }
     EXPECT_EQ(PercentText(3, 0), "");
 
@@ -148,19 +136,14 @@ TEST(AnalysisHistory, MoreThan300EntriesAreAllKept) {
 }
 
 TEST(AnalysisNumberText, GeneralFormat) {
-    struct Case {
-        double value;
-        int digits;
-        const char* text;
-    };
-    const Case cases[] = {
+    const std::tuple<double, int, const char*> cases[] = {
         {100.0, 3, "100"},        {100.0 / 3, 3, "33.3"},  {-2.5, 3, "-2.5"},
         {3.125, 3, "3.13"},       {99.96, 3, "100"},       {1369.5, 4, "1370"},
         {0.142857f, 4, "0.1429"}, {12345.0, 4, "1.235E4"}, {200000.0, 4, "2E5"},
         {0.000001, 3, "1E-6"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(GeneralNumberText(c.value, c.digits), c.text) << c.value;
+    for (const auto& [value, digits, text] : cases)
+        EXPECT_EQ(GeneralNumberText(value, digits), text) << value;
 }
 
 class AnalysisListsTest : public AnalysisTest {
@@ -231,14 +214,7 @@ TEST_F(AnalysisListsTest, StartsAndRetirementLists) {
     EXPECT_EQ(RowCells(T(), 1),
               (Strings{"1", db_->FormatDate(db_->GPs[g3_].Date), "Spa Francorchamps", "Ann Driver",
                        "Ferrari", "lap 5", "Engine", std::to_string(annG3_)}));
-    struct Case {
-        std::uint16_t record;
-        ResultStatus filter; // for AllRetire
-        bool season;
-        const char* title;
-        std::vector<int> keys;
-    };
-    const Case cases[] = {
+    const std::tuple<std::uint16_t, ResultStatus, bool, const char*, std::vector<int>> cases[] = {
         {annG2_, ResultStatus::Other, false, "Ann Driver     Starts", {annG2_, annG3_, annG4_}},
         {annG5_, ResultStatus::Other, true, "Ann Driver     Starts (1951)", {annG4_}},
         {cidG6_, ResultStatus::Other, true, "Cid Steady     Starts (1952)", {}},
@@ -251,14 +227,14 @@ TEST_F(AnalysisListsTest, StartsAndRetirementLists) {
         {danG6_, ResultStatus::DNPQ, true, "Dan Fast     DNPQ (1952)", {danG6_}},
         {danG6_, ResultStatus::Other, false, "Dan Fast     Retirements", {}},
     };
-    for (const Case& c : cases) {
-        Ctx().grid.SelectedRecord = c.record;
-        if (std::string_view(c.title).find("Starts") != std::string_view::npos)
-            StartsList(Ctx(), c.season);
+    for (const auto& [record, filter, season, title, keys] : cases) {
+        Ctx().grid.SelectedRecord = record;
+        if (std::string_view(title).find("Starts") != std::string_view::npos)
+            StartsList(Ctx(), season);
         else
-            AllRetire(Ctx(), c.filter, c.season);
-        EXPECT_EQ(T().TitleLabel, c.title);
-        EXPECT_EQ(Keys(), c.keys) << c.title;
+            AllRetire(Ctx(), filter, season);
+        EXPECT_EQ(T().TitleLabel, title);
+        EXPECT_EQ(Keys(), keys) << title;
     }
     // Going back rebuilds the season's starts of the recorded record.
     for (int i = 0; i < 9; ++i)
@@ -268,13 +244,7 @@ TEST_F(AnalysisListsTest, StartsAndRetirementLists) {
 }
 
 TEST_F(AnalysisListsTest, DateLabels) {
-    struct Case {
-        const char* label;
-        std::uint16_t gp;
-        int listIndex;
-        const char* why;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::uint16_t, int, const char*> cases[] = {
         {"Monza'05", g9_, 2, "years below 40 are 20YY; the season's last GP there"},
         {"Spa Francorchamps'52", g6_, 0, "the only GP of the season"},
         {"Silverstone'05", 0, 0, "no GP on that track that season"},
@@ -283,11 +253,11 @@ TEST_F(AnalysisListsTest, DateLabels) {
         {"Monza'49", 0, 0, "no such season"},
         {"'05", 0, 0, "no track"},
     };
-    for (const Case& c : cases) {
-        const auto t = DateLabelGP(*db_, c.label);
-        ASSERT_EQ(t.has_value(), c.gp != 0) << c.label << ": " << c.why;
+    for (const auto& [label, gp, listIndex, why] : cases) {
+        const auto t = DateLabelGP(*db_, label);
+        ASSERT_EQ(t.has_value(), gp != 0) << label << ": " << why;
         if (t) {
-            EXPECT_EQ(std::make_pair(t->GP, t->GPListIndex), std::make_pair(c.gp, c.listIndex));
+            EXPECT_EQ(std::make_pair(t->GP, t->GPListIndex), std::make_pair(gp, listIndex));
         }
     }
     FillYearLists(Ctx());

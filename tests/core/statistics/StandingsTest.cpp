@@ -6,19 +6,15 @@
 #include "statistics/SeasonLists.h"
 #include "support/StatisticsFixtures.h"
 
+#include <tuple>
+
 #include <cmath>
 
 namespace qor::testing {
 namespace {
 
 TEST(StandingsPointsText, TwoDecimalsAfterRoundingToSignificantDigits) {
-    struct Case {
-        double points;
-        int digits;
-        const char* text;
-        const char* why;
-    };
-    const Case cases[] = {
+    const std::tuple<double, int, const char*, const char*> cases[] = {
         {10.0, 4, "10.00", "whole points"},
         {123.25f, 4, "123.30", "exact in binary: the last 5 rounds away from zero"},
         {24.642857f, 15, "24.64", "seventh parts of points"},
@@ -29,8 +25,8 @@ TEST(StandingsPointsText, TwoDecimalsAfterRoundingToSignificantDigits) {
         {-0.001, 4, "0.00", "no negative zero"},
         {std::nan(""), 4, "0.00", "not a number"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(PointsText(c.points, c.digits), c.text) << c.points << " " << c.why;
+    for (const auto& [points, digits, text, why] : cases)
+        EXPECT_EQ(PointsText(points, digits), text) << points << " " << why;
 }
 
 // Seasons 1950..1960 with hand-picked champions and standings.
@@ -194,13 +190,7 @@ class SeasonListsTest : public RecordListTest {
 };
 
 TEST_F(SeasonListsTest, WhichGPsEachListShowsNewestFirst) {
-    struct Case {
-        int kind; // -1: winners
-        int year;
-        std::vector<int> keys;
-        const char* why;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, std::vector<int>, const char*> cases[] = {
         {-1, 1990, {8, 1}, "GP2's first record is second: no winner"},
         {-1, 1991, {20, 16, 11}, "GP6 has no results, GP8's first record is unplaced"},
         {GPFactFastestLaps, 1990, {8, 3}, "GP2's fastest driver has no record there"},
@@ -208,10 +198,10 @@ TEST_F(SeasonListsTest, WhichGPsEachListShowsNewestFirst) {
         {GPFactPoles, 1990, {9, 7, 1}, "an unplaced pole sitter"},
         {GPFactPoles, 1991, {22, 20, 16, 11}, ""},
     };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(c.kind < 0 ? ListWinners(Ctx(), c.year) : ListGPFacts(Ctx(), c.kind, c.year));
-        EXPECT_EQ(Keys(), c.keys) << c.why;
-        EXPECT_EQ(T().CountLabel, std::to_string(c.keys.size()) + "  record(s) found.");
+    for (const auto& [kind, year, keys, why] : cases) {
+        ASSERT_TRUE(kind < 0 ? ListWinners(Ctx(), year) : ListGPFacts(Ctx(), kind, year));
+        EXPECT_EQ(Keys(), keys) << why;
+        EXPECT_EQ(T().CountLabel, std::to_string(keys.size()) + "  record(s) found.");
     }
     EXPECT_EQ(T().TitleLabel, "1991 - Pole Positions");
     EXPECT_EQ(T().Title(5), " Pole Time");

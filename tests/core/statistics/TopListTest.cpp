@@ -4,6 +4,8 @@
 #include "statistics/TrackStatistics.h"
 #include "support/StatisticsFixtures.h"
 
+#include <tuple>
+
 namespace qor::testing {
 namespace {
 
@@ -65,13 +67,7 @@ class TopListTest : public ProducerTest {
 };
 
 TEST_F(TopListTest, CategoriesOfDriversAndTeams) {
-    struct Case {
-        bool teams;
-        C category;
-        std::vector<int> keys;
-        Strings values;
-    };
-    const Case cases[] = {
+    const std::tuple<bool, C, std::vector<int>, Strings> cases[] = {
         // Summed over seasons (Ann 1000.5 + 234), four digits.
         {false, C::Points, {cid_, ann_, bob_}, {"1,247.00", "1,235.00", "12.50"}},
         // Every credit counts; of the ties the lowest indexes take the places.
@@ -89,11 +85,11 @@ TEST_F(TopListTest, CategoriesOfDriversAndTeams) {
         {true, C::ConsecutiveWins, {a_, bt_, 0}, {"3", "2", "0"}},
     };
     const TopLists drivers = opLists1Click(*db_), teams = opListsteamClick(*db_);
-    for (const Case& c : cases) {
-        const TopLists& l = c.teams ? teams : drivers;
+    for (const auto& [ofTeams, category, keys, values] : cases) {
+        const TopLists& l = ofTeams ? teams : drivers;
         for (int p = 0; p < TopListPlaces; ++p) {
-            EXPECT_EQ(l.Slot(c.category, p).Key, c.keys[static_cast<std::size_t>(p)]);
-            EXPECT_EQ(l.Row(c.category, p).Value, c.values[static_cast<std::size_t>(p)]);
+            EXPECT_EQ(l.Slot(category, p).Key, keys[static_cast<std::size_t>(p)]);
+            EXPECT_EQ(l.Row(category, p).Value, values[static_cast<std::size_t>(p)]);
         }
     }
     EXPECT_EQ(drivers.Row(C::ConsecutiveWins, 0).Year, "1951");
