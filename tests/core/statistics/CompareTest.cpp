@@ -4,6 +4,8 @@
 #include "statistics/TeamMates.h"
 #include "support/StatisticsFixtures.h"
 
+#include <tuple>
+
 namespace qor::testing {
 namespace {
 
@@ -64,11 +66,8 @@ TEST_F(CompareTest, RacesAllDroveSideBySideOrOneBelowAnother) {
 
 TEST_F(CompareTest, PairKindsTestOneDriversAchievement) {
     const std::string pair = " Alan Able -- Bert Baker";
-    struct Case {
-        Strings dates;
-        std::string heading;
-    };
-    const Case cases[] = {
+    const std::pair<Strings, std::string> cases[] = {
+        // dates, heading by kind
         {{"06 May 1990", "08 Apr 1990", "10 Mar 1990", "10 Mar 1991"}, pair},
         {{"10 Mar 1990", "02 Jun 1991"}, " (Win)" + pair + " (Race)"},
         {{"06 May 1990", "07 Apr 1991"}, " (Race)" + pair + " (Win)"},
@@ -89,8 +88,8 @@ TEST_F(CompareTest, PairKindsTestOneDriversAchievement) {
     };
     for (int kind = 0; kind <= MaxCompareKind; ++kind) {
         CompareDrivers(Ctx(), kind, 0, 1, 2);
-        EXPECT_EQ(Dates(), cases[kind].dates) << kind;
-        EXPECT_EQ(T().TitleLabel, cases[kind].heading) << kind;
+        EXPECT_EQ(Dates(), cases[kind].first) << kind;
+        EXPECT_EQ(T().TitleLabel, cases[kind].second) << kind;
     }
     // The pair replaces the compare list for the table only.
     EXPECT_TRUE(Ctx().browser.CompareList.empty());
@@ -140,12 +139,7 @@ TEST_F(CompareTest, TheCompareListFromThePopupAndHistory) {
     EXPECT_EQ(Ctx().grid.HighlightName, "");
 }
 
-struct FrameRun {
-    int frame;
-    std::uint16_t driver;
-    int season;
-    bool operator==(const FrameRun&) const = default;
-};
+using FrameRun = std::tuple<int, std::uint16_t, int>; // frame, driver, season
 
 // The team-mates window on the record list database, with the frames it asks for.
 class TeamMatesTest : public RecordListTest {

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace qor::testing {
 namespace {
@@ -219,13 +220,6 @@ TEST_F(RecordListTest, APopupOpenedOnARecordTakesItsCaptions) {
     EXPECT_EQ(caption("aboutpist1"), "Beta");
 }
 
-struct SharedCase {
-    P producer;
-    std::uint16_t record; // the record the list is opened on
-    std::vector<int> keys;
-    const char* why;
-};
-
 class SharedCarWins : public RecordListTest {
   protected:
     // Baker shares Dunn's winning Red car in GP4 (records 11 and 12, both classified first).
@@ -233,7 +227,7 @@ class SharedCarWins : public RecordListTest {
 };
 
 TEST_F(SharedCarWins, EveryDriverOfTheCarIsCreditedTheTeamOnce) {
-    const SharedCase cases[] = {
+    const std::tuple<P, std::uint16_t, std::vector<int>, const char*> cases[] = {
         {P::DriverAllList, 2, {8, 12, 16}, "the second driver of the car has the win too"},
         {P::DriverAllList, 11, {11, 22}, "the driver listed first keeps it"},
         {P::DriverTeamList, 12, {12}, "with the team of the shared car"},
@@ -241,10 +235,10 @@ TEST_F(SharedCarWins, EveryDriverOfTheCarIsCreditedTheTeamOnce) {
         {P::TeamAllList, 11, {1, 11, 22}, "the team counts the GP once"},
         {P::PistRecordList, 11, {1, 8, 11}, "so does the track"},
     };
-    for (const SharedCase& c : cases) {
-        Ctx().grid.SelectedRecord = c.record;
-        RunRecordProducer(Ctx(), c.producer, rkWins);
-        EXPECT_EQ(Keys(), c.keys) << c.why;
+    for (const auto& [producer, record, keys, why] : cases) { // opened on record
+        Ctx().grid.SelectedRecord = record;
+        RunRecordProducer(Ctx(), producer, rkWins);
+        EXPECT_EQ(Keys(), keys) << why;
     }
     // Able's second place (record 13) is not the winner's place: no win.
     Ctx().grid.SelectedRecord = 13;
