@@ -11,12 +11,7 @@ namespace {
 
 using C = TopListCategory;
 
-// Seasons 1950 and 1951 of four drivers in three teams.
-//   1950: g1 Ann (Alfa) wins, g2 Bob (Alfa) wins, g3 Ann (Alfa) wins the last GP of the season.
-//   1951: g4 Ann (Brm) wins, g5 no results, g6 Cid (Brm) wins, g7 Cid (Brm) wins, g8's first
-//         record unplaced (Dan).
-// Fastest laps: g1 Bob, g2 Gus (no record there), g3 Cid, g4 Cid, g6 Ann, g7 Cid, g8 Dan.
-// Poles: g1 Cid, g2 Cid (no record there), g3 Ann, g4 Cid, g6 Ann, g7 Dan (none), g8 Ann.
+// Seasons 1950 (g1-g3) and 1951 (g4-g8) of four drivers in three teams; Gus has no record.
 class TopListTest : public ProducerTest {
   protected:
     void SetUp() override {
@@ -141,13 +136,7 @@ TEST(TrackStatsText, LapsCompareByLengthNotByCodeBits) {
     EXPECT_EQ(LapThousandths(The_Class::ParseTime("1 hr 02:03.004")), 3723004u);
 }
 
-// Tracks (in index order) Monza, Imola, Zandvoort, Barcelona, Hockenheim.
-//   Monza: 1975 (before 1980: ignored), 1998 Dan, 2001 Cid 1:20.300, 2002 Bob 1:21.100,
-//          2003 Ann 1:20.300 (equal).
-//   Imola: 1995 Bob 1:25.000, 2001 Cid 1:26.000: raced since 2000, record older.
-//   Zandvoort: 1985 only.
-//   Barcelona: 15 May 2002 Ann 1:18.000, 2003 Bob 1:18.500.
-//   Hockenheim: 2002 without a fastest-lap time (Bob pole and winner), 2003 Ann everything.
+// Five tracks' GPs from 1975 to 2003 with their fastest laps, poles and winners.
 class TrackStatsTest : public ProducerTest {
   protected:
     void SetUp() override {
