@@ -161,11 +161,9 @@ TEST(RecordMenuTable, EverySubmenuHoldsTheFiveKindsOfOneProducer) {
             found = found || (s.Item == c.Submenu && s.Popup == c.Popup);
         EXPECT_TRUE(found) << c.Item;
     }
-    // 45 items, history kinds 11..55 each once.
+    // 45 items, each with a history kind of its own.
     EXPECT_EQ(items.size(), 45u);
     EXPECT_EQ(kinds.size(), 45u);
-    EXPECT_EQ(*kinds.begin(), 11);
-    EXPECT_EQ(*kinds.rbegin(), 55);
     EXPECT_EQ(bySubmenu.size(), RecordSubmenus().size());
     for (const auto& [submenu, producersIn] : producers)
         EXPECT_EQ(producersIn.size(), 1u) << submenu;
