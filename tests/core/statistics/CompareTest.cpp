@@ -66,6 +66,8 @@ TEST_F(CompareTest, RacesAllDroveSideBySideOrOneBelowAnother) {
 
 TEST_F(CompareTest, PairKindsTestOneDriversAchievement) {
     const std::string pair = " Alan Able -- Bert Baker";
+    const Strings all = {"06 May 1990", "08 Apr 1990", "10 Mar 1990", "07 Jul 1991",
+                         "02 Jun 1991", "07 Apr 1991", "10 Mar 1991"};
     const std::pair<Strings, std::string> cases[] = {
         // dates, heading by kind
         {{"06 May 1990", "08 Apr 1990", "10 Mar 1990", "10 Mar 1991"}, pair},
@@ -75,12 +77,8 @@ TEST_F(CompareTest, PairKindsTestOneDriversAchievement) {
          " (Podium)" + pair + " (Race)"},
         {{"06 May 1990", "10 Mar 1990", "07 Apr 1991", "10 Mar 1991"},
          " (Race)" + pair + " (Podium)"},
-        {{"06 May 1990", "08 Apr 1990", "10 Mar 1990", "07 Jul 1991", "02 Jun 1991", "07 Apr 1991",
-          "10 Mar 1991"},
-         " (Race)" + pair + " (Race)"},
-        {{"06 May 1990", "08 Apr 1990", "10 Mar 1990", "07 Jul 1991", "02 Jun 1991", "07 Apr 1991",
-          "10 Mar 1991"},
-         " (Race)" + pair + " (Race)"},
+        {all, " (Race)" + pair + " (Race)"},
+        {all, " (Race)" + pair + " (Race)"},
         {{"10 Mar 1990", "02 Jun 1991"}, " (P)" + pair + " (Race)"},
         {{"08 Apr 1990", "07 Apr 1991"}, " (Race)" + pair + " (P)"},
         {{"10 Mar 1991"}, " (FL)" + pair + " (Race)"},
