@@ -1,8 +1,13 @@
 // The record lists on a small built database: which records each producer lists for each kind,
-// their headings, layouts, cells, numbering and count.
+// their headings, cells and count; the popup commands over them; shared cars and track 0.
 
 #include "statistics/RecordLists.h"
+#include "statistics/RecordMenus.h"
 #include "support/StatisticsFixtures.h"
+
+#include <map>
+#include <set>
+#include <tuple>
 
 namespace qor::testing {
 namespace {
@@ -135,6 +140,127 @@ TEST_F(RecordListTest, ASelectionNamingNoResultGivesAnEmptyList) {
         }
         DriverYearList(Ctx(), rkRaces);
         EXPECT_EQ(T().TitleLabel, "_____     _____");
+    }
+}
+
+TEST(RecordMenuTable, EverySubmenuHoldsTheFiveKindsOfOneProducer) {
+    const auto commands = RecordMenuCommands();
+    std::set<std::string_view> items;
+    std::set<int> kinds;
+    std::map<std::string_view, std::set<int>> bySubmenu;
+    std::map<std::string_view, std::set<P>> producers;
+    for (const RecordMenuCommand& c : commands) {
+        items.insert(c.Item);
+        kinds.insert(c.HistoryKind);
+        EXPECT_EQ(FindRecordMenuCommand(c.Item)->HistoryKind, c.HistoryKind) << c.Item;
+        if (c.Submenu.empty()) continue;
+        bySubmenu[c.Submenu].insert(c.Kind);
+        producers[c.Submenu].insert(c.Producer);
+        bool found = false; // every item sits in a submenu of its popup
+        for (const RecordSubmenu& s : RecordSubmenus())
+            found = found || (s.Item == c.Submenu && s.Popup == c.Popup);
+        EXPECT_TRUE(found) << c.Item;
+    }
+    // 45 items, each with a history kind of its own.
+    EXPECT_EQ(items.size(), 45u);
+    EXPECT_EQ(kinds.size(), 45u);
+    EXPECT_EQ(bySubmenu.size(), RecordSubmenus().size());
+    for (const auto& [submenu, producersIn] : producers)
+        EXPECT_EQ(producersIn.size(), 1u) << submenu;
+    for (const auto& [submenu, kindsIn] : bySubmenu)
+        EXPECT_EQ(kindsIn, (std::set<int>{rkPodiums, rkRaces, rkWins, rkFastestLaps, rkPoles}))
+            << submenu;
+
+    EXPECT_EQ(FindRecordMenuCommand(P::DriverTeamList, rkWins, GridPopup::Driver)->Item, "wins3");
+    EXPECT_EQ(FindRecordMenuCommand(P::AllRaces2Click, rkPoles, GridPopup::Track)->Item,
+              "AllRaces2");
+    // The track menu has no races list of its own.
+    EXPECT_EQ(FindRecordMenuCommand(P::PistRecordList, rkRaces, GridPopup::Track), nullptr);
+    EXPECT_EQ(FindRecordMenuCommand(P::TeamAllList, rkWins, GridPopup::Driver), nullptr);
+    EXPECT_EQ(FindRecordMenuCommand("Aboutdriver1"), nullptr);
+}
+
+TEST_F(RecordListTest, ACommandRecordsItsTableAndReRunsIt) {
+    Ctx().grid.SelectedRecord = 3;
+    RunRecordMenuCommand(Ctx(), *FindRecordMenuCommand("Podiums8")); // Blue's podiums
+    ASSERT_EQ(Ctx().history.HistCount(), 1);
+    EXPECT_EQ(Current().Kind, 51);
+    EXPECT_EQ(Current().Value1, 3);
+    EXPECT_EQ(Current().Caption, "Blue   (Podiums   1-2-3)");
+    const std::vector<int> podiums = {3, 5, 8, 9, 16, 18, 20};
+    EXPECT_EQ(Keys(), podiums);
+
+    Ctx().grid.SelectedRecord = 13; // a Red record: Back must restore Blue's
+    RunRecordMenuCommand(Ctx(), *FindRecordMenuCommand("races2")); // Able in 1991
+
+    // Back rebuilds Blue's podiums from its record, without a new entry.
+    Ctx().history.Back();
+    EXPECT_EQ(Ctx().history.HistCount(), 2);
+    EXPECT_EQ(Keys(), podiums);
+    Ctx().history.Next();
+    EXPECT_EQ(Keys(), (std::vector<int>{13, 20}));
+}
+
+TEST_F(RecordListTest, APopupOpenedOnARecordTakesItsCaptions) {
+    const auto caption = [&](const char* item) { return Ctx().MenuCaptions[item]; };
+    OpenRecordPopup(Ctx(), GridPopup::Driver, 20);
+    EXPECT_EQ(Ctx().grid.SelectedRecord, 20);
+    EXPECT_EQ(Ctx().browser.DriverBox, "Alan Able");
+    EXPECT_EQ(caption("Aboutdriver1") + "|" + caption("onthispist1") + "|" +
+                  caption("onthisyear1") + "|" + caption("onthisteam1"),
+              "Alan Able|Beta|1991|Blue");
+    OpenRecordPopup(Ctx(), GridPopup::Team, 9);
+    EXPECT_EQ(caption("aboutteam1") + "|" + caption("bythisdriver1") + "|" +
+                  caption("onthisyear2") + "|" + caption("onthispist2"),
+              "Blue|Carl Cole|1990|Alpha");
+    EXPECT_EQ(Ctx().browser.DriverBox, "Alan Able"); // only the driver menu sets the box
+    OpenRecordPopup(Ctx(), GridPopup::Track, 16);
+    EXPECT_EQ(caption("aboutpist1"), "Beta");
+}
+
+class SharedCarWins : public RecordListTest {
+  protected:
+    // Baker shares Dunn's winning Red car in GP4 (records 11 and 12, both classified first).
+    SharedCarWins() { db_->Results[12].Pos = 1; }
+};
+
+TEST_F(SharedCarWins, EveryDriverOfTheCarIsCreditedTheTeamOnce) {
+    const std::tuple<P, std::uint16_t, std::vector<int>, const char*> cases[] = {
+        {P::DriverAllList, 2, {8, 12, 16}, "the second driver of the car has the win too"},
+        {P::DriverAllList, 11, {11, 22}, "the driver listed first keeps it"},
+        {P::DriverTeamList, 12, {12}, "with the team of the shared car"},
+        {P::DriverYearList, 12, {12, 16}, "in the season"},
+        {P::TeamAllList, 11, {1, 11, 22}, "the team counts the GP once"},
+        {P::PistRecordList, 11, {1, 8, 11}, "so does the track"},
+    };
+    for (const auto& [producer, record, keys, why] : cases) { // opened on record
+        Ctx().grid.SelectedRecord = record;
+        RunRecordProducer(Ctx(), producer, rkWins);
+        EXPECT_EQ(Keys(), keys) << why;
+    }
+    // Able's second place (record 13) is not the winner's place: no win.
+    Ctx().grid.SelectedRecord = 13;
+    DriverAllList(Ctx(), rkWins);
+    EXPECT_EQ(Keys(), (std::vector<int>{1, 20}));
+}
+
+// A GP without track (0) is a track of its own in the track lists, not "every track".
+TEST_F(ProducerTest, ListsOfAGPWithoutTrackHoldOnlyGPsWithoutTrack) {
+    const auto driver = b_.Driver("Nino Farina");
+    const auto team = b_.Team("Alfa Romeo");
+    const auto name = b_.GPName("Italy");
+    std::vector<int> keys;
+    int month = 5;
+    for (const std::uint8_t track : {std::uint8_t{0}, b_.Track("Monza"), std::uint8_t{0}}) {
+        b_.GP(1950, month++, 13, track, name, 70);
+        const auto r = b_.Result(driver, 1, team, 0, 0);
+        if (track == 0) keys.push_back(r);
+    }
+    for (const P producer :
+         {P::DriverPistList, P::TeamPistList, P::PistRecordList, P::AllRaces2Click}) {
+        Ctx().grid.SelectedRecord = static_cast<std::uint16_t>(keys[0]);
+        RunRecordProducer(Ctx(), producer, rkWins);
+        EXPECT_EQ(Keys(), keys) << static_cast<int>(producer);
     }
 }
 

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 namespace qor::testing {
 namespace {
@@ -23,17 +24,9 @@ namespace {
 using P = RecordProducer;
 
 TEST_F(ShippedTest, RecordListCounts) {
-    struct Case {
-        P producer;
-        RecordKind kind;
-        const char* driver;
-        const char* team;
-        const char* track;
-        int year;
-        int count;
-    };
     const char* msc = "Michael Schumacher";
-    const Case cases[] = {
+    // producer, kind, the first record of driver, team, track, year; the count
+    const std::tuple<P, RecordKind, const char*, const char*, const char*, int, int> cases[] = {
         {P::DriverAllList, rkWins, msc, "", "", 0, 91},
         {P::DriverAllList, rkRaces, msc, "", "", 0, 250},
         {P::DriverPistList, rkWins, "Ayrton Senna", "", "Monte Carlo", 0, 6},
@@ -46,12 +39,12 @@ TEST_F(ShippedTest, RecordListCounts) {
         {P::PistRecordList, rkPoles, "", "", "Monza", 0, 56},
         {P::AllRaces2Click, rkRaces, "", "", "Monza", 0, 56},
     };
-    for (const Case& c : cases) {
+    for (const auto& [producer, kind, driver, team, track, year, count] : cases) {
         Ctx().grid.SelectedRecord =
-            FirstMatchingResult(*db_, {Driver(c.driver), Team(c.team), Track(c.track), c.year});
-        ASSERT_NE(Ctx().grid.SelectedRecord, 0) << c.driver << c.team << c.track;
-        RunRecordProducer(Ctx(), c.producer, c.kind);
-        EXPECT_EQ(Count(), c.count) << T().TitleLabel;
+            FirstMatchingResult(*db_, {Driver(driver), Team(team), Track(track), year});
+        ASSERT_NE(Ctx().grid.SelectedRecord, 0) << driver << team << track;
+        RunRecordProducer(Ctx(), producer, kind);
+        EXPECT_EQ(Count(), count) << T().TitleLabel;
     }
     EXPECT_EQ(T().Cell(3, 1), "Nino Farina"); // Monza 1950
 }

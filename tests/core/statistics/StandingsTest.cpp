@@ -1,9 +1,12 @@
-// Championship tables: points texts, season standings, champions by year, champion rankings,
-// points and titles of one driver or team, their history entries and commands.
+// Championship tables, the season lists of winners, fastest laps and poles, and the season
+// and GP browser.
 
 #include "statistics/ChampionshipTables.h"
 #include "statistics/PointsText.h"
+#include "statistics/SeasonLists.h"
 #include "support/StatisticsFixtures.h"
+
+#include <tuple>
 
 #include <cmath>
 
@@ -11,13 +14,7 @@ namespace qor::testing {
 namespace {
 
 TEST(StandingsPointsText, TwoDecimalsAfterRoundingToSignificantDigits) {
-    struct Case {
-        double points;
-        int digits;
-        const char* text;
-        const char* why;
-    };
-    const Case cases[] = {
+    const std::tuple<double, int, const char*, const char*> cases[] = {
         {10.0, 4, "10.00", "whole points"},
         {123.25f, 4, "123.30", "exact in binary: the last 5 rounds away from zero"},
         {24.642857f, 15, "24.64", "seventh parts of points"},
@@ -28,8 +25,8 @@ TEST(StandingsPointsText, TwoDecimalsAfterRoundingToSignificantDigits) {
         {-0.001, 4, "0.00", "no negative zero"},
         {std::nan(""), 4, "0.00", "not a number"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(PointsText(c.points, c.digits), c.text) << c.points << " " << c.why;
+    for (const auto& [points, digits, text, why] : cases)
+        EXPECT_EQ(PointsText(points, digits), text) << points << " " << why;
 }
 
 // Seasons 1950..1960 with hand-picked champions and standings.
@@ -185,6 +182,211 @@ TEST_F(StandingsTest, CommandsRecordTheirKindsAndReplay) {
         Ctx().history.Back();
         EXPECT_EQ(T().TitleLabel, titles[static_cast<std::size_t>(i)]);
     }
+}
+
+class SeasonListsTest : public RecordListTest {
+  protected:
+    void SetUp() override { FillYearLists(Ctx()); }
+};
+
+TEST_F(SeasonListsTest, WhichGPsEachListShowsNewestFirst) {
+    const std::tuple<int, int, std::vector<int>, const char*> cases[] = {
+        {-1, 1990, {8, 1}, "GP2's first record is second: no winner"},
+        {-1, 1991, {20, 16, 11}, "GP6 has no results, GP8's first record is unplaced"},
+        {GPFactFastestLaps, 1990, {8, 3}, "GP2's fastest driver has no record there"},
+        {GPFactFastestLaps, 1991, {23, 21, 18, 13}, "the driver's first record of the GP"},
+        {GPFactPoles, 1990, {9, 7, 1}, "an unplaced pole sitter"},
+        {GPFactPoles, 1991, {22, 20, 16, 11}, ""},
+    };
+    for (const auto& [kind, year, keys, why] : cases) {
+        ASSERT_TRUE(kind < 0 ? ListWinners(Ctx(), year) : ListGPFacts(Ctx(), kind, year));
+        EXPECT_EQ(Keys(), keys) << why;
+        EXPECT_EQ(T().CountLabel, std::to_string(keys.size()) + "  record(s) found.");
+    }
+    EXPECT_EQ(T().TitleLabel, "1991 - Pole Positions");
+    EXPECT_EQ(T().Title(5), " Pole Time");
+    // An unplaced record: no position, its notes.
+    EXPECT_EQ(RowCells(T(), 1), (Strings{"1", "07 Jul 1991", "Beta", "Dave Dunn", "Red", "01:20.00",
+                                         "", "Disqualified", "22"}));
+    Ctx().browser.Info.Visible = true;
+    ListWinners(Ctx(), 1990);
+    EXPECT_FALSE(Ctx().browser.Info.Visible);
+    EXPECT_EQ(RowCells(T(), 2),
+              (Strings{"2", "10 Mar 1990", "Alpha", "Alan Able", "Red", "1 hr 30:00.00", "1"}));
+    EXPECT_EQ(RowCells(T(), 3), Strings(7)); // the season's closing blank row
+}
+
+TEST_F(SeasonListsTest, AllSeasonsWithABlankRowAfterEachSeason) {
+    ASSERT_TRUE(ListGPFacts(Ctx(), GPFactFastestLaps, 0));
+    EXPECT_EQ(T().TitleLabel, "Fastest Laps");
+    // Numbering runs across the seasons and skips the blank rows; the seasons without GPs
+    // before 1990 still end with one.
+    const Strings numbers = ColumnCells(T(), 0);
+    EXPECT_EQ(Strings(numbers.begin(), numbers.begin() + 9),
+              (Strings{"1", "2", "3", "4", "", "5", "6", "", ""}));
+    EXPECT_EQ(numbers.size(), 6u + 42u);
+    EXPECT_EQ(Keys(), (std::vector<int>{23, 21, 18, 13, 8, 3}));
+}
+
+TEST_F(SeasonListsTest, UnknownYearsAndKindsDoNothing) {
+    EXPECT_FALSE(ListWinners(Ctx(), 1949));
+    EXPECT_FALSE(ListWinners(Ctx(), 1992));
+    EXPECT_FALSE(ListGPFacts(Ctx(), GPFactPoles, 1992));
+    EXPECT_FALSE(ListGPFacts(Ctx(), 4, 1990));
+    Button2Click(Ctx()); // the per-year buttons need a year
+    Button14Click(Ctx());
+    Button15Click(Ctx());
+    EXPECT_EQ(Ctx().history.HistCount(), 0);
+}
+
+TEST_F(SeasonListsTest, ButtonsRecordTheirKindsAndTheYearBoxPosition) {
+    Ctx().browser.YearIndex = 1; // 1990 in a box running 1991 down to 1950
+    const std::string titles[] = {"1990 - Winners",        "Winners",
+                                  "1990 - Fastest Laps",   "Fastest Laps",
+                                  "1990 - Pole Positions", "Pole Positions"};
+    for (std::size_t i = 0; i < SeasonListCommands.size(); ++i) {
+        const MenuTableCommand& c = SeasonListCommands[i];
+        c.Run(Ctx());
+        EXPECT_EQ(Current().Caption, titles[i]) << c.Item;
+        EXPECT_EQ(Current().Kind, c.Kind) << c.Item;
+        EXPECT_EQ(Current().Value1, c.Kind < 100 ? 1 : 0) << c.Item;
+    }
+    // Going back rebuilds the year's fastest laps from the data.
+    for (int i = 0; i < 3; ++i)
+        Ctx().history.Back();
+    EXPECT_EQ(T().TitleLabel, "1990 - Fastest Laps");
+    EXPECT_EQ(Keys(), (std::vector<int>{8, 3}));
+}
+
+// Monza 1979, 1980, 2001, 2002 (15 Sep); Interlagos 2002 (2 Jun, no results) and 2006.
+class BrowserTest : public ProducerTest {
+  protected:
+    void SetUp() override {
+        const auto ann = b_.Driver("Ann Driver"), bob = b_.Driver("Bob Racer");
+        const auto monza = b_.Track("Monza"), interlagos = b_.Track("Interlagos");
+        const auto italy = b_.GPName("Italy"), brazil = b_.GPName("Brazil");
+        const auto ferrari = b_.Team("Ferrari");
+        const auto engine = b_.Reason("Engine");
+        b_.Remark("Sunny", "G\xFCne\xFEli");
+        const auto run = [&](int y, int m, int d, std::uint8_t track, std::uint8_t name) {
+            const auto g = b_.GP(y, m, d, track, name, 53);
+            b_.Result(ann, 1, ferrari, The_Class::ParseTime("1 hr 32:05.100"), 0, 3);
+            b_.Result(bob, 0, ferrari, The_Class::ParseTime("lap 14"), engine, 0);
+            return g;
+        };
+        run(1979, 9, 9, monza, italy);
+        run(1980, 9, 14, monza, italy);
+        db_->GPs[run(2001, 9, 16, monza, italy)].Remark = 2; // beyond the one remark
+        b_.GP(2002, 6, 2, interlagos, brazil);
+        g2002_ = run(2002, 9, 15, monza, italy);
+        b_.SeasonsUpTo(2005); // 2003..2005 without GPs
+        run(2006, 10, 22, interlagos, brazil);
+        TGPRow& g = db_->GPs[g2002_];
+        g.FLDriver = bob;
+        g.FLTime = The_Class::ParseTime("1:28.030");
+        g.PoleDriver = ann;
+        g.Remark = 1;
+        FillYearLists(Ctx());
+    }
+
+    // Selects a year in the year box and a GP of its list (-1: none), and shows it.
+    void Show(int year, int gpIndex) {
+        Ctx().browser.YearIndex = YearBoxIndex(Ctx(), year);
+        ComboBox1Change(Ctx());
+        if (gpIndex < 0) return;
+        Ctx().browser.GPIndex = gpIndex;
+        gpListBox1Click(Ctx());
+    }
+
+    std::uint16_t g2002_ = 0;
+};
+
+TEST_F(BrowserTest, YearAndGPLists) {
+    const BrowserState& b = Ctx().browser;
+    EXPECT_EQ(b.Years.size(), 57u);
+    EXPECT_EQ(b.TeamStandingYears.size(), 49u); // from 1958
+    EXPECT_EQ(YearBoxIndex(Ctx(), 1949), -1);
+    Show(2002, -1);
+    const std::pair<int, Strings> modes[] = {{1, {"Brazil", "Italy"}},
+                                             {2, {"02 June", "15 September"}},
+                                             {7, {"02 June", "15 September"}}, // no such item
+                                             {0, {"Interlagos", "Monza"}}};
+    for (const auto& [item, labels] : modes) {
+        SetGPListMode(Ctx(), item);
+        EXPECT_EQ(b.GPList, labels) << item;
+    }
+    // A season without GPs: an empty list and no table.
+    Ctx().browser.Status = "  old status";
+    Show(2004, -1);
+    EXPECT_EQ(b.GPIndex, -1);
+    EXPECT_TRUE(b.Status.empty());
+    gpListBox1Click(Ctx());
+    EXPECT_EQ(Ctx().history.HistCount(), 0);
+}
+
+TEST_F(BrowserTest, GPTableWithAGridColumnFrom2002) {
+    Show(2001, 0);
+    EXPECT_FALSE(Ctx().grid.ShareItemEnabled);
+    Show(2002, 1);
+    EXPECT_EQ(T().TitleLabel, "Italy       Monza     15 September 2002");
+    EXPECT_EQ(RowCells(T(), 1), (Strings{"1", "Ann Driver", "Ferrari", "1", "1 hr 32:05.10", "3",
+                                         "", std::to_string(db_->GPs[g2002_].FirstResult)}));
+    Show(2002, 0); // no results: one blank row, count 0
+    EXPECT_EQ(RowCells(T(), 1), Strings(8));
+    EXPECT_EQ(T().CountLabel, "0  record(s) found.");
+    // The HTML button from 1980, sharing from 2006 until another table.
+    Show(1979, 0);
+    EXPECT_FALSE(Ctx().grid.HtmlButtonVisible);
+    Show(1980, 0);
+    EXPECT_TRUE(Ctx().grid.HtmlButtonVisible);
+    Show(2006, 0);
+    EXPECT_TRUE(Ctx().grid.ShareItemEnabled);
+    EXPECT_EQ(Ctx().browser.ShareCaption, "Share GP 22 October 2006");
+    ListWinners(Ctx(), 2006);
+    EXPECT_FALSE(Ctx().grid.ShareItemEnabled);
+}
+
+TEST_F(BrowserTest, InformationPanelAndTheWeatherRule) {
+    const GPInfoPanel& info = Ctx().browser.Info;
+    Show(2002, 1);
+    EXPECT_EQ(info.FastestLap + " " + info.FastestLapTime + " " + info.PolePosition,
+              "Bob Racer 01:28.03 Ann Driver");
+    EXPECT_EQ(info.Weather, "Sunny");
+    EXPECT_TRUE(info.WeatherCaptionVisible);
+    // A remark beyond the remark table, or remark 0: no weather, caption hidden.
+    for (int year : {2001, 1980}) {
+        Show(year, 0);
+        EXPECT_EQ(info.Weather, "") << year;
+        EXPECT_FALSE(info.WeatherCaptionVisible) << year;
+    }
+    EXPECT_EQ(info.FastestLap, "_____"); // none recorded
+    db_->LanguageMode = LanguageTurkish;
+    FillGPInfoPanel(*db_, g2002_, Ctx().browser.Info);
+    EXPECT_EQ(info.Weather, "G\xFCne\xFEli");
+}
+
+TEST_F(BrowserTest, HistoryLastSeasonAndDates) {
+    Show(2002, 1);
+    EXPECT_EQ(Current().Value1 * 10 + Current().Value2, 41); // year box 4, GP 1
+    Show(1979, 0);
+    Ctx().history.Back();
+    EXPECT_EQ(SelectedYear(Ctx()), 2002);
+    EXPECT_EQ(Ctx().history.HistCount(), 2); // the re-run adds no entry
+
+    b_.SeasonsUpTo(2007); // a new season without GPs: the last GP still belongs to 2006
+    FillYearLists(Ctx());
+    ASSERT_TRUE(ShowLastSeason(Ctx()));
+    EXPECT_EQ(SelectedYear(Ctx()), 2006);
+    ASSERT_TRUE(ShowGPByDate(Ctx(), PackDate(2002, 6, 2)));
+    EXPECT_EQ(T().TitleLabel, "Brazil       Interlagos     02 June 2002");
+    EXPECT_FALSE(ShowGPByDate(Ctx(), PackDate(2002, 6, 3)));
+
+    The_Class empty; // no GPs: the first year
+    DatabaseBuilder(empty).SeasonsUpTo(1951);
+    TableContext ctx(empty, langs_);
+    FillYearLists(ctx);
+    EXPECT_FALSE(ShowLastSeason(ctx));
+    EXPECT_EQ(ctx.browser.YearIndex, 0);
 }
 
 } // namespace
