@@ -1,6 +1,5 @@
 #pragma once
-// Small helpers of the GUI tests: controls by their design names, mouse actions on grid cells,
-// lists and drop-downs, and painted colours.
+// GUI test helpers: controls by design name, mouse actions on cells and lists, colours.
 
 #include "mainwindow/GridView.h"
 #include "mainwindow/MainWindow.h"
@@ -18,10 +17,6 @@
 
 namespace qor::app::testing {
 
-inline std::string ReadAll(const std::string& path) {
-    return qor::testing::ReadFileBytes(path);
-}
-
 inline QAction* Action(MainWindow& w, const char* name) {
     QAction* a = w.findChild<QAction*>(QString::fromLatin1(name));
     if (!a) qFatal("no action %s", name);
@@ -32,10 +27,6 @@ template <typename T> T* Child(MainWindow& w, const char* name) {
     T* c = w.findChild<T*>(QString::fromLatin1(name));
     if (!c) qFatal("no control %s", name);
     return c;
-}
-
-inline QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
 }
 
 // The grid column whose title is `title`, or -1.
