@@ -10,7 +10,6 @@
 #include "statistics/RecordLists.h"
 #include "statistics/SeasonLists.h"
 #include "support/AppFixture.h"
-#include "support/UiHelpers.h"
 
 #include <QLabel>
 #include <QTest>

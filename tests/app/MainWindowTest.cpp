@@ -4,7 +4,6 @@
 #include "mainwindow/FilterBox.h"
 #include "mainwindow/Fonts.h"
 #include "support/AppFixture.h"
-#include "support/UiHelpers.h"
 
 #include <QApplication>
 #include <QFile>

@@ -90,15 +90,12 @@ TEST_F(LanguageFileTest, HeaderGivesIdCodeAndHelpFile) {
     }
 }
 
-TEST_F(LanguageFileTest, MissingFilesAndUnknownModesFallBackToEnglishSilently) {
-    EXPECT_EQ(R(Load(LanguageTurkish)), english);   // no TR.dt
+TEST_F(LanguageFileTest, OtherFileIsNamedBySettingAndReadFromTheProgramFolderOnly) {
+    EXPECT_EQ(R(Load(LanguageTurkish)), english);   // no TR.dt: English, silently
     EXPECT_EQ(R(Load(LanguageOtherFile)), english); // no file named
     settings.Write(setting::LanguageFile, "DE.DT");
     EXPECT_EQ(R(Load(LanguageOtherFile)), english); // named but not there
     ExpectEnglish();
-}
-
-TEST_F(LanguageFileTest, OtherFileIsNamedBySettingAndReadFromTheProgramFolderOnly) {
     testing::WriteFileBytes(dir.file("DE.DT"), LanguageFile(4, {}, "D", "Deutsch DE hilfe.txt"));
     std::string folder = dir.path();
     folder.pop_back(); // the folder may come without its final '/'
