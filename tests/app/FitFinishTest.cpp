@@ -1,6 +1,5 @@
-// Fit and finish of the main window on the shipped data: no text wider than its column in any
-// table, nothing of the right-hand panel beside the wide table, and the status line's hints
-// and messages.
+// Fit and finish on the shipped data: no text wider than its column in any table, nothing of
+// the right-hand panel beside the wide table, the status line's hints and messages.
 
 #include "mainwindow/Fonts.h"
 #include "mainwindow/GPBrowser.h"
@@ -11,7 +10,6 @@
 #include "statistics/RecordLists.h"
 #include "statistics/SeasonLists.h"
 #include "support/AppFixture.h"
-#include "support/UiHelpers.h"
 
 #include <QLabel>
 #include <QTest>
@@ -60,56 +58,42 @@ class FitFinishTest : public QObject {
         TableContext& ctx = s.ctx;
         const The_Class& db = s.db;
         QStringList clipped;
-        const auto check = [&](const char* table) { CollectClipped(s, table, clipped); };
-
-        for (int g = 1; g <= db.GPCount; ++g) {
-            ShowGPByDate(ctx, db.GPs[static_cast<std::size_t>(g)].Date);
-            check("GP");
-        }
+        const auto check = [&](const char* table, auto&& fill) {
+            fill();
+            CollectClipped(s, table, clipped);
+        };
+        for (int g = 1; g <= db.GPCount; ++g)
+            check("GP", [&] { ShowGPByDate(ctx, db.GPs[static_cast<std::size_t>(g)].Date); });
         for (int y = FirstYear; y <= db.LastYear; ++y) {
-            DriverStandingsTable(ctx, y);
-            check("drivers' standings");
-            if (TeamStandingsTable(ctx, y)) check("constructors' standings");
+            check("drivers' standings", [&] { DriverStandingsTable(ctx, y); });
+            if (TeamStandingsTable(ctx, y)) CollectClipped(s, "constructors' standings", clipped);
         }
-        for (auto* table : {DriverChampionsTable, TeamChampionsTable, DriverChampionRanking,
-                            TeamChampionRanking}) {
-            table(ctx);
-            check("champions");
-        }
-        ListWinners(ctx, 0);
-        check("winners of all seasons");
-        for (int kind : {GPFactFastestLaps, GPFactPoles}) {
-            ListGPFacts(ctx, kind, 0);
-            check("fastest laps or poles of all seasons");
-        }
+        for (auto* table :
+             {DriverChampionsTable, TeamChampionsTable, DriverChampionRanking, TeamChampionRanking})
+            check("champions", [&] { table(ctx); });
+        check("winners of all seasons", [&] { ListWinners(ctx, 0); });
+        for (int kind : {GPFactFastestLaps, GPFactPoles})
+            check("fastest laps or poles", [&] { ListGPFacts(ctx, kind, 0); });
         const std::uint16_t schumacher = db.FindDriver("Michael Schumacher");
         const std::uint8_t ferrari = static_cast<std::uint8_t>(db.FindTeam("Ferrari"));
-        DriverPointsByYear(ctx, schumacher);
-        check("driver's points");
-        DriverChampionships(ctx, schumacher);
-        check("driver's titles");
-        TeamPointsByYear(ctx, ferrari);
-        check("team's points");
-        TeamChampionships(ctx, ferrari);
-        check("team's titles");
-
+        check("driver's points", [&] { DriverPointsByYear(ctx, schumacher); });
+        check("driver's titles", [&] { DriverChampionships(ctx, schumacher); });
+        check("team's points", [&] { TeamPointsByYear(ctx, ferrari); });
+        check("team's titles", [&] { TeamChampionships(ctx, ferrari); });
         // Every record list on the first record of a GP of each decade.
         for (int g = 1; g <= db.GPCount; g += 80) {
             ctx.grid.SelectedRecord = db.GPs[static_cast<std::size_t>(g)].FirstResult;
             for (int p = 0; p <= static_cast<int>(RecordProducer::AllRaces2Click); ++p)
-                for (RecordKind k : {rkRaces, rkWins, rkPodiums, rkFastestLaps, rkPoles}) {
-                    RunRecordProducer(ctx, static_cast<RecordProducer>(p), k);
-                    check("record list");
-                }
-            StartsList(ctx, false);
-            check("starts");
-            AllRetire(ctx, ResultStatus::Other, false);
-            check("retirements");
+                for (RecordKind k : {rkRaces, rkWins, rkPodiums, rkFastestLaps, rkPoles})
+                    check("record list",
+                          [&] { RunRecordProducer(ctx, static_cast<RecordProducer>(p), k); });
+            check("starts", [&] { StartsList(ctx, false); });
+            check("retirements", [&] { AllRetire(ctx, ResultStatus::Other, false); });
         }
-        for (int kind = 0; kind <= 10; ++kind) {
-            CompareDrivers(ctx, kind, 0, schumacher, db.FindDriver("Rubens Barrichello"));
-            check("comparison");
-        }
+        for (int kind = 0; kind <= 10; ++kind)
+            check("comparison", [&] {
+                CompareDrivers(ctx, kind, 0, schumacher, db.FindDriver("Rubens Barrichello"));
+            });
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
 

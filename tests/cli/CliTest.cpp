@@ -1,6 +1,5 @@
-// qor-cli run as a separate process, as a user or a script would: each row shows that a command
-// reaches the right table and prints it in its format, or names what is wrong. The figures
-// themselves are pinned by the core tests.
+// qor-cli run as a process: each row shows a command reaching its table in its format, or
+// naming what is wrong; the figures themselves are pinned by the core tests.
 
 #include "export/HtmlExport.h"
 #include "support/Fixtures.h"
@@ -9,13 +8,13 @@
 #include "support/RecordDatabase.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace qor {
 namespace {
 
-// One run: shell-quoted arguments, exit status and the output: a part of stdout (status 0), all
-// of stderr (1, stdout empty) or stderr's first line (otherwise; a usage text may follow).
+// Arguments, exit status and output: part of stdout (0), all of stderr (1), else its first line.
 struct Case {
     const char* args;
     int status;
@@ -53,8 +52,6 @@ class QorCli : public ::testing::Test {
     std::string data_;
 };
 
-// The small database: Fangio retires at Silverstone 1950, wins at Monaco 1950 and fails to
-// qualify in 1952; Farina wins Silverstone 1950 (fastest lap, pole, the title).
 TEST_F(QorCli, CommandsAndTablesOnTheSmallDatabase) {
     Use(testing::MakeSmallDatabase());
     Check({
@@ -84,8 +81,6 @@ TEST_F(QorCli, CommandsAndTablesOnTheSmallDatabase) {
          "1950\tNino Farina\tItalian\tAlfa Romeo\t1 gp\t0\n"},
         {"table points driver 'nino farina' --format tsv", 0, // letter case does not matter
          "Nino Farina  points by year\n2  record(s) found.\n"},
-        {"table points driver 'Ayrton Sena'", 1,
-         "No driver named Ayrton Sena. Did you mean Ayrton Senna?"},
         {"table titles driver 'Nino Farina' --format tsv", 0,
          "\n1950\tNino Farina\tItalian\t30.00\t0\n"},
         {"table titles team Brabham", 1, "No team named Brabham"},
@@ -148,15 +143,10 @@ TEST_F(QorCli, ResaveKeepsTheBytesAndLoadFailuresExitTwo) {
     Check({{"info", 2, "Data file not found"}, {"analyze Nino Farina", 2, "Data file not found"}});
 }
 
-// The record lists open on the first result of the subject (and restriction) as the popup
-// menus do; see RecordDatabase.h for who met where.
+// The record lists open on the first result of the subject and restriction, as the popups do.
 TEST_F(QorCli, RecordListsOpenOnTheFirstMatchingResult) {
     Use(testing::MakeRecordDatabase());
     Check({
-        {"table records driver 'Carl Cole' wins --format tsv", 0,
-         "Carl Cole   (Wins)\n1  record(s) found.\n"},
-        {"table records team Blue podiums --format tsv", 0,
-         "Blue   (Podiums   1-2-3)\n7  record(s) found.\n"},
         {"table records driver 'Alan Able' races --format tsv", 0,
          "Alan Able   (All Records)\n5  record(s) found.\n"},
         {"table records driver 'Alan Able' races --year 1991 --format tsv", 0,
@@ -175,9 +165,6 @@ TEST_F(QorCli, RecordListsOpenOnTheFirstMatchingResult) {
          "Alpha   (Fastest Laps)\n3  record(s) found.\n"},
         {"table races-results Alpha --format tsv", 0,
          "Alpha   (All Records)\n4  record(s) found.\n"},
-        {"table records driver 'Nobody' wins", 1, "Driver \"Nobody\" not found."},
-        {"table records team Green wins", 1, "Team \"Green\" not found."},
-        {"table records track Gamma wins", 1, "Track \"Gamma\" not found."},
         {"table records driver 'Alan Able' wins --year 1989", 1,
          "Alan Able has no result in 1989."},
         {"table records driver 'Alan Able' wins --year 1992", 1, "Year \"1992\" not found."},
@@ -201,6 +188,17 @@ TEST_F(QorCli, RecordListsOpenOnTheFirstMatchingResult) {
     });
 }
 
+// --lang takes TR, EN or a file, looked for in the data folder only.
+TEST_F(QorCli, LanguageOptionReadsTheFileFromTheDataFolder) {
+    Use(testing::MakeSmallDatabase());
+    std::filesystem::copy_file(std::filesystem::path(QOR_CLI).replace_filename("TR.dt"),
+                               dir_.file("TR.dt"));
+    testing::WriteFileBytes(dir_.file("XX.DT"), "9 XX help_XX.txt\r\nUno\r\n");
+    Check({{"--lang TR strings", 0, "\n102\t\xC4\xB0sim\n"}, // İsim, in UTF-8
+           {"--lang TR gp", 0, "Temmuz 1952"},
+           {"--lang /elsewhere/XX.DT strings", 0, "1\tUno\n2\tStatistics\n"}});
+}
+
 // The shipped data beside the program: the windows' own commands and names beyond ASCII.
 TEST_F(QorCli, ShippedData) {
     Check({
@@ -214,8 +212,6 @@ TEST_F(QorCli, ShippedData) {
          "A1-Ring               Michael Schumacher         01:08.337"},
         {"teammates 'Michael Schumacher' ferrari", 0,
          "TeamMates of Michael Schumacher for Ferrari\n\n1996  Eddie Irvine\n"},
-        {"teammates 'Nobody Here' Ferrari", 1, "No driver named Nobody Here"},
-        {"teammates 'Michael Schumacher' Nobody", 1, "No team named Nobody"},
         {"teammates 'Michael Schumacher' McLaren", 1, "Michael Schumacher never drove for McLaren"},
         // The flag may stand anywhere without taking the next name as its value.
         {"table compare --vertical 'Michael Schumacher' 'Mika Häkkinen' --season 1998", 0,

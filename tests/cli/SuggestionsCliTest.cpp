@@ -1,5 +1,5 @@
-// qor-cli on the shipped database: unknown names answered with the closest known ones, dates
-// that are no dates told apart from dates without a GP, and shared cars in the wins lists.
+// qor-cli on the shipped data: unknown names get the closest known ones, bad dates are told
+// apart from dates without a GP, shared cars count in the wins lists.
 
 #include "support/Process.h"
 

@@ -1,5 +1,4 @@
-// Reading the extract's tab-separated tables, and the importer on a small extract: every
-// mapping rule shows in the tables it fills.
+// The extract's TSV tables, and the importer on a small extract: each mapping rule's outcome.
 
 #include "BuildError.h"
 #include "F1dbImport.h"
@@ -151,10 +150,8 @@ TEST_F(Import, RefusesWhatItCannotMapFaithfully) {
 TEST(Tsv, CellsByColumnName) {
     const auto t = TsvTable::Parse("id\tname\tlaps\r\n1\tMonza\t53\r\n\r\n2\tSpa\n3\n", "t.tsv");
     ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t.Cell(0, "name"), "Monza");
-    EXPECT_EQ(t.Cell(0, "laps"), "53");
+    EXPECT_EQ(t.Cell(0, "name") + t.Cell(0, "laps") + t.Cell(2, "id"), "Monza533");
     EXPECT_EQ(t.Cell(1, "laps"), ""); // short rows read as empty cells
-    EXPECT_EQ(t.Cell(2, "id"), "3");
     EXPECT_EQ(t.Cell(1, t.Column("name")), "Spa");
 }
 

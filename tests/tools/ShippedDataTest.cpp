@@ -1,5 +1,4 @@
-// The whole builder: the BMP pictures of the flags file, the three files from an extract, and
-// from the real extract the committed files byte for byte.
+// The builder: BMP flag pictures, the three files from an extract, the committed files rebuilt.
 
 #include "ShippedData.h"
 #include "Bmp.h"
@@ -26,8 +25,7 @@ TEST(Bmp, HeadersRowsBottomUpInBlueGreenRedOrderPaddedToFourBytes) {
         std::memcpy(&v, bmp.data() + at, 4);
         return v;
     };
-    EXPECT_EQ(bmp[0], 'B');
-    EXPECT_EQ(bmp[1], 'M');
+    EXPECT_TRUE(bmp[0] == 'B' && bmp[1] == 'M');
     // file size, pixel offset, header size, width, height, image size
     EXPECT_EQ((std::vector<std::uint32_t>{u32(2), u32(10), u32(14), u32(18), u32(22), u32(34)}),
               (std::vector<std::uint32_t>{70, 54, 40, 2, 2, 16}));

@@ -1,5 +1,4 @@
-// F1DB's texts made into the database's: names in its code page and fields, time codes, and
-// the status texts of results.
+// F1DB's texts made the database's: names, time codes and the status texts of results.
 
 #include "BuildError.h"
 #include "Naming.h"

@@ -1,6 +1,5 @@
-// The HTML page of a table: byte-exact pages of a hand-built and of the shipped database, and
-// what the exact pages do not show: file names, widths, escaping, hidden rows, writing. And
-// "copy to new table": the second grid gets the whole table and the history entry.
+// The HTML page of a table: byte-exact pages, and what they do not show (file names, widths,
+// escaping, hidden rows, writing); and "copy to new table".
 
 #include "export/HtmlExport.h"
 #include "database/AtomicFile.h"
@@ -29,8 +28,7 @@ std::size_t Count(const std::string& s, const std::string& what) {
     return n;
 }
 
-// Compares a page with its expected file; QOR_UPDATE_EXPECTED=1 rewrites the file after a
-// deliberate change (to be reviewed before committing).
+// Compares a page with its expected file; QOR_UPDATE_EXPECTED=1 rewrites it (review the diff).
 void ExpectPageFile(const std::string& page, const std::string& name) {
     const std::string path = std::string(QOR_SOURCE_DIR) + "/tests/core/export/expected/" + name;
     if (std::getenv("QOR_UPDATE_EXPECTED")) testing::WriteFileBytes(path, page);

@@ -1,13 +1,11 @@
-// The string table: language files and the fall-backs to English, the shipped language and
-// help files (the Turkish table matches the English one line for line, the help files have
-// matching sections), help-file sections, and qor-cli's --lang option run as the program.
+// Language files and their fall-backs to English, help-file sections, the shipped language and
+// help files.
 
 #include "lang/HelpText.h"
 #include "lang/Langs.h"
 #include "settings/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "support/MainWindowRows.h"
-#include "support/Process.h"
 #include "text/Encoding.h"
 
 #include <gtest/gtest.h>
@@ -92,15 +90,12 @@ TEST_F(LanguageFileTest, HeaderGivesIdCodeAndHelpFile) {
     }
 }
 
-TEST_F(LanguageFileTest, MissingFilesAndUnknownModesFallBackToEnglishSilently) {
-    EXPECT_EQ(R(Load(LanguageTurkish)), english);   // no TR.dt
+TEST_F(LanguageFileTest, OtherFileIsNamedBySettingAndReadFromTheProgramFolderOnly) {
+    EXPECT_EQ(R(Load(LanguageTurkish)), english);   // no TR.dt: English, silently
     EXPECT_EQ(R(Load(LanguageOtherFile)), english); // no file named
     settings.Write(setting::LanguageFile, "DE.DT");
     EXPECT_EQ(R(Load(LanguageOtherFile)), english); // named but not there
     ExpectEnglish();
-}
-
-TEST_F(LanguageFileTest, OtherFileIsNamedBySettingAndReadFromTheProgramFolderOnly) {
     testing::WriteFileBytes(dir.file("DE.DT"), LanguageFile(4, {}, "D", "Deutsch DE hilfe.txt"));
     std::string folder = dir.path();
     folder.pop_back(); // the folder may come without its final '/'
@@ -156,8 +151,7 @@ TEST(HelpText, SectionsRunToTheNextLineHoldingTheMarker) {
     }
     // An empty title, a title without "]" (the whole rest), sections back to back.
     const auto edge = HelpText::Parse("***[]\r\n***[Open title\r\n***[X]");
-    ASSERT_EQ(edge.Sections.size(), 3u);
-    EXPECT_EQ(edge.Sections[0].Title, "");
+    EXPECT_TRUE(edge.Sections.size() == 3u && edge.Sections[0].Title.empty());
 }
 
 const std::string kDataDir = std::string(QOR_SOURCE_DIR) + "/data/";
@@ -191,8 +185,7 @@ class ShippedFiles : public ::testing::Test { // the shipped English and Turkish
 };
 
 TEST_F(ShippedFiles, TurkishTranslatesEverySlotInTheEnglishShape) {
-    EXPECT_EQ(std::make_pair(result.Mode, result.FileWrong),
-              std::make_pair(std::uint8_t{LanguageTurkish}, false));
+    EXPECT_TRUE(result.Mode == LanguageTurkish && !result.FileWrong);
     for (int s = 1; s <= StringSlotCount; ++s) {
         const std::string& tr = turkish.Text(s);
         const std::string_view en =
@@ -206,8 +199,7 @@ TEST_F(ShippedFiles, TurkishTranslatesEverySlotInTheEnglishShape) {
 }
 
 TEST_F(ShippedFiles, TurkishColumnTitlesKeepTheirRolesApart) {
-    // The grid tells column roles apart by exact titles, and finds driver and constructor
-    // columns by the titles they contain: the translation must keep the English distinctions.
+    // Roles go by exact titles and by contained driver/constructor titles: keep them apart.
     for (int a = slot::TitlesFirst; a <= slot::Car; ++a) {
         for (int b = slot::TitlesFirst; b <= slot::Car; ++b) {
             if (a == b) continue;
@@ -237,30 +229,6 @@ TEST_F(ShippedFiles, HelpFilesHaveMatchingSectionsAndTheReviewsMessageNamesOne) 
         EXPECT_NE(std::find(titles.begin(), titles.end(), section), titles.end())
             << Cp1254ToUtf8(section);
     }
-}
-
-TEST(CliLanguage, StringsAndDatesFollowTheChosenLanguage) {
-    const std::string cli = std::string(QOR_BIN_DIR) + "/qor-cli";
-    if (!std::filesystem::exists(cli)) GTEST_SKIP() << "qor-cli is not built";
-    testing::TempDir dir;
-    std::filesystem::copy_file(std::string(QOR_SOURCE_DIR) + "/data/TR.dt", dir.file("TR.dt"));
-    auto db = testing::MakeSmallDatabase();
-    db->DataPath = dir.path();
-    db->DataFileName = dir.file("f1data5.dat");
-    db->NotesFileName = dir.file("f1notes5.dat");
-    db->LanguageMode = 1; // English
-    ASSERT_EQ(db->SaveDatabase(), 1);
-    const auto run = [&](const std::string& args) {
-        const auto p = testing::RunProcess(cli + " --data " + dir.path() + " " + args);
-        EXPECT_EQ(p.status, 0) << args;
-        return p.out;
-    };
-    const std::string tr = run("--lang TR strings");
-    EXPECT_NE(tr.find("\n102\t\xC4\xB0sim\n"), std::string::npos); // İsim, in UTF-8
-    // A named file is looked for in the data folder only.
-    testing::WriteFileBytes(dir.file("XX.DT"), "9 XX help_XX.txt\r\nUno\r\n");
-    EXPECT_EQ(run("--lang /elsewhere/XX.DT strings").rfind("1\tUno\n2\tStatistics\n", 0), 0u);
-    EXPECT_NE(run("--lang TR gp").find("Temmuz 1952"), std::string::npos);
 }
 
 } // namespace
