@@ -124,28 +124,22 @@ std::uint16_t DatabaseBuilder::TeamStanding(int year, std::uint16_t team, const 
 std::unique_ptr<The_Class> MakeSmallDatabase() {
     auto db = std::make_unique<The_Class>();
     DatabaseBuilder b(*db);
-    const auto italian = b.Nationality("Italian");
-    const auto argentine = b.Nationality("Argentine");
-    const auto british = b.Nationality("British");
-    const auto italy = b.Country("Italy");
-    const auto uk = b.Country("UK");
+    const auto italian = b.Nationality("Italian"), argentine = b.Nationality("Argentine"),
+               british = b.Nationality("British");
+    const auto italy = b.Country("Italy"), uk = b.Country("UK");
     const auto farina = b.Driver("Nino Farina", italian);
     const auto fangio = b.Driver("Juan Manuel Fangio", argentine);
     const auto fagioli = b.Driver("Luigi Fagioli", italian);
     const auto parnell = b.Driver("Reg Parnell", british);
     b.Driver("Ayrton Senna", 0);
-    const auto alfa = b.Team("Alfa Romeo", italy);
-    const auto ferrari = b.Team("Ferrari", italy);
-    const auto era = b.Team("ERA", uk);
-    const auto silverstone = b.Track("Silverstone");
-    const auto monaco = b.Track("Monte Carlo");
-    const auto britain = b.GPName("Great Britain");
-    const auto monacoName = b.GPName("Monaco");
+    const auto alfa = b.Team("Alfa Romeo", italy), ferrari = b.Team("Ferrari", italy),
+               era = b.Team("ERA", uk);
+    const auto silverstone = b.Track("Silverstone"), monaco = b.Track("Monte Carlo");
+    const auto britain = b.GPName("Great Britain"), monacoName = b.GPName("Monaco");
     for (int i = 1; i <= 14; ++i)
         b.Reason("Reason " + std::to_string(i));
     const auto empty = b.Reason(""); // row 15: the empty description
-    const auto engine = b.Reason("Engine");
-    const auto dnq = b.Reason("DNQ");
+    const auto engine = b.Reason("Engine"), dnq = b.Reason("DNQ");
     b.Remark("Sunny", "G\xFCne\xFEli");
     b.Remark("Rain", "Ya\xF0murlu");
     const auto note = b.Note("Pushed over the line");
@@ -169,39 +163,32 @@ std::unique_ptr<The_Class> MakeSmallDatabase() {
     b.Result(fangio, 0, era, 0, dnq, 0);
     b.DriverStanding(1952, parnell, ferrari, 8.0f);
     b.DriverStanding(1952, farina, ferrari, 6.0f);
-    db->Seasons[1950].ChampDriver = farina;
-    db->Seasons[1950].ChampDriverTeam = alfa;
-    db->Seasons[1950].ChampDriverWins = 1;
-    db->GPs[1].FLDriver = farina;
-    db->GPs[1].FLTime = The_Class::ParseTime("1:50.600");
-    db->GPs[1].PoleDriver = farina;
-    db->GPs[1].PoleTime = The_Class::ParseTime("1:50.800");
-    db->GPs[1].Remark = 1;
+    TSeasonRow& s = db->Seasons[1950];
+    s.ChampDriver = farina, s.ChampDriverTeam = alfa, s.ChampDriverWins = 1;
+    TGPRow& g = db->GPs[1];
+    g.FLDriver = g.PoleDriver = farina, g.Remark = 1;
+    g.FLTime = The_Class::ParseTime("1:50.600"), g.PoleTime = The_Class::ParseTime("1:50.800");
     return db;
 }
 
 std::unique_ptr<The_Class> MakeFullSizeDatabase() {
     auto db = std::make_unique<The_Class>();
     DatabaseBuilder b(*db);
-    for (int i = 1; i <= MaxNationalities; ++i)
-        b.Nationality("Nationality " + std::to_string(i));
-    for (int i = 1; i <= MaxCountries; ++i)
-        b.Country("Country " + std::to_string(i));
-    for (int i = 1; i <= MaxDrivers; ++i)
-        b.Driver("Driver number " + std::to_string(i) + " with a long name",
-                 static_cast<std::uint8_t>(1 + i % MaxNationalities));
-    for (int i = 1; i <= MaxTeams; ++i)
-        b.Team("Team " + std::to_string(i), static_cast<std::uint8_t>(1 + i % MaxCountries));
-    for (int i = 1; i <= MaxTracks; ++i)
-        b.Track("Track " + std::to_string(i));
-    for (int i = 1; i <= MaxGPNames; ++i)
-        b.GPName("Grand Prix " + std::to_string(i));
-    for (int i = 1; i <= MaxReasons; ++i)
-        b.Reason("Description " + std::to_string(i) + " of a result row");
-    for (int i = 1; i <= MaxRemarks; ++i)
-        b.Remark("Weather " + std::to_string(i), "Hava " + std::to_string(i));
-    for (int i = 1; i <= MaxNotes; ++i)
-        b.Note("Note " + std::to_string(i));
+    // Every name table filled to its capacity (descriptions have the most rows).
+    for (int i = 1; i <= MaxReasons; ++i) {
+        const std::string n = std::to_string(i);
+        if (i <= MaxNationalities) b.Nationality("Nationality " + n);
+        if (i <= MaxCountries) b.Country("Country " + n);
+        if (i <= MaxDrivers)
+            b.Driver("Driver number " + n + " with a long name",
+                     static_cast<std::uint8_t>(1 + i % MaxNationalities));
+        if (i <= MaxTeams) b.Team("Team " + n, static_cast<std::uint8_t>(1 + i % MaxCountries));
+        if (i <= MaxTracks) b.Track("Track " + n);
+        if (i <= MaxGPNames) b.GPName("Grand Prix " + n);
+        b.Reason("Description " + n + " of a result row");
+        if (i <= MaxRemarks) b.Remark("Weather " + n, "Hava " + n);
+        if (i <= MaxNotes) b.Note("Note " + n);
+    }
     // 61 seasons with 14 GPs of 22 results: 854 GPs, 18,788 results.
     int driver = 0;
     for (int year = FirstYear; year <= LastPossibleYear; ++year) {
@@ -229,8 +216,7 @@ std::unique_ptr<The_Class> MakeFullSizeDatabase() {
 std::unique_ptr<The_Class> MakeModernDatabase() {
     auto db = MakeSmallDatabase();
     DatabaseBuilder b(*db);
-    const auto german = b.Nationality("German");
-    const auto spanish = b.Nationality("Spanish");
+    const auto german = b.Nationality("German"), spanish = b.Nationality("Spanish");
     std::uint16_t drivers[14];
     for (int i = 0; i < 14; ++i)
         drivers[i] = b.Driver("Modern Driver " + std::to_string(i + 1), i % 2 ? german : spanish);
@@ -264,19 +250,18 @@ std::unique_ptr<The_Class> MakeModernDatabase() {
                          placed ? The_Class::ParseTime("+" + std::to_string(p) + ".5") : 0, reason,
                          static_cast<std::uint16_t>(p + 1));
             }
-            db->GPs[g].FLDriver = drivers[(shift + 1) % 14];
-            db->GPs[g].FLTime = The_Class::ParseTime("1:31.447");
-            db->GPs[g].PoleDriver = drivers[shift % 14];
-            db->GPs[g].PoleTime = The_Class::ParseTime("1:29.9");
-            db->GPs[g].Remark = static_cast<std::uint8_t>(1 + k % 2);
+            TGPRow& row = db->GPs[g];
+            row.FLDriver = drivers[(shift + 1) % 14], row.PoleDriver = drivers[shift % 14];
+            row.FLTime = The_Class::ParseTime("1:31.447"),
+            row.PoleTime = The_Class::ParseTime("1:29.9");
+            row.Remark = static_cast<std::uint8_t>(1 + k % 2);
         }
         for (int i = 0; i < 4; ++i)
             b.DriverStanding(year, drivers[i], teams[i % 6], static_cast<float>(100 - 9 * i));
         for (int i = 0; i < 3; ++i)
             b.TeamStanding(year, teams[i], teamNames[i], static_cast<float>(150 - 20 * i));
-        db->Seasons[year].ChampDriver = drivers[0];
-        db->Seasons[year].ChampDriverTeam = teams[0];
-        db->Seasons[year].ChampTeam = teams[0];
+        TSeasonRow& s = db->Seasons[year];
+        s.ChampDriver = drivers[0], s.ChampDriverTeam = s.ChampTeam = teams[0];
     }
     return db;
 }

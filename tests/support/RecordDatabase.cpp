@@ -25,13 +25,14 @@ std::unique_ptr<The_Class> MakeRecordDatabase() {
     const auto engine = b.Reason("Engine");
     const auto disq = b.Reason("Disqualified");
     const auto t = [](const char* text) { return The_Class::ParseTime(text); };
-    const auto fastest = [&](std::uint16_t driver, const char* time) {
-        db->GPs[db->GPCount].FLDriver = driver;
-        db->GPs[db->GPCount].FLTime = t(time);
-    };
-    const auto pole = [&](std::uint16_t driver, const char* time) {
-        db->GPs[db->GPCount].PoleDriver = driver;
-        db->GPs[db->GPCount].PoleTime = t(time);
+    // The last GP's fastest lap and pole.
+    const auto flPole = [&](std::uint16_t fl, const char* flTime, std::uint16_t pole,
+                            const char* poleTime) {
+        TGPRow& g = db->GPs[db->GPCount];
+        g.FLDriver = fl;
+        g.FLTime = t(flTime);
+        g.PoleDriver = pole;
+        g.PoleTime = t(poleTime);
     };
 
     b.GP(1990, 3, 10, alpha, alphaGP, 50);
@@ -39,46 +40,39 @@ std::unique_ptr<The_Class> MakeRecordDatabase() {
     b.Result(baker, 2, red, t("+5.000"), none);
     b.Result(cole, 3, blue, t("+10.000"), none);
     b.Result(dunn, 0, blue, t("lap 20"), engine);
-    fastest(cole, "1:20.000");
-    pole(able, "1:18.000");
+    flPole(cole, "1:20.000", able, "1:18.000");
     b.GP(1990, 4, 8, beta, betaGP, 60);
     b.Result(cole, 2, blue, t("1 hr 31:00.000"), none);
     b.Result(able, 3, red, t("+1 lap"), none);
     b.Result(baker, 0, red, t("lap 40"), engine);
-    fastest(dunn, "1:21.000");
-    pole(baker, "1:19.000");
+    flPole(dunn, "1:21.000", baker, "1:19.000");
     b.GP(1990, 5, 6, alpha, alphaGP, 50);
     b.Result(baker, 1, blue, t("1 hr 29:00.000"), none);
     b.Result(cole, 2, blue, t("+2.000"), none);
     b.Result(able, 0, red, t("lap 30"), engine);
-    fastest(baker, "1:19.500");
-    pole(cole, "1:17.500");
+    flPole(baker, "1:19.500", cole, "1:17.500");
     b.GP(1991, 3, 10, alpha, alphaGP, 50);
     b.Result(dunn, 1, red, t("1 hr 28:00.000"), none);
     b.Result(baker, 2, red, t("+3.000"), none);
     b.Result(able, 2, red, 0, none);
     b.Result(cole, 5, blue, t("+1 lap"), none);
     b.Result(able, 0, red, t("lap 12"), engine);
-    fastest(able, "1:18.000");
-    pole(dunn, "1:16.000");
+    flPole(able, "1:18.000", dunn, "1:16.000");
     b.GP(1991, 4, 7, beta, betaGP, 60);
     b.Result(baker, 1, blue, t("1 hr 32:00.000"), none);
     b.Result(dunn, 2, red, t("+4.000"), none);
     b.Result(cole, 3, blue, t("+2 laps"), none);
     b.Result(cole, 6, blue, t("+5 laps"), none);
-    fastest(cole, "1:20.500");
-    pole(baker, "1:18.500");
+    flPole(cole, "1:20.500", baker, "1:18.500");
     b.GP(1991, 5, 5, alpha, alphaGP, 0);
     b.GP(1991, 6, 2, beta, betaGP, 60);
     b.Result(able, 1, blue, t("1 hr 33:00.000"), none);
     b.Result(dunn, 2, red, t("+6.000"), none);
-    fastest(dunn, "1:21.500");
-    pole(able, "1:19.500");
+    flPole(dunn, "1:21.500", able, "1:19.500");
     b.GP(1991, 7, 7, beta, betaGP, 60);
     b.Result(dunn, 0, red, 0, disq);
     b.Result(baker, 0, blue, t("lap 5"), engine);
-    fastest(baker, "1:22.000");
-    pole(dunn, "1:20.000");
+    flPole(baker, "1:22.000", dunn, "1:20.000");
     return db;
 }
 

@@ -28,6 +28,14 @@ template <typename T> void Patch(Image& img, int k, int row, const std::function
     std::memcpy(p, reinterpret_cast<const std::uint8_t*>(&rec), sizeof(T));
 }
 
+// Sets 1951's driver standings range (1950 holds rows 1..3).
+void Standings1951(Image& img, std::uint16_t first, std::uint16_t last) {
+    Patch<TSeasonRow>(img, 11, 2, [&](TSeasonRow& s) {
+        s.FirstDriverStanding = first;
+        s.LastDriverStanding = last;
+    });
+}
+
 void SetNoteCount(Image& notes, std::uint16_t n) {
     std::memcpy(notes.data(), &n, 2);
 }
@@ -77,6 +85,10 @@ const struct Damage {
      [](Image& d, Image&) {
          Patch<TSeasonRow>(d, 11, 3, [](TSeasonRow& s) { s.LastDriverStanding = 900; });
      }},
+    // Older files stored an empty range as 0..0; nothing else from row 0 or out of place.
+    {"standings from row 0, not empty", [](Image& d, Image&) { Standings1951(d, 0, 3); }},
+    {"empty standings out of place", [](Image& d, Image&) { Standings1951(d, 5, 4); }},
+    {"standings 0..1 overlapping 1950's", [](Image& d, Image&) { Standings1951(d, 0, 1); }},
     {"results out of position order",
      [](Image& d, Image&) { Patch<TResultRec>(d, 13, 1, [](TResultRec& r) { r.Pos = 5; }); }},
     {"driver index beyond the table",

@@ -1,6 +1,7 @@
-// Loading and saving the data and notes files: round trips, version checks, the old layout.
+// Loading and saving the data and notes files: round trips, version checks, older layouts.
 
 #include "database/AtomicFile.h"
+#include "database/Invariants.h"
 #include "support/Fixtures.h"
 
 #include <algorithm>
@@ -131,6 +132,26 @@ TEST(DataFile, OldLayoutIsConvertedWithEmptyRangesForSeasonsWithoutRows) {
     ASSERT_EQ(loaded->LoadDatabaseImage(img, nullptr, 0), 0);
     // Saving writes the current layout with the same tables.
     EXPECT_EQ(loaded->BuildDataImage(), db->BuildDataImage());
+}
+
+TEST(DataFile, ZeroRangeOfASeasonWithoutStandingsLoadsAsTheEmptyRangeInPlace) {
+    for (const char* version : {"1.03", "1.88"}) {
+        auto db = MakeSmallDatabase(); // older files stored the empty ranges of 1951 as 0..0
+        TSeasonRow& s = db->Seasons[1951];
+        s.FirstDriverStanding = s.LastDriverStanding = s.FirstTeamStanding = s.LastTeamStanding = 0;
+        db->Seasons[1950].FirstTeamStanding = db->Seasons[1950].LastTeamStanding = 0;
+        auto image = db->BuildDataImage();
+        std::memcpy(image.data() + 1, version, 4);
+        const auto notes = db->BuildNotesImage();
+
+        The_Class loaded;
+        ASSERT_EQ(loaded.LoadDatabaseImage(image, &notes, 1), 0) << version << loaded.LastError;
+        EXPECT_EQ(CheckInvariants(loaded), std::vector<std::string>()) << version;
+        EXPECT_EQ(loaded.Seasons[1951].FirstDriverStanding, 4);
+        EXPECT_EQ(loaded.Seasons[1951].LastDriverStanding, 3);
+        EXPECT_EQ(loaded.Seasons[1950].FirstTeamStanding, 1);
+        EXPECT_EQ(loaded.Seasons[1950].LastTeamStanding, 0);
+    }
 }
 
 TEST(DataFile, OtherNamesFile) {

@@ -22,24 +22,17 @@ TEST(Dates, ParseInBothLanguages) {
         const char* utf8;
         std::uint16_t expected; // 0: refused
     } cases[] = {
-        {1, "2 jun 2006", PackDate(2006, 6, 2)},
-        {1, "2 6 2006", PackDate(2006, 6, 2)},
+        // clang-format off
+        {1, "2 jun 2006", PackDate(2006, 6, 2)}, {1, "2 6 2006", PackDate(2006, 6, 2)},
         {1, "  2 JUNE 2006  ", PackDate(2006, 6, 2)},
         {1, "2 Haz 2006", 0}, // Turkish names need Turkish mode
-        {0, "2 haziran 2006", PackDate(2006, 6, 2)},
-        {0, "2 Jun 2006", 0},
-        {0, "14 şub 1999", PackDate(1999, 2, 14)},
-        {0, "1 Ağu 2000", PackDate(2000, 8, 1)},
-        {1, "31 Dec 2077", PackDate(2077, 12, 31)},
-        {1, "2 Jun 1949", 0},
-        {1, "x Jun 2006", 0},
-        {1, "2 Juni 2006", 0},
-        {1, "", 0},
-        {1, "2 Jun 20x6", 0},
+        {0, "2 haziran 2006", PackDate(2006, 6, 2)}, {0, "2 Jun 2006", 0},
+        {0, "14 şub 1999", PackDate(1999, 2, 14)}, {0, "1 Ağu 2000", PackDate(2000, 8, 1)},
+        {1, "31 Dec 2077", PackDate(2077, 12, 31)}, {1, "2 Jun 1949", 0},
+        {1, "x Jun 2006", 0}, {1, "2 Juni 2006", 0}, {1, "", 0}, {1, "2 Jun 20x6", 0},
         // Values the packed date cannot hold are refused rather than wrapped into another date.
-        {1, "32 Jan 2006", 0},
-        {1, "2 13 2006", 0},
-        {1, "2 Jun 2078", 0},
+        {1, "32 Jan 2006", 0}, {1, "2 13 2006", 0}, {1, "2 Jun 2078", 0},
+        // clang-format on
     };
     auto db = std::make_unique<The_Class>();
     std::vector<std::string> debug;
@@ -79,48 +72,39 @@ TEST(Times, ParseEveryStyle) {
         const char* text;
         std::uint32_t code; // 0: refused
     } cases[] = {
-        {"1 hr 32:05.1", Code(1, 100, true, 5, 32, 5)},
-        {"03:12.761", Code(1, 761, true, 4, 3, 12)},
-        {"1:28.03", Code(1, 30, true, 4, 1, 28)},
-        {"58.5", Code(1, 500, true, 4, 0, 58)},
-        {"3 hr 59:59.999", Code(1, 999, true, 7, 59, 59)},
-        {"4 hr 00:00.0", 0},
-        {"+12.345", Code(2, 345, true, 4, 0, 12)},
-        {" +1:08.581 ", Code(3, 581, true, 4, 1, 8)},
-        {"+2 laps", Code(4, 2, true, 4, 0, 0)},
-        {"+300 laps", Code(4, 300, true, 4, 0, 0)},
+        // clang-format off
+        {"1 hr 32:05.1", Code(1, 100, true, 5, 32, 5)}, {"03:12.761", Code(1, 761, true, 4, 3, 12)},
+        {"1:28.03", Code(1, 30, true, 4, 1, 28)}, {"58.5", Code(1, 500, true, 4, 0, 58)},
+        {"3 hr 59:59.999", Code(1, 999, true, 7, 59, 59)}, {"4 hr 00:00.0", 0},
+        {"+12.345", Code(2, 345, true, 4, 0, 12)}, {" +1:08.581 ", Code(3, 581, true, 4, 1, 8)},
+        {"+2 laps", Code(4, 2, true, 4, 0, 0)}, {"+300 laps", Code(4, 300, true, 4, 0, 0)},
         {"lap 15", Code(5, 15, true, 4, 0, 0)},
         {"1:28", Code(1, 0, true, 4, 1, 28)}, // no decimal point: whole seconds
-        {"+12", Code(2, 0, true, 4, 0, 12)},
-        {"-5", 0},
-        {"1:2x.5", 0},
-        {"", 0},
-        {"+", 0},
-        {"12,5", 0},
+        {"+12", Code(2, 0, true, 4, 0, 12)}, {"-5", 0},
+        {"1:2x.5", 0}, {"", 0},
+        {"+", 0}, {"12,5", 0},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(The_Class::ParseTime(c.text), c.code) << c.text;
 }
 
 TEST(Times, FormatEveryStyleAndPrecision) {
+    const auto P = &The_Class::ParseTime;
     const struct {
         std::uint32_t code;
         const char* shown;
     } cases[] = {
-        {0, ""},
-        {The_Class::ParseTime("03:12.761"), "03:12.761"},
-        {The_Class::ParseTime("1:28.030"), "01:28.03"},
-        {The_Class::ParseTime("1 hr 32:05.100"), "1 hr 32:05.10"},
-        {The_Class::ParseTime("+12.300"), "+ 12.30"},
-        {The_Class::ParseTime("+1:08.581"), "+ 01:08.581"},
-        {The_Class::ParseTime("+2 laps"), "+ 2 laps"},
-        {The_Class::ParseTime("lap 15"), "lap 15"},
-        {The_Class::ParseTime("2 hr 00:07.005"), "2 hr 00:07.005"},
-        {The_Class::ParseTime("58.5"), "58.50"}, // no minutes: no "00:"
-        {The_Class::ParseTime("7.050"), "07.05"},
-        {Code(1, 3, false, 0, 1, 28), "01:28.03"}, // stored hundredths
-        {Code(2, 50, false, 0, 0, 1), "+ 01.50"},
+        // clang-format off
+        {0, ""}, {P("03:12.761"), "03:12.761"}, {P("1:28.030"), "01:28.03"},
+        {P("1 hr 32:05.100"), "1 hr 32:05.10"}, {P("+12.300"), "+ 12.30"},
+        {P("+1:08.581"), "+ 01:08.581"}, {P("+2 laps"), "+ 2 laps"}, {P("lap 15"), "lap 15"},
+        {P("2 hr 00:07.005"), "2 hr 00:07.005"}, {P("7.050"), "07.05"},
+        {P("58.5"), "58.50"}, // no minutes: no "00:"
+        // Stored hundredths.
+        {Code(1, 3, false, 0, 1, 28), "01:28.03"}, {Code(2, 50, false, 0, 0, 1), "+ 01.50"},
         {Code(6, 500, true, 4, 0, 3), "+ 03.50"}, // a style never produced shows as a gap
+        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(The_Class::FormatTime(c.code), c.shown);

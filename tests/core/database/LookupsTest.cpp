@@ -28,10 +28,10 @@ TEST_F(Lookups, SearchesByText) {
         {db_->FindDriverNat("British"), 3, "the last row"},
         {db_->FindDriver("juan manuel fangio"), 0, "exact search is case-sensitive"},
         {db_->FindDriver(" Nino Farina"), 0, "and not trimmed"},
-        {db_->FindTeam("Lotus"), 0, "miss"},
-        {db_->FindTrack("Monza"), 0, "miss"},
-        {db_->FindGP("Brazil"), 0, "miss"},
-        {db_->FindDriverNat("Martian"), 0, "miss"},
+        // clang-format off
+        {db_->FindTeam("Lotus"), 0, "miss"}, {db_->FindTrack("Monza"), 0, "miss"},
+        {db_->FindGP("Brazil"), 0, "miss"}, {db_->FindDriverNat("Martian"), 0, "miss"},
+        // clang-format on
         {db_->FindDriverCI("juan manuel FANGIO"), 2, "folds ASCII letters"},
         {db_->FindDriverCI(Utf8ToCp1254("şahin işık")), 0, "but not Ş and ş"},
         {db_->FindDriverCI(Utf8ToCp1254("ŞAHIN Işık")), turkish, "nor ı and I"},
@@ -46,17 +46,16 @@ TEST_F(Lookups, SearchesByText) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.got, c.expected) << c.why;
-    const std::vector<std::string> misses = {"Debug:pilot bulunamad\xFD: juan manuel fangio",
-                                             "Debug:pilot bulunamad\xFD:  Nino Farina",
-                                             "Debug:team bulunamad\xFD: Lotus",
-                                             "Debug:pist bulunamad\xFD: Monza",
-                                             "Debug:gp bulunamad\xFD: Brazil",
-                                             "Debug:driver nat bulunamad\xFD: Martian",
-                                             "Debug:pilot bulunamad\xFD: \xFE"
-                                             "ahin i\xFE\xFDk",
-                                             "Debug:reason bulunamad\xFD: engine",
-                                             "Debug:reason bulunamad\xFD: Pushed over the line",
-                                             "Debug:Tarih format\xFD yanl\xFD\xFE"};
+    const auto miss = [](const char* table, const std::string& text) {
+        return "Debug:" + std::string(table) + " bulunamad\xFD: " + text;
+    };
+    // clang-format off
+    const std::vector<std::string> misses = {
+        miss("pilot", "juan manuel fangio"), miss("pilot", " Nino Farina"), miss("team", "Lotus"),
+        miss("pist", "Monza"), miss("gp", "Brazil"), miss("driver nat", "Martian"),
+        miss("pilot", "\xFE" "ahin i\xFE\xFDk"), miss("reason", "engine"),
+        miss("reason", "Pushed over the line"), "Debug:Tarih format\xFD yanl\xFD\xFE"};
+    // clang-format on
     EXPECT_EQ(debug_, misses);
     db_->DebugLines = nullptr;
     EXPECT_EQ(db_->FindTeam("Lotus"), 0); // silent without a debug list
@@ -64,27 +63,30 @@ TEST_F(Lookups, SearchesByText) {
 
 TEST_F(Lookups, AccessorsGiveUnderscoresOutsideTheirTables) {
     db_->LanguageMode = 0;
+    const int newcomer = db_->AddDriver("Nino Newcomer", ""); // added without a nationality
+    ASSERT_NE(newcomer, 0);
+    db_->DriverNat[4] = 49; // beyond the nationalities
+    db_->TeamCountry[1] = 0;
+    // clang-format off
+    const std::string outside[] = {
+        db_->DriverName(0), db_->DriverName(db_->DriverCount + 1), db_->DriverName(60000),
+        db_->TeamName(4), db_->DriverNatName(4), db_->DriverNatName(db_->DriverCount + 1),
+        db_->ReasonText(db_->ReasonCount + 1), db_->ReasonText(NoteCodeBase),
+        db_->ReasonText(NoteCodeBase + 2), db_->RemarkText(3)};
     const struct {
         std::string got, expected;
     } cases[] = {
-        {db_->DriverName(0), "_____"},
-        {db_->DriverName(db_->DriverCount + 1), "_____"},
-        {db_->DriverName(60000), "_____"},
-        {db_->TeamName(3), "ERA"},
-        {db_->TeamName(4), "_____"},
-        {db_->ResultDriverName(1), "Nino Farina"},
-        {db_->ResultTeamName(3), "ERA"},
+        {db_->TeamName(3), "ERA"}, {db_->ResultDriverName(1), "Nino Farina"},
+        {db_->ResultTeamName(3), "ERA"}, {db_->TeamCountryName(3), "UK"},
         {db_->DriverNatName(5), ""}, // nationality 0: unknown, read as empty
-        {db_->TeamCountryName(3), "UK"},
-        {db_->ReasonText(0), ""},
-        {db_->ReasonText(db_->ReasonCount + 1), "_____"},
-        {db_->ReasonText(NoteCodeBase), "_____"},
-        {db_->ReasonText(NoteCodeBase + 1), "Pushed over the line"},
-        {db_->ReasonText(NoteCodeBase + 2), "_____"},
+        {db_->DriverNatName(newcomer), ""}, {db_->TeamCountryName(1), ""},
+        {db_->ReasonText(0), ""}, {db_->ReasonText(NoteCodeBase + 1), "Pushed over the line"},
         {db_->RemarkText(2), "Ya\xF0murlu"}, // Turkish mode
-        {db_->RemarkText(3), "_____"},
         {The_Class::NumText(0), ""},
     };
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(outside); ++i)
+        EXPECT_EQ(outside[i], "_____") << i;
     for (const auto& c : cases)
         EXPECT_EQ(c.got, c.expected);
     for (int mode : {1, 2}) {
