@@ -62,6 +62,10 @@ class MainWindow : public QMainWindow {
     // ---- Building ----------------------------------------------------------------------------
     void BuildMenus();
     void BuildCentral();
+    // The table area: title, history and copy buttons, the two grids and the filter box.
+    void BuildGridPanel();
+    // The right-hand panel: season and GP browser, GP information, championship panel.
+    void BuildRightPanel();
     void BuildPopups();
     QAction* AddAction(QMenu& menu, const char* name, const QString& text,
                        QActionGroup* group = nullptr, bool checkable = false);

@@ -7,6 +7,8 @@
 
 namespace qor {
 
+struct TableContext;
+
 // A request to run a main-window command as if the user had chosen it. The window sets
 // SelectedRecord, selects Year in the year box first when it is not 0 (running the box's
 // change handler), then runs Item. An empty Item asks for nothing.
@@ -17,5 +19,10 @@ struct MenuItemCall {
 
     bool Empty() const { return Item.empty(); }
 };
+
+// Runs a call as the main window would: the year box first (when Year is set), then
+// SelectedRecord and the item, which may be a record-popup item, a championship or season-list
+// command. False when the year is not listed or no command has that name (nothing runs).
+bool RunMenuItemCall(TableContext& ctx, const MenuItemCall& call);
 
 } // namespace qor
