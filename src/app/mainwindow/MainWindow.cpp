@@ -82,6 +82,23 @@ void MainWindow::BuildCentral() {
     panel1->setFloatable(false);
     for (const char* name : {"SpeedButton10", "SpeedButton7", "SpeedButton9"})
         panel1->addWidget(CommandButton(CommandNamed(SeasonListCommands, name), panel1));
+    // The driver box with "Analyze driver" and "Find Name", right-aligned.
+    auto* spacer = new QWidget(panel1);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    panel1->addWidget(spacer);
+    comboBox2_ = new QComboBox(panel1);
+    comboBox2_->setObjectName(QStringLiteral("ComboBox2"));
+    comboBox2_->setEditable(true);
+    comboBox2_->setInsertPolicy(QComboBox::NoInsert);
+    comboBox2_->setMinimumContentsLength(22);
+    comboBox2_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    connect(comboBox2_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { session_.ctx.browser.DriverBox = FromQt(text); });
+    panel1->addWidget(comboBox2_);
+    button8_ = MakeButton("button8", QStringLiteral("Analyze driver"), panel1);
+    panel1->addWidget(button8_);
+    speedButton13_ = MakeButton("SpeedButton13", QString(), panel1);
+    panel1->addWidget(speedButton13_);
 
     BuildGridPanel();
     BuildRightPanel();
@@ -113,6 +130,7 @@ void MainWindow::SyncAll() {
     SyncInfoPanel();
     SyncHistoryButtons();
     SyncMenuTicks();
+    SyncDriverBox();
 }
 
 void MainWindow::TableRebuilt() {
@@ -146,6 +164,7 @@ void MainWindow::ApplyCaptions() {
         else if (auto* button = findChild<QToolButton*>(objectName))
             button->setText(ToQt(text));
     }
+    speedButton13_->setText(LabelText(l.Text(slot::FindName)));
     speedButton3_->setText(LabelText(l.Text(144)) + QStringLiteral(" \u25BC"));
     speedButton4_->setText(QStringLiteral("\u25B2"));
     infoLabels_["Label32"]->setText(LabelText(l.Text(180)));
@@ -195,6 +214,31 @@ void MainWindow::ApplyTheme() {
     gpListBox1_->viewport()->update();
     listBox2_->viewport()->update();
     listBox3_->viewport()->update();
+}
+
+void MainWindow::RunTable(const std::function<void(TableContext&)>& command) {
+    session_.RunTableCommand(command);
+    TableRebuilt();
+}
+
+void MainWindow::SetDriverBox(const QString& name) {
+    session_.ctx.browser.DriverBox = FromQt(name);
+    SyncDriverBox();
+}
+
+void MainWindow::SyncDriverBox() {
+    if (shownDriverItems_ != session_.DriverBoxItems) {
+        const QSignalBlocker block(comboBox2_);
+        comboBox2_->clear();
+        for (const auto& name : session_.DriverBoxItems)
+            comboBox2_->addItem(ToQt(name));
+        shownDriverItems_ = session_.DriverBoxItems;
+    }
+    const QString text = ToQt(session_.ctx.browser.DriverBox);
+    if (comboBox2_->currentText() != text) {
+        const QSignalBlocker block(comboBox2_);
+        comboBox2_->setEditText(text);
+    }
 }
 
 void MainWindow::ShowHint(const QString& hint) {

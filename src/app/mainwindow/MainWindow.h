@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -53,6 +54,16 @@ class MainWindow : public QMainWindow {
     void ApplyTheme();
     // Opens a table by name (see ShowNamedView); returns what was wrong, or an empty text.
     QString ShowView(const QStringList& args);
+    // Runs a command that builds a table in tablo1 and shows it (statistics windows use it).
+    void RunTable(const std::function<void(TableContext&)>& command);
+    // The driver box (ComboBox2): its text is the name "Analyze driver" works on.
+    QComboBox& DriverBox() { return *comboBox2_; }
+    void SetDriverBox(const QString& name);
+    // Rows of tablo1 in view (a GP shown for a driver scrolls his row into them).
+    int VisibleGridRows() const;
+    // "---->   hint   <----" in the status line; cleared when the status still shows it.
+    void ShowHint(const QString& hint);
+    void ClearHint(const QString& hint);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +90,7 @@ class MainWindow : public QMainWindow {
     void SyncInfoPanel();
     void SyncHistoryButtons();
     void SyncMenuTicks();
+    void SyncDriverBox();
     // A command rebuilt tablo1.
     void TableRebuilt();
 
@@ -111,9 +123,6 @@ class MainWindow : public QMainWindow {
     void WideTick();
     void StartChampionshipSlide(bool open);
     void ChampionshipTick();
-    void ShowHint(const QString& hint);
-    // Clears the status line when it still shows the hint.
-    void ClearHint(const QString& hint);
     // Puts a text (Unicode) into the status line.
     void ShowStatus(const QString& text);
 
@@ -161,6 +170,12 @@ class MainWindow : public QMainWindow {
     QToolButton* speedButton3_ = nullptr;
     QToolButton* speedButton4_ = nullptr;
     QLabel* status_ = nullptr;
+    QComboBox* comboBox2_ = nullptr;
+    QToolButton* button8_ = nullptr;
+    QToolButton* speedButton13_ = nullptr;
+    QMenu* overallMenu_ = nullptr;
+    QMenu* analyzesMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
 
     QMenu* popupBack_ = nullptr;
     QMenu* popupMenu2_ = nullptr;
@@ -180,6 +195,7 @@ class MainWindow : public QMainWindow {
     std::vector<std::string> shownGPs_;
     std::vector<std::string> shownDriverYears_;
     std::vector<std::string> shownTeamYears_;
+    std::vector<std::string> shownDriverItems_;
 };
 
 } // namespace qor::app

@@ -242,6 +242,10 @@ void MainWindow::OnFilterChosen(int index) {
 
 // ---- Commands ----------------------------------------------------------------------------------
 
+int MainWindow::VisibleGridRows() const {
+    return tablo1_->VisibleRowCount();
+}
+
 void MainWindow::Back() {
     session_.RunTableCommand([](TableContext& ctx) { ctx.history.Back(); });
     TableRebuilt();

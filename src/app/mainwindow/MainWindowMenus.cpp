@@ -168,6 +168,10 @@ void MainWindow::BuildMenus() {
         });
     }
 
+    // The statistics windows' menus; their items are added by the windows' builders.
+    overallMenu_ = topMenu("OverallStatistics1");
+    analyzesMenu_ = topMenu("Analyzes1");
+
     // Language.
     QMenu* language = topMenu("Dil1");
     auto* languageGroup = new QActionGroup(this);
@@ -177,6 +181,8 @@ void MainWindow::BuildMenus() {
             [this] { ChooseLanguage(LanguageEnglish); });
     connect(AddAction(*language, "Other1", {}, languageGroup), &QAction::triggered, this,
             [this] { ChooseLanguageFile(); });
+
+    helpMenu_ = topMenu("Help1");
 }
 
 void MainWindow::BuildPopups() {
