@@ -233,5 +233,35 @@ TEST_F(QorCli, ShippedData) {
     });
 }
 
+// A script of edits on a copy of the shipped data: each saves, the table shows them, the
+// rules hold, and a refused edit leaves the file byte for byte as it was.
+TEST_F(QorCli, EditScriptAddsAGrandPrixWithResults) {
+    std::filesystem::copy_file(std::filesystem::path(QOR_CLI).parent_path() / "f1data5.dat",
+                               dir_.file("f1data5.dat"));
+    data_ = "--data '" + dir_.path() + "' ";
+    const std::string add = "edit add-result '29 Oct 2006' ";
+    Check({
+        {"edit new-gp --name Portugal --date 29.10.2006 --track Estoril --laps 70", 0,
+         "Added GP 29 Oct 2006 Portugal (Estoril)\nSaved "},
+        {(add + "--driver 'Fernando Alonso' --team Renault --pos 1 --time '1 hr 31:05.1'").c_str(),
+         0, "Fernando Alonso (Renault) 1. 1 hr 31:05.10\n"},
+        {(add + "--driver 'Felipe Massa' --team Ferrari --pos 2 --time '+ 1:15.2'").c_str(), 0,
+         "Felipe Massa (Ferrari) 2. + 01:15.20\n"},
+        {(add + "--driver 'Kimi Räikkönen' --team McLaren --time 'lap 12' --notes Engine").c_str(),
+         0, "(McLaren) lap 12 Engine\n"},
+        {"table gp '29 Oct 2006'", 0, "3  Kimi Räikkönen   McLaren        lap 12"},
+        {"check", 0, "All rules hold."},
+    });
+    const std::string saved = testing::ReadFileBytes(dir_.file("f1data5.dat"));
+    Check({
+        {"edit new-gp --name Monaco --date 30.10.2006", 1, "This GP is already exist"},
+        {(add + "--driver 'Kimi Raikkonen' --team McLaren --time 'lap 3'").c_str(), 1,
+         "Driver \"Kimi Raikkonen\" not found. Did you mean Kimi Räikkönen?"},
+        {"edit delete-gp '16 Oct 2005'", 1, "Only GPs that belongs to last season can be update"},
+        {"edit delete-result '29 Oct 2006' 2 --dry-run", 0, "Dry run: nothing saved"},
+    });
+    EXPECT_TRUE(testing::ReadFileBytes(dir_.file("f1data5.dat")) == saved);
+}
+
 } // namespace
 } // namespace qor

@@ -28,7 +28,8 @@ extern const std::array<std::string_view, 12> DialogMonthNames;
 // What a save did: an empty Message means it was saved.
 struct DialogSaveResult {
     std::string Message;
-    std::uint16_t GP = 0; // the GP saved
+    std::uint16_t GP = 0;     // the GP saved
+    std::uint16_t Record = 0; // the result record saved (record dialog)
     bool Saved() const { return Message.empty(); }
 };
 

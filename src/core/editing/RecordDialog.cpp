@@ -144,14 +144,16 @@ DialogSaveResult RecordDialog::Save(The_Class& db) const {
         if (index < 1 || index > db.ResultCount) return {"Select the record for update"};
         rec.Reason = db.SetResultReason(static_cast<int>(index), notes);
         db.SetResult(rec, static_cast<int>(index));
+        r.Record = static_cast<std::uint16_t>(index);
         r.GP = db.GPOfResult(static_cast<int>(index));
     } else {
         if (db.FindGPByDate(gpdate) == 0) return {"Wrong date"};
         if (db.ResultCount >= MaxResults) return {"No room for another result."};
         rec.Reason = notes.empty() ? 0 : db.AddReason(notes, false);
         if (!notes.empty() && rec.Reason == 0) return {"No room for another note."};
-        if (db.AddResult(rec, gpdate) == 0) return {"Failed ! Already exists"};
-        r.GP = db.FindGPByDate(gpdate);
+        r.Record = db.AddResult(rec, gpdate);
+        if (r.Record == 0) return {"Failed ! Already exists"};
+        r.GP = db.GPOfResult(r.Record);
     }
     if (db.IsYearLoaded(year)) db.RecalcStandings(year);
     return r;
