@@ -3,6 +3,8 @@
 // filter controls, the season and GP browser with the championship panel, the status line.
 // It turns user actions into MainSession calls and shows the state they leave.
 
+#include "editing/GPDialog.h"
+#include "editing/RecordDialog.h"
 #include "mainwindow/MainSession.h"
 #include "statistics/MenuTableCommand.h"
 
@@ -15,6 +17,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -82,6 +85,15 @@ class MainWindow : public QMainWindow {
                        QActionGroup* group = nullptr, bool checkable = false);
     QToolButton* MakeButton(const char* name, const QString& text, QWidget* parent);
     void LayoutPanels();
+
+    // ---- Editing (MainWindowEditing.cpp) ------------------------------------------------
+    // The "Update" menu: records, GPs, the import and "Save changes" with their shortcuts.
+    void BuildEditing();
+    void SyncSaveChanges();
+    // Runs a prepared dialog modally; true when it saved.
+    bool RunEditDialog(QDialog& dialog);
+    void ImportOldDB();
+    void SaveChanges();
 
     // ---- Showing state -------------------------------------------------------------------
     void SyncTables();
@@ -196,6 +208,9 @@ class MainWindow : public QMainWindow {
     std::vector<std::string> shownDriverYears_;
     std::vector<std::string> shownTeamYears_;
     std::vector<std::string> shownDriverItems_;
+    // The two edit dialogs' models: a new record keeps the last "Time to save".
+    GPDialog gpDialog_;
+    RecordDialog recordDialog_;
 };
 
 } // namespace qor::app

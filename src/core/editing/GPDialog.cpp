@@ -33,6 +33,21 @@ const std::array<std::string_view, 12> DialogMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
+const std::array<ControlSlot, 12> GPDialogCaptions = {{
+    {"Form9", 22},
+    {"Label2", 23},
+    {"Label1", 24},
+    {"Label3", 25},
+    {"GroupBox1", 26},
+    {"GroupBox2", 27},
+    {"Label4", 28},
+    {"Label8", 29},
+    {"Label9", 30},
+    {"Label10", 31},
+    {"Button1", 32},
+    {"Button2", 33},
+}};
+
 namespace {
 
 std::vector<std::string> SortedNames(const std::vector<std::string>& names) {

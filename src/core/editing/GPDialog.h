@@ -4,6 +4,7 @@
 // changed Grand Prix with every check made before the database changes.
 
 #include "database/STheClass.h"
+#include "lang/DefaultStrings.h"
 
 #include <array>
 #include <cstdint>
@@ -24,6 +25,9 @@ struct CalendarRow {
 extern const std::array<CalendarRow, 19> LastSeasonCalendar;
 // The month list: English names whatever the language.
 extern const std::array<std::string_view, 12> DialogMonthNames;
+
+// The dialog's captions from the string table, by control name (the window is "Form9").
+extern const std::array<ControlSlot, 12> GPDialogCaptions;
 
 // What a save did: an empty Message means it was saved.
 struct DialogSaveResult {

@@ -15,6 +15,20 @@ const std::array<std::string_view, 4> TimeStyleItems = {
     "pos 1           1 hr 13:02.431", "other pos     + 11:02.231", "other pos     + 3 laps",
     "no pos          lap 34"};
 
+const std::array<ControlSlot, 11> RecordDialogCaptions = {{
+    {"Form10", 34},
+    {"Label2", 35},
+    {"Label3", 36},
+    {"Label4", 37},
+    {"Label5", 38},
+    {"Label6", 39},
+    {"Label7", 40},
+    {"Label8", 41},
+    {"Label9", 42},
+    {"Button1", 43},
+    {"Button2", 44},
+}};
+
 namespace {
 
 std::string TwoDigitText(long v) {

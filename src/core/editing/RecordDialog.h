@@ -17,6 +17,9 @@ namespace qor {
 extern const std::array<std::string_view, 11> RecordDialogTeams;
 extern const std::array<std::string_view, 4> TimeStyleItems;
 
+// The dialog's captions from the string table, by control name (the window is "Form10").
+extern const std::array<ControlSlot, 11> RecordDialogCaptions;
+
 // Time styles (ComboBox3 index).
 enum TimeStyle : int {
     StyleWinner = 0,   // "1 hr 13:02.431"
