@@ -52,6 +52,8 @@ class StatisticsWindowsTest : public QObject {
         QTest::mouseClick(&top.NameLabel(TopListCategory::Wins, 0), Qt::LeftButton);
         QCOMPARE(Title(), "Michael Schumacher   (Wins)");
         QCOMPARE(W().Grid1().Grid().RowCount(), 1 + 91);
+        Action(W(), "TR1")->trigger(); // captions come from the language's table
+        QCOMPARE(W().OpenTopLists().windowTitle(), "EN İYİLER");
     }
 
     void aTrackLineLeadsIntoTheMainWindow() {

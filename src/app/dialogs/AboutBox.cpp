@@ -9,9 +9,9 @@
 
 namespace qor::app {
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget* parent, const QString& title) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
     auto* product = new QLabel(QStringLiteral("Qor"), this);
     product->setObjectName(QStringLiteral("ProductName"));
@@ -23,7 +23,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     auto* version = new QLabel(QStringLiteral("Version ") + QLatin1String(ProgramVersion), this);
     version->setObjectName(QStringLiteral("Version"));
     layout->addWidget(version);
-    auto* credits = new QLabel(QString::fromStdString(AboutText()), this);
+    auto* credits = new QLabel(
+        QString::fromStdString(AboutText()).replace(QLatin1Char('\n'), QStringLiteral("\n\n")),
+        this);
     credits->setObjectName(QStringLiteral("Comments"));
     credits->setTextFormat(Qt::PlainText);
     credits->setWordWrap(true);

@@ -8,7 +8,8 @@ namespace qor::app {
 class AboutBox : public QDialog {
     Q_OBJECT
   public:
-    explicit AboutBox(QWidget* parent);
+    // title: the "About" caption of the current language.
+    AboutBox(QWidget* parent, const QString& title);
 };
 
 } // namespace qor::app

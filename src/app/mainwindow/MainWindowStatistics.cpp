@@ -6,6 +6,7 @@
 #include "dialogs/FindNameDialog.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/Prompts.h"
+#include "mainwindow/MainWindowParts.h"
 #include "mainwindow/QtText.h"
 #include "statistics/TopListWindow.h"
 #include "statistics/TrackStatisticsWindow.h"
@@ -58,7 +59,8 @@ HelpWindow& MainWindow::OpenHelp() {
 }
 
 AboutBox& MainWindow::OpenAbout() {
-    if (!aboutBox_) aboutBox_ = new AboutBox(this);
+    if (!aboutBox_) aboutBox_ = new AboutBox(this, QString());
+    aboutBox_->setWindowTitle(ToQt(session_.langs.Text(CaptionSlot("About1"))));
     aboutBox_->setWindowModality(Qt::ApplicationModal);
     aboutBox_->show();
     return *aboutBox_;
