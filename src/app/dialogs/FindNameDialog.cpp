@@ -1,6 +1,7 @@
 #include "dialogs/FindNameDialog.h"
 
 #include "dialogs/FindName.h"
+#include "mainwindow/Fonts.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/MainWindowParts.h"
 #include "mainwindow/QtText.h"
@@ -18,6 +19,7 @@ namespace qor::app {
 FindNameDialog::FindNameDialog(MainWindow& main) : QWidget(&main, Qt::Tool), main_(main) {
     setObjectName(QStringLiteral("Form3"));
     const double scale = std::round(100 * main_.Session().ZoomFactor()) / 100;
+    setFont(MainFont(main_.Session().ZoomFactor()));
     auto* layout = new QGridLayout(this);
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName(QStringLiteral("Edit1"));

@@ -68,6 +68,7 @@ TrackStatisticsWindow::TrackStatisticsWindow(MainWindow& main)
     setObjectName(QStringLiteral("Form13"));
     setModal(false);
     const double scale = std::round(100 * main_.Session().ZoomFactor()) / 100;
+    setFont(MainFont(main_.Session().ZoomFactor()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     label1_ = MakeLabel("Label1", this);
