@@ -26,6 +26,7 @@ void Usage(std::ostream& os) {
           "  teammates DRIVER TEAM    the driver's team-mates season by season\n"
           "  edit OPERATION ARGS...   change a GP or result of the last season and save\n"
           "              (qor-cli edit lists the operations; --dry-run saves nothing)\n"
+          "  find TEXT   drivers whose name or other spelling holds the text (Find Name)\n"
           "  (none)      classification of the last Grand Prix of the last season\n";
 }
 
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
         {"gp", CmdGP},           {"strings", CmdStrings}, {"import-diff", CmdImportDiff},
         {"import", CmdImport},   {"table", CmdTable},     {"analyze", CmdAnalyze},
         {"toplist", CmdTopList}, {"tracks", CmdTracks},   {"teammates", CmdTeamMates},
-        {"edit", CmdEdit}};
+        {"edit", CmdEdit},       {"find", CmdFind}};
     if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     const auto it = commands.find(command);
     if (it == commands.end()) {

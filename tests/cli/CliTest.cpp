@@ -213,6 +213,8 @@ TEST_F(QorCli, ShippedData) {
         {"teammates 'Michael Schumacher' ferrari", 0,
          "TeamMates of Michael Schumacher for Ferrari\n\n1996  Eddie Irvine\n"},
         {"teammates 'Michael Schumacher' McLaren", 1, "Michael Schumacher never drove for McLaren"},
+        // Other spellings come from other_names.txt beside the data.
+        {"find senn", 0, "Ayrton Senna [+] Ayrton Senna da Silva\n"},
         // The flag may stand anywhere without taking the next name as its value.
         {"table compare --vertical 'Michael Schumacher' 'Mika Häkkinen' --season 1998", 0,
          "Engine\n16  08 Mar 1998  Melbourne          Mika Häkkinen       McLaren  1"},

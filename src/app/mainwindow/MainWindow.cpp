@@ -58,6 +58,7 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     BuildCentral();
     BuildPopups();
     BuildEditing();
+    BuildStatistics();
     ApplyCaptions();
     ApplyTheme();
     SyncAll();

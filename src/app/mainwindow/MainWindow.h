@@ -32,6 +32,12 @@ class FilterBox;
 class GridView;
 class ListDelegate;
 class Prompts;
+// The statistics windows and small dialogs (MainWindowStatistics.cpp).
+class AboutBox;
+class FindNameDialog;
+class HelpWindow;
+class TopListWindow;
+class TrackStatisticsWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -211,6 +217,30 @@ class MainWindow : public QMainWindow {
     // The two edit dialogs' models: a new record keeps the last "Time to save".
     GPDialog gpDialog_;
     RecordDialog recordDialog_;
+
+    // ---- Top lists, track statistics, Find Name, Help, About (MainWindowStatistics.cpp) ------
+  public:
+    // "Top Lists" with the drivers' or teams' lists; "Statistics for Pists"; the Find Name
+    // window (speedButton13); "Help" (shown modal); "About". Each opens its window and
+    // returns it.
+    TopListWindow& OpenTopLists(bool teams = false);
+    TrackStatisticsWindow& OpenTrackStatistics();
+    FindNameDialog& OpenFindName();
+    HelpWindow& OpenHelp();
+    AboutBox& OpenAbout();
+    // A message box over the main window.
+    void Inform(const QString& text);
+
+  private:
+    void BuildStatistics();
+    // ShowView's names for these windows: "toplist drivers|teams", "tracks", "find TEXT",
+    // "help", "about". False when the view is none of them.
+    bool ShowStatisticsView(const QStringList& args, QString& error);
+    TopListWindow* topListWindow_ = nullptr;
+    TrackStatisticsWindow* trackWindow_ = nullptr;
+    FindNameDialog* findNameDialog_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
 };
 
 } // namespace qor::app

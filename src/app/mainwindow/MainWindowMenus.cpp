@@ -297,6 +297,8 @@ void MainWindow::RunCommand(void (*command)(TableContext&)) {
 }
 
 QString MainWindow::ShowView(const QStringList& args) {
+    // The statistics windows and small dialogs open by name before the core's tables.
+    if (QString error; ShowStatisticsView(args, error)) return error;
     std::vector<std::string> words;
     for (const QString& a : args)
         words.push_back(FromQt(a));
