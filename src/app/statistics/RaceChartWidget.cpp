@@ -108,6 +108,8 @@ void RaceChartWidget::Paint(QPainter& p, const QRect& area) const {
         const QRect r = RectOf(m.Rect);
         if (!r.intersects(area)) continue;
         p.fillRect(r, Rgb(m.Fill));
+        // A fitted chart's rows can be a pixel or two high: an outline would hide the fill.
+        if (r.height() < 3) continue;
         p.setPen(Rgb(m.Outline));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
