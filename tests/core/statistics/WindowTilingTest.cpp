@@ -52,8 +52,8 @@ TEST(WindowTilingTest, PlacesNewestFirstInColumnsFromTheRight) {
          "a window passing the bottom starts a column to the left; a column leaving under 100 "
          "pixels closes the rest"},
         {{1280, 800, 25, 1.0, 3},
-         {{400, 300}, {300, 600}, {300, 100}},
-         {{true, 695, 30}, {true, 395, 30}, {true, 395, 630}},
+         {{400, 300}, {300, 300}, {300, 300}},
+         {{true, 695, 30}, {true, 795, 330}, {true, 395, 30}},
          "the widest window sets its column's width, so the next column clears it"},
         {{600, 400, 25, 1.0, 1},
          {{300, 500}},
