@@ -149,6 +149,16 @@ class AnalysisWindowsTest : public QObject {
         QCOMPARE(A().At(0)->windowTitle(), driver);
     }
 
+    void theBigSizeEnlargesEveryOpenWindow() {
+        Analyze(QStringLiteral("Ayrton Senna"));
+        Analyze(QStringLiteral("Alain Prost"));
+        QTest::qWait(20); // the windows take their frames' size
+        const int before[] = {A().At(0)->width(), A().At(1)->width()};
+        Action(W(), "Big1")->trigger();
+        for (int i = 0; i < 2; ++i)
+            QTRY_VERIFY(A().At(i)->width() > before[i] * 1.1);
+    }
+
     void anUnknownNameOpensNothing() {
         QCOMPARE(W().ShowView(
                      {QStringLiteral("analyze"), QStringLiteral("Ayrton"), QStringLiteral("Sena")}),

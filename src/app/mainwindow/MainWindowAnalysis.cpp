@@ -71,8 +71,11 @@ void MainWindow::BuildAnalysis() {
         }));
     }
 
-    for (const char* item : {"Small1", "Normal1", "Big1"})
-        connect(actions_.at(item), &QAction::triggered, analyzeWindows_, &AnalyzeWindows::Rescale);
+    // These items' own handlers run first and leave the new size, palette or texts.
+    for (const char* item :
+         {"Small1", "Normal1", "Big1", "standart1", "autumn1", "Winter1", "Spring1", "Summer1",
+          "MoreStyle1", "N001", "N002", "N003", "N004", "TR1", "EN1", "Other1"})
+        connect(actions_.at(item), &QAction::triggered, analyzeWindows_, &AnalyzeWindows::Restyle);
 }
 
 void MainWindow::AnalyzeDriverBox() {

@@ -121,9 +121,9 @@ void AnalyzeWindows::ViewAll() {
     TileAll();
 }
 
-void AnalyzeWindows::Rescale() {
+void AnalyzeWindows::Restyle() {
     for (StatisticsWindow* w : windows_)
-        w->Frame().ApplyScale();
+        w->Frame().ApplyLook();
 }
 
 } // namespace qor::app

@@ -48,8 +48,8 @@ class AnalyzeWindows : public QObject {
     void CloseAll();
     // Restores and shows every window, then tiles them.
     void ViewAll();
-    // A "Statistics Window" size was chosen: every window takes it.
-    void Rescale();
+    // A "Statistics Window" size, a theme or a language was chosen: every window takes it.
+    void Restyle();
 
   private:
     StatisticsWindow* OpenAnalyzeWindow(const QString& caption);

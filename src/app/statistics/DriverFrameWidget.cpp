@@ -351,6 +351,11 @@ void DriverFrameWidget::ApplyScale() {
     if (ChartShown()) DrawChart();
 }
 
+void DriverFrameWidget::ApplyLook() {
+    ApplyCaptions();
+    ApplyScale();
+}
+
 QLabel* DriverFrameWidget::Label(const QString& name) const {
     const auto it = labels_.find(name);
     return it == labels_.end() ? nullptr : it->second;

@@ -55,8 +55,9 @@ class DriverFrameWidget : public QWidget {
     void RunCountCommand(std::string_view label);
     // A page button pressed here is pressed on the partner too (frames side by side).
     void SetPartner(DriverFrameWidget* partner) { partner_ = partner; }
-    // Fonts and sizes for the current statistics window size; redraws a shown chart.
-    void ApplyScale();
+    // Captions in the current language, colours of the current theme, fonts and sizes for the
+    // current statistics window size; redraws a shown chart.
+    void ApplyLook();
 
     RaceChartWidget& Chart() { return *chart_; }
     // A label of the frame by its design name (null when there is none).
@@ -79,6 +80,7 @@ class DriverFrameWidget : public QWidget {
     QLabel* AddLabel(const char* name, QWidget* parent, bool command = false);
     QToolButton* AddButton(const char* name, const QString& text, QWidget* parent);
     void ApplyCaptions();
+    void ApplyScale();
     void PageButton(bool history, bool fromPartner);
     void DrawChart();
     void StartGauges();
