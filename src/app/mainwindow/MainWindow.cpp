@@ -59,6 +59,7 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     BuildPopups();
     BuildEditing();
     BuildStatistics();
+    BuildAnalysis();
     ApplyCaptions();
     ApplyTheme();
     SyncAll();

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -28,6 +29,7 @@ class QToolButton;
 
 namespace qor::app {
 
+class AnalyzeWindows;
 class FilterBox;
 class GridView;
 class ListDelegate;
@@ -241,6 +243,22 @@ class MainWindow : public QMainWindow {
     FindNameDialog* findNameDialog_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
+
+    // ---- Driver analysis windows (MainWindowAnalysis.cpp) ------------------------------------
+  public:
+    // "Analyze driver" (button8): the driver named in the driver box in his statistics window;
+    // an unknown name only puts the closest names into the status line.
+    void AnalyzeDriverBox();
+    AnalyzeWindows& Analyzes() { return *analyzeWindows_; }
+    // Runs a command that shows a table and chooses its current row itself (a GP shown with
+    // a driver's row selected).
+    void RunTableAt(const std::function<void(TableContext&)>& command);
+
+  private:
+    void BuildAnalysis();
+    // `--show analyze NAME`; empty when the view is not an analysis.
+    std::optional<QString> ShowAnalyzeView(const QStringList& args);
+    AnalyzeWindows* analyzeWindows_ = nullptr;
 };
 
 } // namespace qor::app

@@ -162,7 +162,7 @@ void MainWindow::BuildMenus() {
         QAction* a = AddAction(*driverWindow, name, {}, statsGroup);
         const std::uint8_t chosen = size;
         connect(a, &QAction::triggered, this, [this, chosen] {
-            // No statistics window is open that would need rescaling.
+            // The open statistics windows follow through BuildAnalysis's handler.
             session_.ChooseStatsWindowSize(chosen);
             SyncMenuTicks();
         });
@@ -299,6 +299,7 @@ void MainWindow::RunCommand(void (*command)(TableContext&)) {
 QString MainWindow::ShowView(const QStringList& args) {
     // The statistics windows and small dialogs open by name before the core's tables.
     if (QString error; ShowStatisticsView(args, error)) return error;
+    if (const std::optional<QString> analysis = ShowAnalyzeView(args)) return *analysis;
     std::vector<std::string> words;
     for (const QString& a : args)
         words.push_back(FromQt(a));
