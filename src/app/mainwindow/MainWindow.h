@@ -3,6 +3,7 @@
 // filter controls, the season and GP browser with the championship panel, the status line.
 // It turns user actions into MainSession calls and shows the state they leave.
 
+#include "database/Import.h"
 #include "editing/GPDialog.h"
 #include "editing/RecordDialog.h"
 #include "mainwindow/MainSession.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -102,6 +104,9 @@ class MainWindow : public QMainWindow {
     bool RunEditDialog(QDialog& dialog);
     void ImportOldDB();
     void SaveChanges();
+    // `--show new-gp [NAME]`, `update-record ROW` and `import FILE`: the dialog open beside the
+    // window (not modal, for pictures and scripts); empty when the view is none of them.
+    std::optional<QString> ShowEditView(const QStringList& args);
 
     // ---- Showing state -------------------------------------------------------------------
     void SyncTables();
@@ -219,6 +224,8 @@ class MainWindow : public QMainWindow {
     // The two edit dialogs' models: a new record keeps the last "Time to save".
     GPDialog gpDialog_;
     RecordDialog recordDialog_;
+    // The import a `--show import` view keeps open.
+    std::unique_ptr<ImportSession> shownImport_;
 
     // ---- Top lists, track statistics, Find Name, Help, About (MainWindowStatistics.cpp) ------
   public:

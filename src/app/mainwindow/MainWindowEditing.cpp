@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace qor::app {
@@ -110,6 +111,39 @@ void MainWindow::ImportOldDB() {
     ImportWindow window(session_, import, prompts_, this);
     connect(&window, &ImportWindow::imported, this, [this] { TableRebuilt(); });
     prompts_.RunModal(window);
+}
+
+std::optional<QString> MainWindow::ShowEditView(const QStringList& args) {
+    if (args.isEmpty()) return std::nullopt;
+    const QString& view = args.front();
+    QDialog* dialog = nullptr;
+    if (view == QLatin1String("new-gp")) {
+        NewGP1Click(session_, gpDialog_);
+        if (args.size() == 2)
+            for (std::size_t i = 0; i < LastSeasonCalendar.size(); ++i)
+                if (QString::fromLatin1(LastSeasonCalendar[i].GPName) == args[1])
+                    gpDialog_.ChooseCalendarRow(static_cast<int>(i));
+        dialog = new GPDialogWindow(session_, gpDialog_, prompts_, this);
+    } else if (view == QLatin1String("update-record") && args.size() == 2) {
+        tablo1_->Grid().Row = std::clamp(args[1].toInt(), 1, tablo1_->Grid().RowCount() - 1);
+        const EditStep step = UpdateRecord1Click(session_, recordDialog_);
+        if (!step.Proceed) return ToQt(step.Message);
+        dialog = new RecordDialogWindow(session_, recordDialog_, prompts_, this);
+    } else if (view == QLatin1String("import") && args.size() == 2) {
+        shownImport_ = std::make_unique<ImportSession>(session_.db);
+        if (shownImport_->Open(FromQt(args[1])) != ImportSession::OpenResult::Opened)
+            return QStringLiteral("cannot import ") + args[1] + QStringLiteral(": ") +
+                   ToQt(shownImport_->Message());
+        dialog = new ImportWindow(session_, *shownImport_, prompts_, this);
+    } else if (view == QLatin1String("new-gp") || view == QLatin1String("update-record") ||
+               view == QLatin1String("import")) {
+        return QStringLiteral("usage: new-gp [NAME] | update-record ROW | import FILE");
+    } else {
+        return std::nullopt;
+    }
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return QString();
 }
 
 void MainWindow::SaveChanges() {

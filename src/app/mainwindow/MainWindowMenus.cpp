@@ -300,6 +300,7 @@ QString MainWindow::ShowView(const QStringList& args) {
     // The statistics windows and small dialogs open by name before the core's tables.
     if (QString error; ShowStatisticsView(args, error)) return error;
     if (const std::optional<QString> analysis = ShowAnalyzeView(args)) return *analysis;
+    if (const std::optional<QString> edit = ShowEditView(args)) return *edit;
     std::vector<std::string> words;
     for (const QString& a : args)
         words.push_back(FromQt(a));
