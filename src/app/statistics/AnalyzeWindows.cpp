@@ -18,6 +18,11 @@ AnalyzeWindows::AnalyzeWindows(MainWindow& main, QMenu& menu, QAction* firstFixe
     SyncMenu();
 }
 
+AnalyzeWindows::~AnalyzeWindows() {
+    for (StatisticsWindow* w : windows_)
+        delete w;
+}
+
 StatisticsWindow* AnalyzeWindows::Find(const QString& caption) const {
     for (StatisticsWindow* w : windows_)
         if (w->windowTitle() == caption) return w;
