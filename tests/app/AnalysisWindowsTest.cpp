@@ -9,6 +9,8 @@
 #include "statistics/StatisticsWindow.h"
 #include "support/AppFixture.h"
 
+#include <QApplication>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -147,6 +149,44 @@ class AnalysisWindowsTest : public QObject {
         DoubleClick(W().Grid1(), name, 2);
         QCOMPARE(A().Count(), 1);
         QCOMPARE(A().At(0)->windowTitle(), driver);
+    }
+
+    void aDateLabelShowsThatGPWithHisRowSelected() {
+        DriverFrameWidget& frame = Analyze(QStringLiteral("Ayrton Senna"));
+        frame.ShowHistoryPage();
+        QLabel* firstWin = frame.Label(QStringLiteral("firstwinlabel"));
+        QCOMPARE(firstWin->text(), "Estoril'85");
+        QTest::mouseClick(firstWin, Qt::LeftButton, Qt::NoModifier, firstWin->rect().center());
+        QCOMPARE(T().Cell(ColumnTitled(W().Grid1(), " Name"), T().Row), "Ayrton Senna");
+        QCOMPARE(T().Cell(ColumnTitled(W().Grid1(), " Pos"), T().Row), "1");
+        QVERIFY(Child<QLabel>(W(), "label5")->text().endsWith(QStringLiteral("1985")));
+    }
+
+    void theTeamPopupListsHisRacesWithThatTeam() {
+        DriverFrameWidget& frame = Analyze(QStringLiteral("Ayrton Senna"));
+        frame.ShowHistoryPage();
+        QTest::mouseClick(frame.findChild<QToolButton*>(QStringLiteral("SpeedButton7")),
+                          Qt::LeftButton);
+        auto* popup = frame.findChild<QMenu*>(QStringLiteral("PopupRACES_FOR"));
+        QStringList teams;
+        for (QAction* a : popup->actions())
+            teams << a->text();
+        QCOMPARE(teams,
+                 (QStringList{"Lotus", "McLaren", "Williams", "Toleman"})); // team index order
+        popup->actions()[1]->trigger();
+        popup->hide();
+        QVERIFY(T().RowCount() > 50);
+        for (int row = 1; row < T().RowCount(); ++row)
+            QCOMPARE(T().Cell(ColumnTitled(W().Grid1(), " Team"), row), "McLaren");
+    }
+
+    void thePodiumsCaptionHintsThePlacesInTheStatusLine() {
+        DriverFrameWidget& frame = Analyze(QStringLiteral("Ayrton Senna"));
+        QLabel* caption = frame.Label(QStringLiteral("Label17"));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(caption, &enter);
+        QCOMPARE(Child<QLabel>(W(), "status")->text(),
+                 "---->   41 times first, 23 times second, 16 times third   <----");
     }
 
     void theBigSizeEnlargesEveryOpenWindow() {

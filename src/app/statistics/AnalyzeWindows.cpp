@@ -18,6 +18,11 @@ AnalyzeWindows::AnalyzeWindows(MainWindow& main, QMenu& menu, QAction* firstFixe
     SyncMenu();
 }
 
+AnalyzeWindows::~AnalyzeWindows() {
+    for (StatisticsWindow* w : windows_)
+        delete w;
+}
+
 StatisticsWindow* AnalyzeWindows::Find(const QString& caption) const {
     for (StatisticsWindow* w : windows_)
         if (w->windowTitle() == caption) return w;
@@ -86,10 +91,17 @@ void AnalyzeWindows::TileAll() {
     s.Height = area.height();
     s.StatsWindowSize = main_.Session().db.StatsWindowSize;
     s.ZoomFactor = main_.Session().ZoomFactor();
+    // A minimised or hidden window's geometry says little: each window's size is what its
+    // frame asks for, plus the window border measured on a window shown normally.
+    QSize border(0, 0);
+    for (StatisticsWindow* w : windows_) {
+        if (w->isVisible() && !w->isMinimized())
+            border = border.expandedTo(w->frameGeometry().size() - w->geometry().size());
+        if (w->isVisible()) ++s.VisibleCount;
+    }
     std::vector<TileWindowSize> sizes;
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
-        if ((*it)->isVisible()) ++s.VisibleCount;
-        const QSize size = (*it)->frameGeometry().size();
+        const QSize size = (*it)->sizeHint().expandedTo((*it)->minimumSize()) + border;
         sizes.push_back({size.width(), size.height()});
     }
     const std::vector<TilePlace> places = TileWindows(s, sizes);

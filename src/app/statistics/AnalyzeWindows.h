@@ -27,6 +27,7 @@ class AnalyzeWindows : public QObject {
     // `menu` is "Analyzes"; window items go in front of `firstFixedItem` (its separator before
     // "View All" and "Close All").
     AnalyzeWindows(MainWindow& main, QMenu& menu, QAction* firstFixedItem);
+    ~AnalyzeWindows() override;
 
     // The driver's window opened or brought forward (the oldest freed when 30 are open), then
     // his whole career computed into it with the history rebuilt.

@@ -440,7 +440,7 @@ void DriverFrameWidget::PageButton(bool history, bool fromPartner) {
 }
 
 bool DriverFrameWidget::ChartShown() const {
-    return panel3_->isVisibleTo(const_cast<DriverFrameWidget*>(this));
+    return panel3_->isVisibleTo(this);
 }
 
 void DriverFrameWidget::ToggleChart() {

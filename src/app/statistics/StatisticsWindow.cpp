@@ -5,11 +5,19 @@
 
 #include <QEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace qor::app {
 
-StatisticsWindow::StatisticsWindow(MainWindow& main) : QWidget(&main, Qt::Window) {
+StatisticsWindow::StatisticsWindow(MainWindow& main) : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("StatisticsWindow"));
+    // Not a child of the main window, so that its controls' design names never shadow the
+    // main window's; it stays above the main window and never keeps the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    if (QWindow* owner = main.windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(owner);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     // The window follows its frame's size as pages are shown and hidden.
