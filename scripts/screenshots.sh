@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
-# Starts Qor on a virtual X server and saves pictures of its main views into docs/:
-# a Grand Prix, a championship table, a record list, the Modern theme, the sorted champions
-# and the winners of all seasons far down (row numbers of three digits).
+# Starts Qor on a virtual X server and saves pictures of its views into docs/: a Grand Prix,
+# a championship table, a record list, the Modern theme, the sorted champions, the winners of
+# all seasons far down (row numbers of three digits), then the statistics windows (a driver's
+# analysis with its race chart, top lists, track statistics, a comparison, team-mates, Find
+# Name, Help) and the editing windows (both dialogs and the import).
 # Usage: scripts/screenshots.sh [WIDTHxHEIGHT]   (default 1366x768)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh screenshots
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQOR_TESTS=OFF >/dev/null
-cmake --build build/release -j "$(nproc)" --target qor >/dev/null
+cmake --build build/release -j "$(nproc)" --target qor qor-cli >/dev/null
 
 size="${1:-1366x768}"
 # The program writes its view settings back on closing: it runs on a copy of the data.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp build/release/bin/f1data5.dat build/release/bin/TR.dt build/release/bin/flags.dat \
-   build/release/bin/other_names.txt "$work/"
+   build/release/bin/other_names.txt build/release/bin/help_EN.txt build/release/bin/help_TR.txt \
+   "$work/"
 mkdir -p docs
 
 shot() { # name, then the program's options
@@ -31,3 +34,24 @@ shot screenshot-records --show records "Ayrton Senna" wins
 shot screenshot-modern --theme 102 --show gp 1988 16
 shot screenshot-ranking --show ranking drivers
 shot screenshot-winners --show winners --row 760
+shot screenshot-analysis --show chart Rubens Barrichello
+shot screenshot-toplists --show toplist drivers
+shot screenshot-tracks --show tracks
+shot screenshot-compare --show compare "Michael Schumacher" "Mika Häkkinen"
+shot screenshot-teammates --show teammates "Michael Schumacher" Ferrari
+shot screenshot-find --show find senn
+shot screenshot-help --show help
+shot screenshot-gp-dialog --show new-gp Monaco
+shot screenshot-record-dialog --show update-record 2
+
+# The import: the open copy lacks the last GP that an older copy still has.
+mkdir -p "$work/old"
+cp build/release/bin/f1data5.dat "$work/old/f1data5.dat"
+import_shot() {
+  cp build/release/bin/f1data5.dat "$work/f1data5.dat"
+  build/release/bin/qor-cli --data "$work" edit delete-gp "22 Oct 2006" >/dev/null
+  xvfb-run -a -s "-screen 0 ${size}x24 -dpi 96" build/release/bin/qor --data "$work" --theme 0 \
+    --show import "$work/old/f1data5.dat" --screenshot docs/screenshot-import.png
+  echo docs/screenshot-import.png
+}
+import_shot

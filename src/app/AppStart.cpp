@@ -143,6 +143,9 @@ int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts,
         }
     }
     window->showMaximized();
+    // Windows a view opened (statistics, dialogs) stay in front of the main window.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != window.get() && w->isVisible()) w->raise();
     if (options.Row > 0) {
         // Once maximised, so that the rows that fit are known: row N a few rows below the top.
         GridView& grid = window->Grid1();

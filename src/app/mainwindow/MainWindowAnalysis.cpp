@@ -7,6 +7,7 @@
 #include "mainwindow/GridView.h"
 #include "mainwindow/QtText.h"
 #include "statistics/AnalyzeWindows.h"
+#include "statistics/DriverFrameWidget.h"
 #include "statistics/DriverFrameCommands.h"
 
 #include <QAction>
@@ -91,10 +92,14 @@ void MainWindow::RunTableAt(const std::function<void(TableContext&)>& command) {
 }
 
 std::optional<QString> MainWindow::ShowAnalyzeView(const QStringList& args) {
-    if (args.isEmpty() || args.front() != QLatin1String("analyze")) return std::nullopt;
-    if (args.size() < 2) return QStringLiteral("analyze needs a driver name");
+    // "chart NAME" opens the analysis on its race chart.
+    const bool chart = !args.isEmpty() && args.front() == QLatin1String("chart");
+    if (args.isEmpty() || (args.front() != QLatin1String("analyze") && !chart))
+        return std::nullopt;
+    if (args.size() < 2) return args.front() + QStringLiteral(" needs a driver name");
     SetDriverBox(args.mid(1).join(QLatin1Char(' ')));
     AnalyzeDriverBox();
+    if (chart && analyzeWindows_->CurrentFrame()) analyzeWindows_->CurrentFrame()->ToggleChart();
     return QString();
 }
 
