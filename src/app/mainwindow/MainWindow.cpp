@@ -57,6 +57,7 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     BuildMenus();
     BuildCentral();
     BuildPopups();
+    BuildCompare();
     ApplyCaptions();
     ApplyTheme();
     SyncAll();
@@ -131,6 +132,7 @@ void MainWindow::SyncAll() {
     SyncHistoryButtons();
     SyncMenuTicks();
     SyncDriverBox();
+    SyncCompareList();
 }
 
 void MainWindow::TableRebuilt() {

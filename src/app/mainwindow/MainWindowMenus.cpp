@@ -297,6 +297,10 @@ void MainWindow::RunCommand(void (*command)(TableContext&)) {
 }
 
 QString MainWindow::ShowView(const QStringList& args) {
+    // The compare list's races and the team-mates window.
+    if (!args.isEmpty() &&
+        (args[0] == QLatin1String("compare") || args[0] == QLatin1String("teammates")))
+        return ShowCompareView(args);
     std::vector<std::string> words;
     for (const QString& a : args)
         words.push_back(FromQt(a));
