@@ -79,6 +79,30 @@ class CompareWindowsTest : public QObject {
         ChooseCompareEntry(1);
         QTRY_VERIFY(!panel->isVisible());
     }
+
+    void namedViewsTakeDriversAndATeam_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("error");
+        QTest::addRow("two drivers compared")
+            << QStringList{"compare", "Michael Schumacher", "Rubens Barrichello"} << QString();
+        QTest::addRow("every name must be known")
+            << QStringList{"compare", "Michael Schumacher", "Nobody"} << "no driver Nobody";
+        QTest::addRow("the team is no driver")
+            << QStringList{"teammates", "Michael Schumacher", "Nowhere"} << "no team Nowhere";
+        QTest::addRow("a team he never drove for")
+            << QStringList{"teammates", "Michael Schumacher", "Williams"}
+            << "Michael Schumacher never drove for Williams";
+    }
+    void namedViewsTakeDriversAndATeam() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, error);
+        const QString title = Title();
+        QCOMPARE(W().ShowView(args), error);
+        // A wrong view changes nothing; the comparison lists the drivers in the compare list.
+        QCOMPARE(Title(), error.isEmpty() ? "Comparing drivers (Race results)" : title);
+        QCOMPARE(f->session->ctx.browser.CompareList.size(), error.isEmpty() ? 2u : 0u);
+        QCOMPARE(Child<QComboBox>(W(), "ComboBox6")->count(), error.isEmpty() ? 3 : 1);
+    }
 };
 
 QTEST_MAIN(CompareWindowsTest)
