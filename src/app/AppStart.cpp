@@ -155,7 +155,13 @@ int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts,
     if (!options.ScreenshotPath.isEmpty()) {
         // Give the window time to be laid out and painted at its maximised size.
         QTimer::singleShot(700, window.get(), [&] {
-            const QPixmap picture = window->grab();
+            // On a real X server the whole screen is taken, so that the statistics windows a
+            // view opened beside the main window are in the picture too.
+            QScreen* screen = QGuiApplication::primaryScreen();
+            const QPixmap picture =
+                QGuiApplication::platformName() == QLatin1String("xcb") && screen
+                    ? screen->grabWindow(0)
+                    : window->grab();
             if (!picture.save(options.ScreenshotPath))
                 std::cerr << "qor: cannot write " << options.ScreenshotPath.toStdString() << "\n";
             window->close();

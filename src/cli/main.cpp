@@ -24,6 +24,9 @@ void Usage(std::ostream& os) {
           "  toplist drivers|teams    the all-time top three in five categories\n"
           "  tracks      best laps and most successful drivers per track (since 1980)\n"
           "  teammates DRIVER TEAM    the driver's team-mates season by season\n"
+          "  edit OPERATION ARGS...   change a GP or result of the last season and save\n"
+          "              (qor-cli edit lists the operations; --dry-run saves nothing)\n"
+          "  find TEXT   drivers whose name or other spelling holds the text (Find Name)\n"
           "  (none)      classification of the last Grand Prix of the last season\n";
 }
 
@@ -55,7 +58,8 @@ int main(int argc, char** argv) {
         {"info", CmdInfo},       {"check", CmdCheck},     {"resave", CmdResave},
         {"gp", CmdGP},           {"strings", CmdStrings}, {"import-diff", CmdImportDiff},
         {"import", CmdImport},   {"table", CmdTable},     {"analyze", CmdAnalyze},
-        {"toplist", CmdTopList}, {"tracks", CmdTracks},   {"teammates", CmdTeamMates}};
+        {"toplist", CmdTopList}, {"tracks", CmdTracks},   {"teammates", CmdTeamMates},
+        {"edit", CmdEdit},       {"find", CmdFind}};
     if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     const auto it = commands.find(command);
     if (it == commands.end()) {

@@ -213,6 +213,8 @@ TEST_F(QorCli, ShippedData) {
         {"teammates 'Michael Schumacher' ferrari", 0,
          "TeamMates of Michael Schumacher for Ferrari\n\n1996  Eddie Irvine\n"},
         {"teammates 'Michael Schumacher' McLaren", 1, "Michael Schumacher never drove for McLaren"},
+        // Other spellings come from other_names.txt beside the data.
+        {"find senn", 0, "Ayrton Senna [+] Ayrton Senna da Silva\n"},
         // The flag may stand anywhere without taking the next name as its value.
         {"table compare --vertical 'Michael Schumacher' 'Mika Häkkinen' --season 1998", 0,
          "Engine\n16  08 Mar 1998  Melbourne          Mika Häkkinen       McLaren  1"},
@@ -231,6 +233,36 @@ TEST_F(QorCli, ShippedData) {
         {"table records driver 'Kimi Räikkönen' wins --track 'Nürburgring'", 1,
          "Track \"Nürburgring\" not found. Did you mean Nurburgring?"},
     });
+}
+
+// A script of edits on a copy of the shipped data: each saves, the table shows them, the
+// rules hold, and a refused edit leaves the file byte for byte as it was.
+TEST_F(QorCli, EditScriptAddsAGrandPrixWithResults) {
+    std::filesystem::copy_file(std::filesystem::path(QOR_CLI).parent_path() / "f1data5.dat",
+                               dir_.file("f1data5.dat"));
+    data_ = "--data '" + dir_.path() + "' ";
+    const std::string add = "edit add-result '29 Oct 2006' ";
+    Check({
+        {"edit new-gp --name Portugal --date 29.10.2006 --track Estoril --laps 70", 0,
+         "Added GP 29 Oct 2006 Portugal (Estoril)\nSaved "},
+        {(add + "--driver 'Fernando Alonso' --team Renault --pos 1 --time '1 hr 31:05.1'").c_str(),
+         0, "Fernando Alonso (Renault) 1. 1 hr 31:05.10\n"},
+        {(add + "--driver 'Felipe Massa' --team Ferrari --pos 2 --time '+ 1:15.2'").c_str(), 0,
+         "Felipe Massa (Ferrari) 2. + 01:15.20\n"},
+        {(add + "--driver 'Kimi Räikkönen' --team McLaren --time 'lap 12' --notes Engine").c_str(),
+         0, "(McLaren) lap 12 Engine\n"},
+        {"table gp '29 Oct 2006'", 0, "3  Kimi Räikkönen   McLaren        lap 12"},
+        {"check", 0, "All rules hold."},
+    });
+    const std::string saved = testing::ReadFileBytes(dir_.file("f1data5.dat"));
+    Check({
+        {"edit new-gp --name Monaco --date 30.10.2006", 1, "This GP is already exist"},
+        {(add + "--driver 'Kimi Raikkonen' --team McLaren --time 'lap 3'").c_str(), 1,
+         "Driver \"Kimi Raikkonen\" not found. Did you mean Kimi Räikkönen?"},
+        {"edit delete-gp '16 Oct 2005'", 1, "Only GPs that belongs to last season can be update"},
+        {"edit delete-result '29 Oct 2006' 2 --dry-run", 0, "Dry run: nothing saved"},
+    });
+    EXPECT_TRUE(testing::ReadFileBytes(dir_.file("f1data5.dat")) == saved);
 }
 
 } // namespace

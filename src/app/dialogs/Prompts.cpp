@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -26,6 +27,16 @@ QString DesktopPrompts::PickLanguageFile(QWidget* parent, const QString& folder)
 
 bool DesktopPrompts::OpenPage(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+int DesktopPrompts::RunModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+QString DesktopPrompts::PickImportFile(QWidget* parent, const QString& folder) {
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Select old Qor database to import"), folder,
+        QStringLiteral("f1data4.dat (f1data4.dat);;f1data5.dat (f1data5.dat)"));
 }
 
 } // namespace qor::app

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace qor::app {
@@ -20,6 +21,10 @@ class Prompts {
     virtual QString PickLanguageFile(QWidget* parent, const QString& folder) = 0;
     // Opens a written page with the desktop's handler; false when none could open it.
     virtual bool OpenPage(const QString& path) = 0;
+    // Shows a dialog modally; its result (QDialog::Accepted when it was saved).
+    virtual int RunModal(QDialog& dialog) = 0;
+    // The open-file dialog of "Import Old DB", starting in `folder`; empty when cancelled.
+    virtual QString PickImportFile(QWidget* parent, const QString& folder) = 0;
 };
 
 // Message boxes, the file dialog and the desktop services.
@@ -29,6 +34,8 @@ class DesktopPrompts : public Prompts {
     bool AskYesNo(QWidget* parent, const QString& text) override;
     QString PickLanguageFile(QWidget* parent, const QString& folder) override;
     bool OpenPage(const QString& path) override;
+    int RunModal(QDialog& dialog) override;
+    QString PickImportFile(QWidget* parent, const QString& folder) override;
 };
 
 } // namespace qor::app

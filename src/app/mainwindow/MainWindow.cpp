@@ -58,6 +58,9 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     BuildCentral();
     BuildPopups();
     BuildCompare();
+    BuildEditing();
+    BuildStatistics();
+    BuildAnalysis();
     ApplyCaptions();
     ApplyTheme();
     SyncAll();
@@ -133,6 +136,7 @@ void MainWindow::SyncAll() {
     SyncMenuTicks();
     SyncDriverBox();
     SyncCompareList();
+    SyncSaveChanges();
 }
 
 void MainWindow::TableRebuilt() {

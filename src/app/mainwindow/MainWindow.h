@@ -3,6 +3,8 @@
 // filter controls, the season and GP browser with the championship panel, the status line.
 // It turns user actions into MainSession calls and shows the state they leave.
 
+#include "editing/GPDialog.h"
+#include "editing/RecordDialog.h"
 #include "mainwindow/MainSession.h"
 #include "statistics/MenuTableCommand.h"
 
@@ -10,11 +12,13 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -25,11 +29,18 @@ class QToolButton;
 
 namespace qor::app {
 
+class AnalyzeWindows;
 class FilterBox;
 class GridView;
 class ListDelegate;
 class Prompts;
 class TeamMatesDialog; // compare list and team-mates
+// The statistics windows and small dialogs (MainWindowStatistics.cpp).
+class AboutBox;
+class FindNameDialog;
+class HelpWindow;
+class TopListWindow;
+class TrackStatisticsWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -83,6 +94,15 @@ class MainWindow : public QMainWindow {
                        QActionGroup* group = nullptr, bool checkable = false);
     QToolButton* MakeButton(const char* name, const QString& text, QWidget* parent);
     void LayoutPanels();
+
+    // ---- Editing (MainWindowEditing.cpp) ------------------------------------------------
+    // The "Update" menu: records, GPs, the import and "Save changes" with their shortcuts.
+    void BuildEditing();
+    void SyncSaveChanges();
+    // Runs a prepared dialog modally; true when it saved.
+    bool RunEditDialog(QDialog& dialog);
+    void ImportOldDB();
+    void SaveChanges();
 
     // ---- Showing state -------------------------------------------------------------------
     void SyncTables();
@@ -197,6 +217,49 @@ class MainWindow : public QMainWindow {
     std::vector<std::string> shownDriverYears_;
     std::vector<std::string> shownTeamYears_;
     std::vector<std::string> shownDriverItems_;
+    // The two edit dialogs' models: a new record keeps the last "Time to save".
+    GPDialog gpDialog_;
+    RecordDialog recordDialog_;
+
+    // ---- Top lists, track statistics, Find Name, Help, About (MainWindowStatistics.cpp) ------
+  public:
+    // "Top Lists" with the drivers' or teams' lists; "Statistics for Pists"; the Find Name
+    // window (speedButton13); "Help" (shown modal); "About". Each opens its window and
+    // returns it.
+    TopListWindow& OpenTopLists(bool teams = false);
+    TrackStatisticsWindow& OpenTrackStatistics();
+    FindNameDialog& OpenFindName();
+    HelpWindow& OpenHelp();
+    AboutBox& OpenAbout();
+    // A message box over the main window.
+    void Inform(const QString& text);
+
+  private:
+    void BuildStatistics();
+    // ShowView's names for these windows: "toplist drivers|teams", "tracks", "find TEXT",
+    // "help", "about". False when the view is none of them.
+    bool ShowStatisticsView(const QStringList& args, QString& error);
+    TopListWindow* topListWindow_ = nullptr;
+    TrackStatisticsWindow* trackWindow_ = nullptr;
+    FindNameDialog* findNameDialog_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
+
+    // ---- Driver analysis windows (MainWindowAnalysis.cpp) ------------------------------------
+  public:
+    // "Analyze driver" (button8): the driver named in the driver box in his statistics window;
+    // an unknown name only puts the closest names into the status line.
+    void AnalyzeDriverBox();
+    AnalyzeWindows& Analyzes() { return *analyzeWindows_; }
+    // Runs a command that shows a table and chooses its current row itself (a GP shown with
+    // a driver's row selected).
+    void RunTableAt(const std::function<void(TableContext&)>& command);
+
+  private:
+    void BuildAnalysis();
+    // `--show analyze NAME`; empty when the view is not an analysis.
+    std::optional<QString> ShowAnalyzeView(const QStringList& args);
+    AnalyzeWindows* analyzeWindows_ = nullptr;
 
     // ---- Compare list and team-mates window ------------------------------------------------
   public:

@@ -211,6 +211,7 @@ void MainWindow::OpenPopup(GridPopup popup, const std::vector<MenuCaption>& capt
 void MainWindow::OnCellDoubleClicked(GridView* view) {
     const GridAction action = session_.interaction.DoubleClick(view->Grid());
     if (action.DriverBoxText) session_.ctx.browser.DriverBox = *action.DriverBoxText;
+    if (action.Kind == GridActionKind::AnalyzeDriver) AnalyzeDriverBox();
     if (action.Kind == GridActionKind::ShowGP &&
         session_.ShowGPOfAction(action, tablo1_->VisibleRowCount()))
         TableRebuilt();

@@ -162,7 +162,7 @@ void MainWindow::BuildMenus() {
         QAction* a = AddAction(*driverWindow, name, {}, statsGroup);
         const std::uint8_t chosen = size;
         connect(a, &QAction::triggered, this, [this, chosen] {
-            // No statistics window is open that would need rescaling.
+            // The open statistics windows follow through BuildAnalysis's handler.
             session_.ChooseStatsWindowSize(chosen);
             SyncMenuTicks();
         });
@@ -301,6 +301,9 @@ QString MainWindow::ShowView(const QStringList& args) {
     if (!args.isEmpty() &&
         (args[0] == QLatin1String("compare") || args[0] == QLatin1String("teammates")))
         return ShowCompareView(args);
+    // The statistics windows and small dialogs open by name before the core's tables.
+    if (QString error; ShowStatisticsView(args, error)) return error;
+    if (const std::optional<QString> analysis = ShowAnalyzeView(args)) return *analysis;
     std::vector<std::string> words;
     for (const QString& a : args)
         words.push_back(FromQt(a));

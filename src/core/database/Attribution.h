@@ -1,5 +1,6 @@
 #pragma once
-// Credits for the shipped data: shown in the About box and kept beside the data files.
+// The program's licence and the credits for the shipped data: shown in the About box and kept
+// beside the data files.
 
 #include <string>
 #include <string_view>
@@ -19,9 +20,14 @@ inline constexpr std::string_view FlagAttribution =
     "Flag pictures: the famfamfam flag icons by Mark James (public domain), "
     "converted to bitmaps.";
 
-// The credit lines of the About box: the data source, then the flags.
+// The program's own licence.
+inline constexpr std::string_view ProgramLicence =
+    "Qor is free software under the MIT License (the file LICENSE that comes with it).";
+
+// The credit lines of the About box: the program's licence, the data source, the flags.
 inline std::string AboutText() {
-    return std::string(DataAttribution) + "\n" + std::string(FlagAttribution);
+    return std::string(ProgramLicence) + "\n" + std::string(DataAttribution) + "\n" +
+           std::string(FlagAttribution);
 }
 
 } // namespace qor

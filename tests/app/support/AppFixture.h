@@ -12,6 +12,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QImage>
@@ -22,6 +23,7 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -43,11 +45,20 @@ class ScriptedPrompts : public Prompts {
         openedPages << path;
         return pageOpens;
     }
+    // A modal dialog: `onModal` fills and saves it (or leaves it, which cancels).
+    int RunModal(QDialog& dialog) override {
+        dialogs << dialog.objectName();
+        return onModal ? onModal(dialog) : 0;
+    }
+    QString PickImportFile(QWidget*, const QString&) override { return importFile; }
 
     QStringList messages, questions, openedPages;
     std::deque<bool> answers;
     QString pickedFile;
     bool pageOpens = true;
+    QStringList dialogs;
+    std::function<int(QDialog&)> onModal;
+    QString importFile;
 };
 
 // The program folder (a temporary copy of the shipped files) and a started window.

@@ -1,0 +1,121 @@
+#include "mainwindow/MainWindow.h"
+
+#include "dialogs/Prompts.h"
+#include "editing/EditCommands.h"
+#include "editing/GPDialogWindow.h"
+#include "editing/ImportWindow.h"
+#include "editing/RecordDialogWindow.h"
+#include "mainwindow/GridView.h"
+#include "mainwindow/QtText.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <filesystem>
+
+namespace qor::app {
+
+void MainWindow::BuildEditing() {
+    QMenu* update = new QMenu(this);
+    update->menuAction()->setObjectName(QStringLiteral("Update1"));
+    actions_["Update1"] = update->menuAction();
+    menuBar()->insertMenu(actions_["Dil1"], update);
+    QMenu* records = update->addMenu(QStringLiteral("Records"));
+    records->menuAction()->setObjectName(QStringLiteral("Records1"));
+    QMenu* gps = update->addMenu(QStringLiteral("GPs"));
+    gps->menuAction()->setObjectName(QStringLiteral("GPs1"));
+
+    // A command that asks first (a question or a refusal), then runs the dialog or deletion.
+    const auto item = [this](QMenu& menu, const char* name, const char* keys,
+                             std::function<void()> run) {
+        QAction* a = AddAction(menu, name, {});
+        a->setShortcut(QKeySequence(QString::fromLatin1(keys)));
+        connect(a, &QAction::triggered, this, std::move(run));
+    };
+    const auto refused = [this](const EditStep& step) {
+        if (!step.Proceed && !step.Message.empty()) prompts_.Inform(this, ToQt(step.Message));
+        return !step.Proceed;
+    };
+    item(*records, "NewRecord1", "Ctrl+N", [this, refused] {
+        if (refused(NewRecord1Click(session_, recordDialog_))) return;
+        RecordDialogWindow dialog(session_, recordDialog_, prompts_, this);
+        RunEditDialog(dialog);
+    });
+    item(*records, "UpdateRecord1", "Ctrl+U", [this, refused] {
+        if (refused(UpdateRecord1Click(session_, recordDialog_))) return;
+        RecordDialogWindow dialog(session_, recordDialog_, prompts_, this);
+        RunEditDialog(dialog);
+    });
+    item(*records, "DeleteRecord1", "Ctrl+D", [this, refused] {
+        const EditStep ask = DeleteRecord1Click(session_);
+        if (refused(ask) || !prompts_.AskYesNo(this, ToQt(ask.Message))) return;
+        DeleteSelectedRecord(session_);
+        TableRebuilt();
+    });
+    item(*gps, "NewGP1", "Ctrl+Alt+N", [this, refused] {
+        if (refused(NewGP1Click(session_, gpDialog_))) return;
+        GPDialogWindow dialog(session_, gpDialog_, prompts_, this);
+        RunEditDialog(dialog);
+    });
+    item(*gps, "UpdateGP1", "Ctrl+Alt+U", [this, refused] {
+        if (refused(UpdateGP1Click(session_, gpDialog_))) return;
+        GPDialogWindow dialog(session_, gpDialog_, prompts_, this);
+        RunEditDialog(dialog);
+    });
+    item(*gps, "DeleteGP1", "Ctrl+Alt+D", [this, refused] {
+        const EditStep ask = DeleteGP1Click(session_);
+        if (refused(ask) || !prompts_.AskYesNo(this, ToQt(ask.Message))) return;
+        const std::string message = DeleteShownGP(session_);
+        if (!message.empty()) prompts_.Inform(this, ToQt(message));
+        TableRebuilt();
+    });
+    update->addSeparator();
+    QAction* import = update->addAction(QStringLiteral("Import Old DB"));
+    import->setObjectName(QStringLiteral("ImportOldDB1"));
+    actions_["ImportOldDB1"] = import;
+    connect(import, &QAction::triggered, this, &MainWindow::ImportOldDB);
+    update->addSeparator();
+    item(*update, "Savechanges1", "Ctrl+S", [this] { SaveChanges(); });
+    actions_["Savechanges1"]->setEnabled(false);
+}
+
+void MainWindow::SyncSaveChanges() {
+    actions_["Savechanges1"]->setEnabled(session_.SaveChangesEnabled);
+}
+
+bool MainWindow::RunEditDialog(QDialog& dialog) {
+    const bool saved = prompts_.RunModal(dialog) == QDialog::Accepted;
+    // Refilled by the command: the names of drivers it may have added.
+    if (saved) TableRebuilt();
+    SyncAll();
+    return saved;
+}
+
+void MainWindow::ImportOldDB() {
+    const QString path =
+        prompts_.PickImportFile(this, QString::fromStdString(session_.ProgramFolder));
+    if (path.isEmpty() || !std::filesystem::exists(path.toStdString())) return;
+    ImportSession import(session_.db);
+    switch (import.Open(path.toStdString())) {
+    case ImportSession::OpenResult::Opened:
+        break;
+    case ImportSession::OpenResult::SameFile:
+    case ImportSession::OpenResult::LoadFailed:
+        prompts_.Inform(this, ToQt(import.Message()));
+        return;
+    default:
+        return;
+    }
+    ImportWindow window(session_, import, prompts_, this);
+    connect(&window, &ImportWindow::imported, this, [this] { TableRebuilt(); });
+    prompts_.RunModal(window);
+}
+
+void MainWindow::SaveChanges() {
+    const std::string message = Savechanges1Click(session_);
+    if (!message.empty()) prompts_.Inform(this, ToQt(message));
+    SyncSaveChanges();
+}
+
+} // namespace qor::app
