@@ -2,8 +2,11 @@
 // comparison tables' figures are the core tests' concern, here each control reaches them.
 
 #include "mainwindow/Fonts.h"
+#include "statistics/DriverFrameWidget.h"
+#include "statistics/TeamMatesDialog.h"
 #include "support/AppFixture.h"
 
+#include <QEnterEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -42,6 +45,26 @@ class CompareWindowsTest : public QObject {
         for (int c = 0; c < T().ColCount(); ++c)
             text += T().Cell(c, row) + "|";
         return text;
+    }
+
+    // Opens the team-mates window from the driver's row of the start table.
+    TeamMatesDialog* OpenTeamMates(const std::string& name) {
+        int row = 1;
+        while (row + 1 < T().RowCount() && T().Cell(ColumnTitled(G(), " Name"), row) != name)
+            ++row;
+        DriverPopup(row, "eamMate1");
+        TeamMatesDialog* d = W().TeamMates();
+        return d && d->isVisible() ? d : nullptr;
+    }
+    // A choice in a box of the team-mates window.
+    static void Pick(QComboBox& box, int index) {
+        QVERIFY(index >= 0 && index < box.count());
+        box.setCurrentIndex(index);
+        emit box.activated(index);
+    }
+    // The name a frame of the window shows.
+    static QString Name(TeamMatesDialog& d, int frame) {
+        return d.Frame(frame).Label("namelabel")->text();
     }
 
   private slots:
@@ -83,25 +106,80 @@ class CompareWindowsTest : public QObject {
     void namedViewsTakeDriversAndATeam_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("window"); // the team-mates window's caption, if opened
         QTest::addRow("two drivers compared")
-            << QStringList{"compare", "Michael Schumacher", "Rubens Barrichello"} << QString();
+            << QStringList{"compare", "Michael Schumacher", "Rubens Barrichello"} << QString()
+            << QString();
         QTest::addRow("every name must be known")
-            << QStringList{"compare", "Michael Schumacher", "Nobody"} << "no driver Nobody";
+            << QStringList{"compare", "Michael Schumacher", "Nobody"} << "no driver Nobody"
+            << QString();
+        QTest::addRow("a driver and his team")
+            << QStringList{"teammates", "Rubens Barrichello", "Stewart"} << QString()
+            << "TeamMates of Rubens Barrichello for Stewart";
         QTest::addRow("the team is no driver")
-            << QStringList{"teammates", "Michael Schumacher", "Nowhere"} << "no team Nowhere";
+            << QStringList{"teammates", "Michael Schumacher", "Nowhere"} << "no team Nowhere"
+            << QString();
         QTest::addRow("a team he never drove for")
             << QStringList{"teammates", "Michael Schumacher", "Williams"}
-            << "Michael Schumacher never drove for Williams";
+            << "Michael Schumacher never drove for Williams" << QString();
     }
     void namedViewsTakeDriversAndATeam() {
         QFETCH(QStringList, args);
         QFETCH(QString, error);
+        QFETCH(QString, window);
         const QString title = Title();
         QCOMPARE(W().ShowView(args), error);
-        // A wrong view changes nothing; the comparison lists the drivers in the compare list.
-        QCOMPARE(Title(), error.isEmpty() ? "Comparing drivers (Race results)" : title);
-        QCOMPARE(f->session->ctx.browser.CompareList.size(), error.isEmpty() ? 2u : 0u);
-        QCOMPARE(Child<QComboBox>(W(), "ComboBox6")->count(), error.isEmpty() ? 3 : 1);
+        // Only the comparison changes the table, and only its drivers join the compare list.
+        const bool compared = error.isEmpty() && args[0] == "compare";
+        QCOMPARE(Title(), compared ? "Comparing drivers (Race results)" : title);
+        QCOMPARE(f->session->ctx.browser.CompareList.size(), compared ? 2u : 0u);
+        QCOMPARE(Child<QComboBox>(W(), "ComboBox6")->count(), compared ? 3 : 1);
+        TeamMatesDialog* d = W().TeamMates();
+        QCOMPARE(d && d->isVisible() ? d->windowTitle() : QString(), window);
+    }
+
+    void teamMatesWindowShowsTheDriverAndHisTeamMate() {
+        TeamMatesDialog* dialog = OpenTeamMates("Michael Schumacher");
+        QVERIFY(dialog);
+        TeamMatesDialog& d = *dialog;
+        QCOMPARE(d.windowTitle(), "TeamMates of Michael Schumacher for Ferrari");
+        auto* seasons = d.findChild<QComboBox*>("seasonbox");
+        auto* mates = d.findChild<QComboBox*>("teammatebox");
+        QCOMPARE(seasons->currentText(), "2006"); // the latest season first
+        QCOMPARE(Name(d, 1), "Michael Schumacher");
+        QCOMPARE(Name(d, 2), "Felipe Massa");
+        QVERIFY(!mates->isVisible()); // one team-mate: his name instead of the box
+        QCOMPARE(d.findChild<QLabel*>("Label1")->text(), "Felipe Massa");
+        // 40 pixels from the right and 80 from the bottom of the 1280 x 800 screen.
+        QCOMPARE(d.frameGeometry().right() + 1, 1280 - 40);
+        QCOMPARE(d.frameGeometry().bottom() + 1, 800 - 80);
+
+        Pick(*seasons, seasons->findText("1999"));
+        QVERIFY(mates->isVisible());
+        QCOMPARE(mates->count(), 2);
+        QCOMPARE(Name(d, 2), mates->itemText(0));
+        Pick(*mates, 1);
+        QCOMPARE(Name(d, 2), mates->itemText(1));
+        QCOMPARE(Name(d, 1), "Michael Schumacher");
+    }
+
+    void countLabelsPutThePairComparisonIntoTheMainGrid() {
+        TeamMatesDialog* dialog = OpenTeamMates("Michael Schumacher");
+        QVERIFY(dialog);
+        TeamMatesDialog& d = *dialog;
+        QLabel* wins = d.Frame(1).Label("winslabel");
+        QTest::mouseClick(wins, Qt::LeftButton);
+        QCOMPARE(Title(), " (Win) Michael Schumacher -- Felipe Massa (Race)");
+        // One listed race per win the frame counts for the season.
+        QVERIFY2(Child<QLabel>(W(), "Label1")->text().startsWith(wins->text() + "  "),
+                 qPrintable(wins->text()));
+        // The frame whose figure the mouse enters becomes the current one.
+        QLabel* poles = d.Frame(2).Label("poleslabel");
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(poles, &enter);
+        QCOMPARE(d.CurrentFrame(), &d.Frame(2));
+        QTest::mouseClick(poles, Qt::LeftButton);
+        QCOMPARE(Title(), " (Race) Michael Schumacher -- Felipe Massa (P)");
     }
 };
 

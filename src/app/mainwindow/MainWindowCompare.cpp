@@ -8,6 +8,7 @@
 #include "mainwindow/QtText.h"
 #include "statistics/DriverComparison.h"
 #include "statistics/RecordSubject.h"
+#include "statistics/TeamMatesDialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -111,7 +112,8 @@ QString MainWindow::ShowCompareView(const QStringList& args) {
 }
 
 void MainWindow::OpenTeamMates() {
-    // The team-mates window lands with the statistics frame it embeds.
+    if (!teamMates_) teamMates_ = new TeamMatesDialog(*this);
+    teamMates_->Open();
 }
 
 } // namespace qor::app
