@@ -57,6 +57,7 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     BuildMenus();
     BuildCentral();
     BuildPopups();
+    BuildCompare();
     BuildEditing();
     BuildStatistics();
     BuildAnalysis();
@@ -134,6 +135,7 @@ void MainWindow::SyncAll() {
     SyncHistoryButtons();
     SyncMenuTicks();
     SyncDriverBox();
+    SyncCompareList();
     SyncSaveChanges();
 }
 

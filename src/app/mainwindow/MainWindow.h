@@ -36,6 +36,7 @@ class FilterBox;
 class GridView;
 class ListDelegate;
 class Prompts;
+class TeamMatesDialog; // compare list and team-mates
 // The statistics windows and small dialogs (MainWindowStatistics.cpp).
 class AboutBox;
 class FindNameDialog;
@@ -266,6 +267,26 @@ class MainWindow : public QMainWindow {
     // `--show analyze NAME`; empty when the view is not an analysis.
     std::optional<QString> ShowAnalyzeView(const QStringList& args);
     AnalyzeWindows* analyzeWindows_ = nullptr;
+
+    // ---- Compare list and team-mates window ------------------------------------------------
+  public:
+    // The team-mates window (null until "TeamMate Compare" first opens it).
+    TeamMatesDialog* TeamMates() const { return teamMates_; }
+
+  private:
+    void BuildCompare();
+    // ComboBox6's items and Panel5's visibility from the compare list.
+    void SyncCompareList();
+    // `compare NAME NAME...` and `teammates NAME TEAM` of ShowView.
+    QString ShowCompareView(const QStringList& args);
+    // "TeamMate Compare": the window for the driver and team of SelectedRecord.
+    void OpenTeamMates();
+    QWidget* panel5_ = nullptr;
+    QAction* panel5Action_ = nullptr;
+    QComboBox* comboBox6_ = nullptr;
+    QToolButton* speedButton5_ = nullptr;
+    std::vector<std::string> shownCompareItems_;
+    TeamMatesDialog* teamMates_ = nullptr;
 };
 
 } // namespace qor::app

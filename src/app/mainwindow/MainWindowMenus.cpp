@@ -297,6 +297,10 @@ void MainWindow::RunCommand(void (*command)(TableContext&)) {
 }
 
 QString MainWindow::ShowView(const QStringList& args) {
+    // The compare list's races and the team-mates window.
+    if (!args.isEmpty() &&
+        (args[0] == QLatin1String("compare") || args[0] == QLatin1String("teammates")))
+        return ShowCompareView(args);
     // The statistics windows and small dialogs open by name before the core's tables.
     if (QString error; ShowStatisticsView(args, error)) return error;
     if (const std::optional<QString> analysis = ShowAnalyzeView(args)) return *analysis;
