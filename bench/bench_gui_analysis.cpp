@@ -15,6 +15,8 @@
 
 #include "support/GridFixtures.h"
 
+#include "GuiBench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -28,16 +30,7 @@ namespace {
 using namespace qor;
 
 QApplication& App() {
-    static int argc = 1;
-    static char name[] = "bench_gui_analysis";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        auto* a = new QApplication(argc, argv);
-        app::InstallFontSubstitutions();
-        return a;
-    }();
-    return *app;
+    return bench::OffscreenApp();
 }
 
 // Answers nothing: the benchmarks never ask.

@@ -8,6 +8,8 @@
 
 #include "support/GridFixtures.h"
 
+#include "GuiBench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -24,16 +26,7 @@ namespace {
 using namespace qor;
 
 QApplication& App() {
-    static int argc = 1;
-    static char name[] = "bench_gui_paint";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        auto* a = new QApplication(argc, argv);
-        app::InstallFontSubstitutions();
-        return a;
-    }();
-    return *app;
+    return bench::OffscreenApp();
 }
 
 // The shipped database with a 2,000-row record list in tablo1 (the first 2,000 results in the
