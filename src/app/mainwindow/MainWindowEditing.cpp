@@ -105,7 +105,13 @@ void MainWindow::ImportOldDB() {
     case ImportSession::OpenResult::LoadFailed:
         prompts_.Inform(this, ToQt(import.Message()));
         return;
-    default:
+    // A file the import cannot use is said so, rather than the choice passing unanswered.
+    case ImportSession::OpenResult::NotImportable:
+        prompts_.Inform(this, QStringLiteral("Only a Qor data file named f1data4.dat or "
+                                             "f1data5.dat can be imported."));
+        return;
+    case ImportSession::OpenResult::NothingToImport:
+        prompts_.Inform(this, QStringLiteral("The file holds no season from 2005 on to import."));
         return;
     }
     ImportWindow window(session_, import, prompts_, this);
