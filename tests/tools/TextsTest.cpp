@@ -1,7 +1,6 @@
 // F1DB's texts made the database's: names, time codes and the status texts of results.
 
 #include "BuildError.h"
-#include "Naming.h"
 #include "ResultText.h"
 #include "TextFit.h"
 #include "TimeCodes.h"
@@ -27,19 +26,6 @@ TEST(TextFit, NamesFitByTheirShortFormsOrWholeWordsOrNotAtAll) {
     EXPECT_THROW(FitName("An Unreasonably Long Circuit Name", 20, "circuit"), BuildError);
     EXPECT_EQ(FitByWords("one two three", 9), "one two");
     EXPECT_EQ(FitByWords("abcdefghijkl", 5), "abcde");
-}
-
-// The name tables themselves are pinned by the byte-exact rebuild of the shipped data; here
-// the rules around them.
-TEST(Naming, TablesFirstThenTheFittedF1dbName) {
-    EXPECT_EQ(TrackName("monaco", "Monaco", 2006), "Monte Carlo");
-    EXPECT_EQ(TrackName("spielberg", "Red Bull Ring", 1975), Utf8ToCp1254("Österreichring"));
-    EXPECT_EQ(TrackName("spielberg", "Red Bull Ring", 2003), "A1-Ring");
-    EXPECT_EQ(TrackName("new-circuit", "Yas Marina", 2009), "Yas Marina");
-    EXPECT_EQ(GPName("united-states", "United States"), "USA");
-    EXPECT_EQ(TeamName("bmw-sauber", "BMW Sauber"), "Sauber");
-    EXPECT_TRUE(IsPinnedTeamName("bmw-sauber"));
-    EXPECT_FALSE(IsPinnedTeamName("sauber"));
 }
 
 TEST(TimeCodes, MatchTheProgramsParserAndDisplay) {
