@@ -1,5 +1,5 @@
 // qor-cli on the shipped data: unknown names get the closest known ones, bad dates are told
-// apart from dates without a GP, shared cars count in the wins lists.
+// apart from dates without a GP.
 
 #include "support/Process.h"
 
@@ -48,15 +48,6 @@ TEST(SuggestionsCli, UnknownNamesAndDatesSayWhatWouldDo) {
         EXPECT_EQ(r.status, 1) << c.why;
         EXPECT_EQ(r.err, std::string(c.err) + "\n") << c.why;
     }
-}
-
-TEST(SuggestionsCli, SharedWinningCarsCountForBothDrivers) {
-    // Fangio shared the winning car of the 1951 French GP with Fagioli and of the 1956
-    // Argentine GP with Musso: 24 wins, as his analysis counts.
-    const testing::ProcessResult r = Cli("table records driver 'Juan Manuel Fangio' wins");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\n24  record(s) found."), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("01 Jul 1951"), std::string::npos);
 }
 
 } // namespace

@@ -112,13 +112,6 @@ TEST_F(Editing, ResultReasonsReuseDescriptionsAndEditNotesInPlace) {
     EXPECT_EQ(db->SetResultReason(db->ResultCount + 1, "Anything"), EmptyReasonCode);
 }
 
-TEST_F(Editing, GPsAreFoundByTheirDateInAnyWrittenForm) {
-    // "7 apr 2005" does not hold the year at characters 8..11, but names the GP all the same.
-    const std::uint16_t g = db->FindGPByDate(Date(2005, 4, 7));
-    EXPECT_EQ(db->DeleteGP("7 apr 2005"), g);
-    EXPECT_EQ(FirstViolation(*db), "");
-}
-
 TEST_F(Editing, FirstResultOfADriverOrTeam) {
     const int monaco = db->GPs[2].FirstResult;
     const struct {
