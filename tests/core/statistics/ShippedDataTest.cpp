@@ -136,6 +136,18 @@ TEST_F(ShippedTest, ChampionshipTables) {
 TEST_F(ShippedTest, BrowserAndSeasonLists) {
     ASSERT_TRUE(ShowLastSeason(Ctx()));
     EXPECT_EQ(RowCells(T(), 1)[4] + " " + RowCells(T(), 1)[5], "1 hr 31:53.751 1"); // Massa
+    // The first seasons of the HTML page (1980), the grid column (2002) and sharing (2006).
+    const std::tuple<const char*, bool, int, bool> firsts[] = {
+        {"27 May 1979", false, 7, false}, {"13 Jan 1980", true, 7, false},
+        {"14 Oct 2001", true, 7, false},  {"03 Mar 2002", true, 8, false},
+        {"16 Oct 2005", true, 8, false},  {"12 Mar 2006", true, 8, true}};
+    for (const auto& [date, html, columns, share] : firsts) {
+        ASSERT_TRUE(ShowGPByDate(Ctx(), db_->ParseDate(date))) << date;
+        EXPECT_EQ(std::make_tuple(Ctx().grid.HtmlButtonVisible, T().ColCount(),
+                                  Ctx().grid.ShareItemEnabled),
+                  std::make_tuple(html, columns, share))
+            << date;
+    }
     ASSERT_TRUE(ShowGPByDate(Ctx(), db_->ParseDate("27 May 1979")));
     EXPECT_EQ(T().Cell(1, 1), "Jody Scheckter");
 
