@@ -193,21 +193,14 @@ TEST_F(RecordListTest, ACommandRecordsItsTableAndReRunsIt) {
     EXPECT_EQ(Keys(), (std::vector<int>{13, 20}));
 }
 
+// The captions themselves are the right-click's (GridTest); here where they go.
 TEST_F(RecordListTest, APopupOpenedOnARecordTakesItsCaptions) {
-    const auto caption = [&](const char* item) { return Ctx().MenuCaptions[item]; };
     OpenRecordPopup(Ctx(), GridPopup::Driver, 20);
     EXPECT_EQ(Ctx().grid.SelectedRecord, 20);
-    EXPECT_EQ(Ctx().browser.DriverBox, "Alan Able");
-    EXPECT_EQ(caption("Aboutdriver1") + "|" + caption("onthispist1") + "|" +
-                  caption("onthisyear1") + "|" + caption("onthisteam1"),
-              "Alan Able|Beta|1991|Blue");
+    EXPECT_EQ(Ctx().browser.DriverBox + "|" + Ctx().MenuCaptions["onthispist1"], "Alan Able|Beta");
     OpenRecordPopup(Ctx(), GridPopup::Team, 9);
-    EXPECT_EQ(caption("aboutteam1") + "|" + caption("bythisdriver1") + "|" +
-                  caption("onthisyear2") + "|" + caption("onthispist2"),
-              "Blue|Carl Cole|1990|Alpha");
+    EXPECT_EQ(Ctx().MenuCaptions["bythisdriver1"], "Carl Cole");
     EXPECT_EQ(Ctx().browser.DriverBox, "Alan Able"); // only the driver menu sets the box
-    OpenRecordPopup(Ctx(), GridPopup::Track, 16);
-    EXPECT_EQ(caption("aboutpist1"), "Beta");
 }
 
 class SharedCarWins : public RecordListTest {
