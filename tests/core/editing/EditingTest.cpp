@@ -5,7 +5,6 @@
 #include "support/Fixtures.h"
 #include "text/Encoding.h"
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
@@ -163,10 +162,9 @@ class Standings : public Editing {
             drivers.emplace_back(+db->DriverStandings[i].Driver, +db->DriverStandings[i].Points);
         for (int i = s.FirstTeamStanding; i <= s.LastTeamStanding; ++i)
             teams.emplace_back(+db->TeamStandings[i].Team, +db->TeamStandings[i].Points);
-        return {
-            drivers,
-            teams,
-            {s.ChampDriver, s.ChampDriverTeam, s.ChampDriverWins, s.ChampTeam, s.ChampTeamWins}};
+        const std::vector<int> champions = {s.ChampDriver, s.ChampDriverTeam, s.ChampDriverWins,
+                                            s.ChampTeam, s.ChampTeamWins};
+        return {drivers, teams, champions};
     }
 };
 
@@ -177,28 +175,18 @@ TEST_F(Standings, ComputedFromTheSeasonsResults) {
         std::vector<int> champions; // driver, his team, his wins, team, its wins
         const char* why;
     } cases[] = {
-        {{{0, 7, 1, 4},
-          {0, 8, 2, 4},
-          {0, 9, 3, 5},
-          {0, 10, 9, 5},
-          {0, 11, 0, 5},
-          {1, 8, 1, 5},
+        // clang-format off
+        {{{0, 7, 1, 4}, {0, 8, 2, 4}, {0, 9, 3, 5}, {0, 10, 9, 5}, {0, 11, 0, 5}, {1, 8, 1, 5},
           {1, 7, 8, 4}},
-         {{8, 18.0f}, {7, 11.0f}, {9, 6.0f}},
-         {{4, 19.0f}, {5, 16.0f}},
-         {8, 5, 1, 4, 1},
+         {{8, 18.0f}, {7, 11.0f}, {9, 6.0f}}, {{4, 19.0f}, {5, 16.0f}}, {8, 5, 1, 4, 1},
          "points by position; the champion's team is that of his last scoring result"},
         {{{0, 12, 1, 2}, {0, 3, 2, 1}, {1, 3, 1, 1}, {1, 12, 2, 2}},
-         {{3, 18.0f}, {12, 18.0f}},
-         {{1, 18.0f}, {2, 18.0f}},
-         {3, 1, 1, 1, 1},
+         {{3, 18.0f}, {12, 18.0f}}, {{1, 18.0f}, {2, 18.0f}}, {3, 1, 1, 1, 1},
          "ties list the lower index first"},
         {{{0, 3, 9, 1}, {0, 4, 0, 1}}, {}, {}, {0, 0, 0, 0, 0}, "nobody scores: no champion"},
-        {{{0, MaxDrivers, 1, MaxTeams}},
-         {{MaxDrivers, 10.0f}},
-         {{MaxTeams, 10.0f}},
-         {MaxDrivers, MaxTeams, 1, MaxTeams, 1},
-         "the last driver and team indexes score"},
+        {{{0, MaxDrivers, 1, MaxTeams}}, {{MaxDrivers, 10.0f}}, {{MaxTeams, 10.0f}},
+         {MaxDrivers, MaxTeams, 1, MaxTeams, 1}, "the last driver and team indexes score"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         Empty2005();

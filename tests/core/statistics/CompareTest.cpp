@@ -128,12 +128,6 @@ TEST_F(CompareTest, TheCompareListFromThePopupAndHistory) {
     Ctx().history.Next();
     EXPECT_EQ(T().TitleLabel, " (FL) Alan Able -- Bert Baker (Race)");
     EXPECT_EQ(Dates(), (Strings{"10 Mar 1991"}));
-    // The highlight toggles the selected record's driver.
-    Ctx().grid.SelectedRecord = 1;
-    Highlight1Click(Ctx());
-    EXPECT_EQ(Ctx().grid.HighlightName, "Alan Able");
-    Highlight1Click(Ctx());
-    EXPECT_EQ(Ctx().grid.HighlightName, "");
 }
 
 using FrameRun = std::tuple<int, std::uint16_t, int>; // frame, driver, season
