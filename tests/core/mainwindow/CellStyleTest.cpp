@@ -211,12 +211,8 @@ TEST_F(CellStyleTest, GridLinesByStyleAndHiddenRows) {
     EXPECT_FALSE(Style(1, 2).Visible);
 }
 
-class ColumnFit : public ::testing::Test {
+class ColumnFit : public CellStyleTest { // widths fitted to a wider drawing font
   protected:
-    Langs langs = testing::EnglishLangs();
-    ResultGrid model{langs};
-    ThemePalette palette = SetColorTheme(0, 0, 1.0);
-
     // Number, name, time and key columns, `rows` rows; each character measures 7 pixels.
     void Fill(double measuredFactor, int rows, const char* name = "Ayrton Senna") {
         model.FontWidthFactor = [measuredFactor](double) { return measuredFactor; };
