@@ -265,5 +265,28 @@ TEST_F(QorCli, EditScriptAddsAGrandPrixWithResults) {
     EXPECT_TRUE(testing::ReadFileBytes(dir_.file("f1data5.dat")) == saved);
 }
 
+// Unknown names get the closest known ones; bad dates are told apart from dates without a GP.
+TEST_F(QorCli, UnknownNamesAndDatesSayWhatWouldDo) {
+    Check({
+        {"table records driver 'Ayrton Sena' wins", 1, // one letter missing
+         "Driver \"Ayrton Sena\" not found. Did you mean Ayrton Senna?"},
+        {"table records driver 'Nikki Lauda' races", 1, // one letter too many
+         "Driver \"Nikki Lauda\" not found. Did you mean Niki Lauda?"},
+        {"table records driver 'Rubens Goncalves Barrichello' wins", 1, // other_names.txt, nearly
+         "Driver \"Rubens Goncalves Barrichello\" not found. Did you mean Rubens Barrichello?"},
+        {"table records track Monaco wins", 1, // the name of the GP held there
+         "Track \"Monaco\" not found. Did you mean Monte Carlo?"},
+        {"table records team Ferary wins", 1, "Team \"Ferary\" not found. Did you mean Ferrari?"},
+        {"table points driver 'Jackie Stuart'", 1,
+         "No driver named Jackie Stuart. Did you mean Jackie Stewart?"},
+        {"table records driver 'Xq Zzzzzz' wins", 1, "Driver \"Xq Zzzzzz\" not found."}, // no guess
+        {"table gp 2006-10-22", 1,
+         "\"2006-10-22\" is not a date; write it as day, month and year: 22 Oct 2006"},
+        {"gp '22 Okt 2006'", 1, // no such month
+         "\"22 Okt 2006\" is not a date; write it as day, month and year: 22 Oct 2006"},
+        {"table gp '23 Oct 2006'", 1, "No Grand Prix on 23 Oct 2006"},
+    });
+}
+
 } // namespace
 } // namespace qor

@@ -15,32 +15,12 @@ std::uint16_t PackDate(int year, int month, int day) {
 
 std::uint16_t DatabaseBuilder::Driver(const std::string& name, std::uint8_t nat) {
     db_.DriverNat[db_.DriverCount + 1u] = nat;
-    return Append(db_.DriverNames, db_.DriverCount, name);
+    return Add(db_.DriverNames, db_.DriverCount, name);
 }
 
 std::uint8_t DatabaseBuilder::Team(const std::string& name, std::uint8_t country) {
     db_.TeamCountry[db_.TeamCount + 1u] = country;
-    return Append<std::uint8_t>(db_.TeamNames, db_.TeamCount, name);
-}
-
-std::uint8_t DatabaseBuilder::Track(const std::string& name) {
-    return Append<std::uint8_t>(db_.TrackNames, db_.TrackCount, name);
-}
-
-std::uint8_t DatabaseBuilder::GPName(const std::string& name) {
-    return Append<std::uint8_t>(db_.GPNames, db_.GPNameCount, name);
-}
-
-std::uint16_t DatabaseBuilder::Reason(const std::string& text) {
-    return Append(db_.Reasons, db_.ReasonCount, text);
-}
-
-std::uint8_t DatabaseBuilder::Nationality(const std::string& text) {
-    return Append<std::uint8_t>(db_.Nationalities, db_.NationalityCount, text);
-}
-
-std::uint8_t DatabaseBuilder::Country(const std::string& text) {
-    return Append<std::uint8_t>(db_.Countries, db_.CountryCount, text);
+    return Add8(db_.TeamNames, db_.TeamCount, name);
 }
 
 std::uint8_t DatabaseBuilder::Remark(const std::string& en, const std::string& tr) {

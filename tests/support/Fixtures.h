@@ -15,11 +15,13 @@ class DatabaseBuilder {
 
     std::uint16_t Driver(const std::string& name, std::uint8_t nat = 0);
     std::uint8_t Team(const std::string& name, std::uint8_t country = 0);
-    std::uint8_t Track(const std::string& name);
-    std::uint8_t GPName(const std::string& name);
-    std::uint16_t Reason(const std::string& text);
-    std::uint8_t Nationality(const std::string& text);
-    std::uint8_t Country(const std::string& text);
+    std::uint8_t Track(const std::string& t) { return Add8(db_.TrackNames, db_.TrackCount, t); }
+    std::uint8_t GPName(const std::string& t) { return Add8(db_.GPNames, db_.GPNameCount, t); }
+    std::uint16_t Reason(const std::string& t) { return Add(db_.Reasons, db_.ReasonCount, t); }
+    std::uint8_t Nationality(const std::string& t) {
+        return Add8(db_.Nationalities, db_.NationalityCount, t);
+    }
+    std::uint8_t Country(const std::string& t) { return Add8(db_.Countries, db_.CountryCount, t); }
     std::uint8_t Remark(const std::string& en, const std::string& tr);
     std::uint16_t Note(const std::string& text); // returns the note's reason code
 
@@ -35,10 +37,15 @@ class DatabaseBuilder {
     std::uint16_t TeamStanding(int year, std::uint16_t team, const std::string& name, float points);
 
   private:
-    template <typename R = std::uint16_t, typename Table>
-    R Append(Table& table, std::uint16_t& count, const std::string& text) {
+    // Appends a name to a table and returns its index.
+    template <typename Table>
+    std::uint16_t Add(Table& table, std::uint16_t& count, const std::string& text) {
         table[++count].assign_clean(text);
-        return static_cast<R>(count);
+        return count;
+    }
+    template <typename Table>
+    std::uint8_t Add8(Table& table, std::uint16_t& count, const std::string& text) {
+        return static_cast<std::uint8_t>(Add(table, count, text));
     }
     The_Class& db_;
 };

@@ -5,6 +5,7 @@
 #include "statistics/RecordMenus.h"
 #include "support/StatisticsFixtures.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
@@ -108,10 +109,6 @@ TEST_F(RecordListTest, HeadingsAndRowCells) {
     DriverAllList(Ctx(), rkWins);
     EXPECT_EQ(RowCells(T(), 2), (Strings{"2", "07 Jul 1991", "Beta", "Dave Dunn", "Red", "", "",
                                          "Disqualified", "22"}));
-    // The new list replaces the one before.
-    Ctx().grid.SelectedRecord = 3;
-    DriverPistList(Ctx(), rkFastestLaps);
-    EXPECT_EQ(Keys(), (std::vector<int>{3}));
 }
 
 TEST_F(RecordListTest, RacesAndResultsOfATrack) {
@@ -136,7 +133,6 @@ TEST_F(RecordListTest, ASelectionNamingNoResultGivesAnEmptyList) {
             RunRecordProducer(Ctx(), static_cast<P>(p), rkWins);
             EXPECT_EQ(T().CountLabel, "0  record(s) found.") << record << " " << p;
             EXPECT_EQ(T().RowCount(), 2); // the blank row an empty table keeps
-            EXPECT_EQ(T().Cell(0, 1), "");
         }
         DriverYearList(Ctx(), rkRaces);
         EXPECT_EQ(T().TitleLabel, "_____     _____");
@@ -144,33 +140,25 @@ TEST_F(RecordListTest, ASelectionNamingNoResultGivesAnEmptyList) {
 }
 
 TEST(RecordMenuTable, EverySubmenuHoldsTheFiveKindsOfOneProducer) {
-    const auto commands = RecordMenuCommands();
-    std::set<std::string_view> items;
-    std::set<int> kinds;
-    std::map<std::string_view, std::set<int>> bySubmenu;
-    std::map<std::string_view, std::set<P>> producers;
-    for (const RecordMenuCommand& c : commands) {
-        items.insert(c.Item);
+    std::set<int> kinds; // each item has a history kind of its own
+    std::map<std::string_view, std::set<int>> kindsIn;
+    std::map<std::string_view, P> producerOf;
+    for (const RecordMenuCommand& c : RecordMenuCommands()) {
         kinds.insert(c.HistoryKind);
-        EXPECT_EQ(FindRecordMenuCommand(c.Item)->HistoryKind, c.HistoryKind) << c.Item;
+        EXPECT_EQ(FindRecordMenuCommand(c.Item), &c) << c.Item;
         if (c.Submenu.empty()) continue;
-        bySubmenu[c.Submenu].insert(c.Kind);
-        producers[c.Submenu].insert(c.Producer);
-        bool found = false; // every item sits in a submenu of its popup
-        for (const RecordSubmenu& s : RecordSubmenus())
-            found = found || (s.Item == c.Submenu && s.Popup == c.Popup);
-        EXPECT_TRUE(found) << c.Item;
+        kindsIn[c.Submenu].insert(c.Kind);
+        EXPECT_EQ(producerOf.emplace(c.Submenu, c.Producer).first->second, c.Producer) << c.Item;
+        const auto s = RecordSubmenus(); // every item sits in a submenu of its popup
+        EXPECT_TRUE(std::any_of(s.begin(), s.end(), [&](const RecordSubmenu& m) {
+            return m.Item == c.Submenu && m.Popup == c.Popup;
+        })) << c.Item;
     }
-    // 45 items, each with a history kind of its own.
-    EXPECT_EQ(items.size(), 45u);
     EXPECT_EQ(kinds.size(), 45u);
-    EXPECT_EQ(bySubmenu.size(), RecordSubmenus().size());
-    for (const auto& [submenu, producersIn] : producers)
-        EXPECT_EQ(producersIn.size(), 1u) << submenu;
-    for (const auto& [submenu, kindsIn] : bySubmenu)
-        EXPECT_EQ(kindsIn, (std::set<int>{rkPodiums, rkRaces, rkWins, rkFastestLaps, rkPoles}))
+    EXPECT_EQ(kindsIn.size(), RecordSubmenus().size());
+    for (const auto& [submenu, five] : kindsIn)
+        EXPECT_EQ(five, (std::set<int>{rkPodiums, rkRaces, rkWins, rkFastestLaps, rkPoles}))
             << submenu;
-
     EXPECT_EQ(FindRecordMenuCommand(P::DriverTeamList, rkWins, GridPopup::Driver)->Item, "wins3");
     EXPECT_EQ(FindRecordMenuCommand(P::AllRaces2Click, rkPoles, GridPopup::Track)->Item,
               "AllRaces2");
@@ -201,21 +189,14 @@ TEST_F(RecordListTest, ACommandRecordsItsTableAndReRunsIt) {
     EXPECT_EQ(Keys(), (std::vector<int>{13, 20}));
 }
 
+// The captions themselves are the right-click's (GridTest); here where they go.
 TEST_F(RecordListTest, APopupOpenedOnARecordTakesItsCaptions) {
-    const auto caption = [&](const char* item) { return Ctx().MenuCaptions[item]; };
     OpenRecordPopup(Ctx(), GridPopup::Driver, 20);
     EXPECT_EQ(Ctx().grid.SelectedRecord, 20);
-    EXPECT_EQ(Ctx().browser.DriverBox, "Alan Able");
-    EXPECT_EQ(caption("Aboutdriver1") + "|" + caption("onthispist1") + "|" +
-                  caption("onthisyear1") + "|" + caption("onthisteam1"),
-              "Alan Able|Beta|1991|Blue");
+    EXPECT_EQ(Ctx().browser.DriverBox + "|" + Ctx().MenuCaptions["onthispist1"], "Alan Able|Beta");
     OpenRecordPopup(Ctx(), GridPopup::Team, 9);
-    EXPECT_EQ(caption("aboutteam1") + "|" + caption("bythisdriver1") + "|" +
-                  caption("onthisyear2") + "|" + caption("onthispist2"),
-              "Blue|Carl Cole|1990|Alpha");
+    EXPECT_EQ(Ctx().MenuCaptions["bythisdriver1"], "Carl Cole");
     EXPECT_EQ(Ctx().browser.DriverBox, "Alan Able"); // only the driver menu sets the box
-    OpenRecordPopup(Ctx(), GridPopup::Track, 16);
-    EXPECT_EQ(caption("aboutpist1"), "Beta");
 }
 
 class SharedCarWins : public RecordListTest {

@@ -45,28 +45,24 @@ class StandingsTest : public ProducerTest {
         cooper_ = b_.Team("Cooper", uk);
         maserati_ = b_.Team("Maserati", italy);
 
-        b_.SeasonsUpTo(1950);
-        b_.DriverStanding(1950, ascari_, ferrari_, 30.0f);
-        b_.DriverStanding(1950, fangio_, maserati_, 27.0f);
-        b_.SeasonsUpTo(1951);
-        b_.DriverStanding(1951, fangio_, maserati_, 31.0f);
-        b_.SeasonsUpTo(1952);
-        b_.DriverStanding(1952, fangio_, maserati_, 123.25f);
-        b_.DriverStanding(1952, moss_, maserati_, 123.25f); // a shared top score
-        b_.SeasonsUpTo(1955);                               // 1953, 1954: empty standings
-        b_.DriverStanding(1955, fangio_, maserati_, 40.0f);
-        b_.SeasonsUpTo(1958);
-        b_.DriverStanding(1958, hawthorn_, ferrari_, 42.0f);
-        b_.DriverStanding(1958, moss_, vanwall_, 41.0f);
-        b_.DriverStanding(1958, fangio_, maserati_, 7.0f);
-        b_.TeamStanding(1958, vanwall_, "Vanwall", 48.0f);
-        b_.TeamStanding(1958, ferrari_, "Ferrari", 1234.5f);
-        b_.TeamStanding(1958, 0, "Privateer", 3.0f); // known only by its name
-        b_.SeasonsUpTo(1959);
-        b_.TeamStanding(1959, cooper_, "Climax", 40.0f);
-        b_.TeamStanding(1959, ferrari_, "Ferrari", 123.25f);
-        b_.SeasonsUpTo(1960);
-        b_.TeamStanding(1960, cooper_, "Climax", 48.0f);
+        // {year, driver, his team} or {year, team, 0, its name}: 1952 has a shared top score,
+        // 1953 and 1954 empty standings, 1958 a team known only by its name.
+        const std::tuple<int, std::uint16_t, std::uint8_t, const char*, float> rows[] = {
+            {1950, ascari_, ferrari_, "", 30.0f},    {1950, fangio_, maserati_, "", 27.0f},
+            {1951, fangio_, maserati_, "", 31.0f},   {1952, fangio_, maserati_, "", 123.25f},
+            {1952, moss_, maserati_, "", 123.25f},   {1955, fangio_, maserati_, "", 40.0f},
+            {1958, hawthorn_, ferrari_, "", 42.0f},  {1958, moss_, vanwall_, "", 41.0f},
+            {1958, fangio_, maserati_, "", 7.0f},    {1958, vanwall_, 0, "Vanwall", 48.0f},
+            {1958, ferrari_, 0, "Ferrari", 1234.5f}, {1958, 0, 0, "Privateer", 3.0f},
+            {1959, cooper_, 0, "Climax", 40.0f},     {1959, ferrari_, 0, "Ferrari", 123.25f},
+            {1960, cooper_, 0, "Climax", 48.0f}};
+        for (const auto& [year, who, team, name, points] : rows) {
+            b_.SeasonsUpTo(year);
+            if (*name || !who)
+                b_.TeamStanding(year, who, name, points);
+            else
+                b_.DriverStanding(year, who, team, points);
+        }
 
         // Ascari 1950, 1953, 1954 and Fangio 1951, 1952, 1955 have three titles each, Ascari's
         // first; Brabham's two (1959, 1960) come after Hawthorn's one (1958). 1956, 1957: none.
@@ -258,36 +254,13 @@ TEST_F(SeasonListsTest, ButtonsRecordTheirKindsAndTheYearBoxPosition) {
     EXPECT_EQ(Keys(), (std::vector<int>{8, 3}));
 }
 
-// Monza 1979, 1980, 2001, 2002 (15 Sep); Interlagos 2002 (2 Jun, no results) and 2006.
+// The season browser on the modern database: 1950 (its third GP without results), 1952, 2005
+// and 2006 hold GPs; 1951 and 1953..2004 none. The first years of the grid column, the HTML
+// page and sharing are checked on the shipped data.
 class BrowserTest : public ProducerTest {
   protected:
-    void SetUp() override {
-        const auto ann = b_.Driver("Ann Driver"), bob = b_.Driver("Bob Racer");
-        const auto monza = b_.Track("Monza"), interlagos = b_.Track("Interlagos");
-        const auto italy = b_.GPName("Italy"), brazil = b_.GPName("Brazil");
-        const auto ferrari = b_.Team("Ferrari");
-        const auto engine = b_.Reason("Engine");
-        b_.Remark("Sunny", "G\xFCne\xFEli");
-        const auto run = [&](int y, int m, int d, std::uint8_t track, std::uint8_t name) {
-            const auto g = b_.GP(y, m, d, track, name, 53);
-            b_.Result(ann, 1, ferrari, The_Class::ParseTime("1 hr 32:05.100"), 0, 3);
-            b_.Result(bob, 0, ferrari, The_Class::ParseTime("lap 14"), engine, 0);
-            return g;
-        };
-        run(1979, 9, 9, monza, italy);
-        run(1980, 9, 14, monza, italy);
-        db_->GPs[run(2001, 9, 16, monza, italy)].Remark = 2; // beyond the one remark
-        b_.GP(2002, 6, 2, interlagos, brazil);
-        g2002_ = run(2002, 9, 15, monza, italy);
-        b_.SeasonsUpTo(2005); // 2003..2005 without GPs
-        run(2006, 10, 22, interlagos, brazil);
-        TGPRow& g = db_->GPs[g2002_];
-        g.FLDriver = bob;
-        g.FLTime = The_Class::ParseTime("1:28.030");
-        g.PoleDriver = ann;
-        g.Remark = 1;
-        FillYearLists(Ctx());
-    }
+    BrowserTest() : ProducerTest(MakeModernDatabase()) {}
+    void SetUp() override { FillYearLists(Ctx()); }
 
     // Selects a year in the year box and a GP of its list (-1: none), and shows it.
     void Show(int year, int gpIndex) {
@@ -297,8 +270,6 @@ class BrowserTest : public ProducerTest {
         Ctx().browser.GPIndex = gpIndex;
         gpListBox1Click(Ctx());
     }
-
-    std::uint16_t g2002_ = 0;
 };
 
 TEST_F(BrowserTest, YearAndGPLists) {
@@ -306,80 +277,78 @@ TEST_F(BrowserTest, YearAndGPLists) {
     EXPECT_EQ(b.Years.size(), 57u);
     EXPECT_EQ(b.TeamStandingYears.size(), 49u); // from 1958
     EXPECT_EQ(YearBoxIndex(Ctx(), 1949), -1);
-    Show(2002, -1);
-    const std::pair<int, Strings> modes[] = {{1, {"Brazil", "Italy"}},
-                                             {2, {"02 June", "15 September"}},
-                                             {7, {"02 June", "15 September"}}, // no such item
-                                             {0, {"Interlagos", "Monza"}}};
+    Show(1950, -1);
+    const std::pair<int, Strings> modes[] = {{1, {"Great Britain", "Monaco", "Monaco"}},
+                                             {2, {"13 May", "21 May", "22 May"}},
+                                             {7, {"13 May", "21 May", "22 May"}}, // no such item
+                                             {0, {"Silverstone", "Monte Carlo", "Monte Carlo"}}};
     for (const auto& [item, labels] : modes) {
         SetGPListMode(Ctx(), item);
         EXPECT_EQ(b.GPList, labels) << item;
     }
     // A season without GPs: an empty list and no table.
     Ctx().browser.Status = "  old status";
-    Show(2004, -1);
+    Show(1951, -1);
     EXPECT_EQ(b.GPIndex, -1);
     EXPECT_TRUE(b.Status.empty());
     gpListBox1Click(Ctx());
     EXPECT_EQ(Ctx().history.HistCount(), 0);
 }
 
-TEST_F(BrowserTest, GPTableWithAGridColumnFrom2002) {
-    Show(2001, 0);
-    EXPECT_FALSE(Ctx().grid.ShareItemEnabled);
-    Show(2002, 1);
-    EXPECT_EQ(T().TitleLabel, "Italy       Monza     15 September 2002");
-    EXPECT_EQ(RowCells(T(), 1), (Strings{"1", "Ann Driver", "Ferrari", "1", "1 hr 32:05.10", "3",
-                                         "", std::to_string(db_->GPs[g2002_].FirstResult)}));
-    Show(2002, 0); // no results: one blank row, count 0
-    EXPECT_EQ(RowCells(T(), 1), Strings(8));
-    EXPECT_EQ(T().CountLabel, "0  record(s) found.");
-    // The HTML button from 1980, sharing from 2006 until another table.
-    Show(1979, 0);
-    EXPECT_FALSE(Ctx().grid.HtmlButtonVisible);
-    Show(1980, 0);
+TEST_F(BrowserTest, GPTableWithItsButtons) {
+    Show(2005, 0);
+    EXPECT_EQ(T().TitleLabel, "Sakhir GP       Sakhir     05 March 2005");
+    EXPECT_EQ(RowCells(T(), 1), (Strings{"1", "Modern Driver 1", "Renault", "1", "+ 00.50", "1", "",
+                                         std::to_string(db_->GPs[5].FirstResult)}));
     EXPECT_TRUE(Ctx().grid.HtmlButtonVisible);
+    EXPECT_FALSE(Ctx().grid.ShareItemEnabled);
+    Show(1950, 2); // no results: one blank row, count 0
+    EXPECT_EQ(RowCells(T(), 1), Strings(7));
+    EXPECT_EQ(T().CountLabel, "0  record(s) found.");
+    EXPECT_FALSE(Ctx().grid.HtmlButtonVisible);
+    // Sharing until another table.
     Show(2006, 0);
     EXPECT_TRUE(Ctx().grid.ShareItemEnabled);
-    EXPECT_EQ(Ctx().browser.ShareCaption, "Share GP 22 October 2006");
+    EXPECT_EQ(Ctx().browser.ShareCaption, "Share GP 05 March 2006");
     ListWinners(Ctx(), 2006);
     EXPECT_FALSE(Ctx().grid.ShareItemEnabled);
 }
 
 TEST_F(BrowserTest, InformationPanelAndTheWeatherRule) {
     const GPInfoPanel& info = Ctx().browser.Info;
-    Show(2002, 1);
+    Show(1950, 0);
     EXPECT_EQ(info.FastestLap + " " + info.FastestLapTime + " " + info.PolePosition,
-              "Bob Racer 01:28.03 Ann Driver");
+              "Nino Farina 01:50.60 Nino Farina");
     EXPECT_EQ(info.Weather, "Sunny");
     EXPECT_TRUE(info.WeatherCaptionVisible);
     // A remark beyond the remark table, or remark 0: no weather, caption hidden.
-    for (int year : {2001, 1980}) {
-        Show(year, 0);
+    db_->GPs[4].Remark = 3;
+    for (const auto& [year, gp] : {std::pair{1952, 0}, {1950, 1}}) {
+        Show(year, gp);
         EXPECT_EQ(info.Weather, "") << year;
         EXPECT_FALSE(info.WeatherCaptionVisible) << year;
     }
     EXPECT_EQ(info.FastestLap, "_____"); // none recorded
     db_->LanguageMode = LanguageTurkish;
-    FillGPInfoPanel(*db_, g2002_, Ctx().browser.Info);
+    FillGPInfoPanel(*db_, 1, Ctx().browser.Info);
     EXPECT_EQ(info.Weather, "G\xFCne\xFEli");
 }
 
 TEST_F(BrowserTest, HistoryLastSeasonAndDates) {
-    Show(2002, 1);
-    EXPECT_EQ(Current().Value1 * 10 + Current().Value2, 41); // year box 4, GP 1
-    Show(1979, 0);
+    Show(2005, 1);
+    EXPECT_EQ(Current().Value1 * 10 + Current().Value2, 11); // year box 1, GP 1
+    Show(1950, 0);
     Ctx().history.Back();
-    EXPECT_EQ(SelectedYear(Ctx()), 2002);
+    EXPECT_EQ(SelectedYear(Ctx()), 2005);
     EXPECT_EQ(Ctx().history.HistCount(), 2); // the re-run adds no entry
 
     b_.SeasonsUpTo(2007); // a new season without GPs: the last GP still belongs to 2006
     FillYearLists(Ctx());
     ASSERT_TRUE(ShowLastSeason(Ctx()));
     EXPECT_EQ(SelectedYear(Ctx()), 2006);
-    ASSERT_TRUE(ShowGPByDate(Ctx(), PackDate(2002, 6, 2)));
-    EXPECT_EQ(T().TitleLabel, "Brazil       Interlagos     02 June 2002");
-    EXPECT_FALSE(ShowGPByDate(Ctx(), PackDate(2002, 6, 3)));
+    ASSERT_TRUE(ShowGPByDate(Ctx(), PackDate(1950, 5, 22)));
+    EXPECT_EQ(T().TitleLabel, "Monaco       Monte Carlo     22 May 1950");
+    EXPECT_FALSE(ShowGPByDate(Ctx(), PackDate(1950, 5, 23)));
 
     The_Class empty; // no GPs: the first year
     DatabaseBuilder(empty).SeasonsUpTo(1951);
