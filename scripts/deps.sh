@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs when they are missing.
-# Usage: scripts/deps.sh run|test|tools|screenshots
+# Usage: scripts/deps.sh run|test|tools|screenshots|package
 set -euo pipefail
 
 common=(cmake ninja-build g++ pkg-config ccache)
@@ -14,7 +14,10 @@ case "${1:-run}" in
   tools) pkgs=("${common[@]}" libpng-dev famfamfam-flag-png) ;;
   # Screenshots run the program on a virtual X server.
   screenshots) pkgs=("${common[@]}" "${gui[@]}" xvfb xauth) ;;
-  *) echo "usage: $0 run|test|tools|screenshots" >&2; exit 64 ;;
+  # The Debian package: dpkg-shlibdeps finds its library dependencies, the validators check
+  # the desktop entry and the AppStream file.
+  package) pkgs=("${common[@]}" "${gui[@]}" dpkg-dev file desktop-file-utils appstream) ;;
+  *) echo "usage: $0 run|test|tools|screenshots|package" >&2; exit 64 ;;
 esac
 
 missing=()

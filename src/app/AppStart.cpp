@@ -5,6 +5,7 @@
 #include "mainwindow/GridView.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/QtText.h"
+#include "settings/DataFolder.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -77,7 +78,7 @@ QString UsageText() {
     return QStringLiteral(
         "usage: qor [--data DIR] [--theme N] [--show VIEW ARGS...] [--row N] [--screenshot FILE]\n"
         "  --data DIR         folder of f1data5.dat and the language files (default: the\n"
-        "                     program's own folder)\n"
+        "                     program's own folder in a build, else ~/.local/share/Qor)\n"
         "  --theme N          colour theme for this run: 0 Standart, 1 Autumn, 2 Winter,\n"
         "                     3 Spring, 4 Summer; add 100 for the Modern style\n"
         "  --show VIEW ARGS   open a table after start-up (for screenshots and scripts)\n"
@@ -119,9 +120,13 @@ int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts,
         std::cout << UsageText().toStdString();
         return 0;
     }
-    QString folder =
-        options.DataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.DataFolder;
-    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    const DataFolderChoice data = ChooseDataFolder(options.DataFolder.toStdString());
+    if (!data.Error.empty()) {
+        std::cerr << "qor: " << data.Error << "\n";
+        prompts.Inform(nullptr, QString::fromStdString(data.Error));
+        return 1;
+    }
+    const QString folder = QString::fromStdString(data.Folder);
     MainSession session;
     std::unique_ptr<MainWindow> window =
         CreateMainWindow(session, settings, prompts, folder, PrimaryScreenSize());

@@ -17,7 +17,7 @@ class MainWindow;
 class Prompts;
 
 struct AppOptions {
-    // --data DIR: the folder of the data, language and help files (default: the program's).
+    // --data DIR: the folder of the data, language and help files (default: ChooseDataFolder).
     QString DataFolder;
     // --show VIEW [ARGS]: the table to show after start-up (see ShowView).
     QStringList Show;

@@ -7,6 +7,7 @@
 
 #include "database/Flags.h"
 #include "database/NameSuggestions.h"
+#include "settings/DataFolder.h"
 #include "statistics/DriverAnalysis.h"
 #include "statistics/DriverCareerLists.h"
 #include "text/Encoding.h"
@@ -227,7 +228,7 @@ int CmdAnalyze(CliContext& ctx, std::ostream& out, std::ostream& err) {
         }
     }
     FlagImages flags;
-    flags.LoadFlags(ctx.dataDir + "flags.dat");
+    flags.LoadFlags(DataFilePath(ctx.dataDir, "flags.dat"));
     // As the window does it: the whole career with its history, then a chosen season alone.
     DriverFrame frame;
     AnalyzeDriver(db, driver, 0, 0, true, frame, &flags);

@@ -13,7 +13,7 @@ namespace qor::cli {
 
 // Options and database of one command-line run.
 struct CliContext {
-    std::string dataDir;
+    std::string dataDir;           // the data folder, ending in '/'
     std::vector<std::string> args; // the command's own arguments
     std::unique_ptr<The_Class> db = std::make_unique<The_Class>();
     // --lang: "TR", "EN" or a language file name; empty means the database's own setting.
@@ -33,8 +33,6 @@ struct CliContext {
     bool dbLoaded_ = false;
 };
 
-// The folder the program file is in, ending in '/'.
-std::string ProgramFolder();
 // Database text (Windows-1254) for the terminal (UTF-8).
 std::string Out(const std::string& cp1254);
 

@@ -7,20 +7,10 @@
 #include "database/NameSuggestions.h"
 #include "text/Encoding.h"
 
-#include <climits>
 #include <iomanip>
 #include <ostream>
-#include <unistd.h>
 
 namespace qor::cli {
-
-std::string ProgramFolder() {
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    std::string path(buf, static_cast<std::size_t>(n));
-    return path.substr(0, path.find_last_of('/') + 1);
-}
 
 std::string Out(const std::string& cp1254) {
     return Cp1254ToUtf8(cp1254);

@@ -2,6 +2,8 @@
 
 #include "CliContext.h"
 
+#include "settings/DataFolder.h"
+
 #include <cstring>
 #include <iostream>
 #include <map>
@@ -10,6 +12,8 @@ namespace {
 
 void Usage(std::ostream& os) {
     os << "usage: qor-cli [--data DIR] [--lang TR|EN|FILE] COMMAND [ARGS...]\n"
+          "  --data DIR  folder of f1data5.dat and the language files (default: the program's\n"
+          "              own folder in a build, else ~/.local/share/Qor)\n"
           "commands:\n"
           "  info        counters, last year and view settings of the database\n"
           "  check       report every broken structural rule (exit 1 when any)\n"
@@ -35,13 +39,12 @@ void Usage(std::ostream& os) {
 int main(int argc, char** argv) {
     using namespace qor::cli;
     CliContext ctx;
-    ctx.dataDir = ProgramFolder();
+    std::string dataArg;
     std::string command;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--data" && i + 1 < argc) {
-            ctx.dataDir = argv[++i];
-            if (!ctx.dataDir.empty() && ctx.dataDir.back() != '/') ctx.dataDir += '/';
+            dataArg = argv[++i];
         } else if (a == "--lang" && i + 1 < argc) {
             ctx.lang = argv[++i];
         } else if (a == "--help" || a == "-h") {
@@ -60,12 +63,18 @@ int main(int argc, char** argv) {
         {"import", CmdImport},   {"table", CmdTable},     {"analyze", CmdAnalyze},
         {"toplist", CmdTopList}, {"tracks", CmdTracks},   {"teammates", CmdTeamMates},
         {"edit", CmdEdit},       {"find", CmdFind}};
-    if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     const auto it = commands.find(command);
-    if (it == commands.end()) {
+    if (!command.empty() && it == commands.end()) {
         std::cerr << "qor-cli: unknown command '" << command << "'\n";
         Usage(std::cerr);
         return 64;
     }
+    const qor::DataFolderChoice folder = qor::ChooseDataFolder(dataArg);
+    if (!folder.Error.empty()) {
+        std::cerr << "qor-cli: " << folder.Error << "\n";
+        return 2;
+    }
+    ctx.dataDir = folder.Folder;
+    if (command.empty()) return CmdGP(ctx, std::cout, std::cerr);
     return it->second(ctx, std::cout, std::cerr);
 }

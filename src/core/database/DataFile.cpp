@@ -3,6 +3,7 @@
 #include "database/AtomicFile.h"
 #include "database/Invariants.h"
 #include "database/STheClass.h"
+#include "settings/DataFolder.h"
 #include "text/Encoding.h"
 
 #include <cstring>
@@ -264,7 +265,7 @@ int DatabaseLoader::Load(The_Class& db, const std::string& dataName, const std::
     const bool haveNotes = FileExists(db.NotesFileName);
     if (haveNotes && !ReadWholeFile(db.NotesFileName, notes)) return 1;
     return LoadImage(db, file, haveNotes ? &notes : nullptr, strictVersion,
-                     db.DataPath + "other_names.txt");
+                     DataFilePath(db.DataPath, "other_names.txt"));
 }
 
 int DatabaseLoader::LoadImage(The_Class& db, const std::vector<std::uint8_t>& file,

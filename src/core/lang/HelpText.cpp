@@ -1,6 +1,7 @@
 #include "lang/HelpText.h"
 
 #include "database/AtomicFile.h"
+#include "settings/DataFolder.h"
 #include "text/TextLines.h"
 
 namespace qor {
@@ -34,9 +35,7 @@ HelpText HelpText::Parse(std::string_view bytes) {
 }
 
 HelpText HelpText::Load(const std::string& folder, const std::string& fileName) {
-    std::string path = folder;
-    if (!path.empty() && path.back() != '/') path += '/';
-    path += fileName;
+    const std::string path = DataFilePath(folder, fileName);
     std::vector<std::uint8_t> raw;
     if (fileName.empty() || !FileExists(path) || !ReadWholeFile(path, raw)) return {};
     return Parse(std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()));

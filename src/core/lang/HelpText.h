@@ -24,7 +24,8 @@ struct HelpText {
 
     // Splits file contents into lines (CR LF, CR or LF) and sections.
     static HelpText Parse(std::string_view bytes);
-    // Reads fileName from a folder; a missing file gives an empty text (no sections).
+    // Reads fileName from a folder, else from the installed copy (DataFilePath); a missing
+    // file gives an empty text (no sections).
     static HelpText Load(const std::string& folder, const std::string& fileName);
 };
 

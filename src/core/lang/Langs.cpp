@@ -1,6 +1,7 @@
 #include "lang/Langs.h"
 
 #include "database/AtomicFile.h"
+#include "settings/DataFolder.h"
 #include "settings/SettingsStore.h"
 #include "text/Encoding.h"
 #include "text/TextLines.h"
@@ -93,9 +94,7 @@ LanguageLoadResult Langs::ApplyLanguage(std::uint8_t mode, const std::string& pr
     std::string bytes;
     bool haveFile = false;
     if (!name.empty()) {
-        std::string path = programFolder;
-        if (!path.empty() && path.back() != '/') path += '/';
-        path += name;
+        const std::string path = DataFilePath(programFolder, name);
         std::vector<std::uint8_t> raw;
         if (FileExists(path) && ReadWholeFile(path, raw)) {
             bytes.assign(raw.begin(), raw.end());

@@ -3,6 +3,7 @@
 #include "export/TableCopy.h"
 #include "mainwindow/DriverCombo.h"
 #include "mainwindow/GPBrowser.h"
+#include "settings/DataFolder.h"
 #include "settings/SettingsStore.h"
 
 namespace qor {
@@ -36,7 +37,7 @@ StartupResult MainSession::Start(const std::string& programFolder, ScreenSize sc
     ProgramFolder = programFolder;
     if (!ProgramFolder.empty() && ProgramFolder.back() != '/') ProgramFolder += '/';
     Screen = screen;
-    flags.LoadFlags(ProgramFolder + "flags.dat");
+    flags.LoadFlags(DataFilePath(ProgramFolder, "flags.dat"));
 
     db.DataPath = ProgramFolder;
     if (db.LoadDatabase("f1data5.dat", "f1notes5.dat", 1) != 0) {
