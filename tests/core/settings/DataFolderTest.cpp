@@ -1,5 +1,5 @@
-// The data folder of a run: which folder wins, seeding the user's folder without ever replacing
-// a file there, and where a shipped file is read from.
+// The data folder of a run: which folder wins and how a folder that cannot be used is named.
+// Seeding and the lookup order are run end to end by the install test.
 
 #include "settings/DataFolder.h"
 #include "support/Fixtures.h"
@@ -71,17 +71,6 @@ TEST_F(DataFolderTest, ChoosesTheFolderByTheRule) {
     }
 }
 
-TEST_F(DataFolderTest, SeedingCopiesWhatIsMissingAndKeepsTheUsersFiles) {
-    const std::string user = dir_.file("home/.local/share/Qor/");
-    std::filesystem::create_directories(user);
-    WriteFileBytes(user + "f1data5.dat", "edited database");
-    const DataFolderChoice c = ChooseDataFolder(Places());
-    ASSERT_EQ(c.Error, "");
-    EXPECT_EQ(ReadFileBytes(user + "f1data5.dat"), "edited database");
-    EXPECT_EQ(ReadFileBytes(user + "TR.dt"), "shipped language");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(user), {}), 2); // no leftovers
-}
-
 TEST_F(DataFolderTest, AFolderThatCannotBeMadeOrFilledIsNamed) {
     DataFolderPlaces places = Places();
     WriteFileBytes(dir_.file("file"), "");
@@ -97,16 +86,6 @@ TEST_F(DataFolderTest, AFolderThatCannotBeMadeOrFilledIsNamed) {
               "No data: " + dir_.file("home/.local/share/Qor/") +
                   " holds no f1data5.dat and there is no installed copy in " +
                   dir_.file("nowhere/"));
-}
-
-TEST_F(DataFolderTest, ShippedFilesAreReadFromTheDataFolderFirst) {
-    WriteFileBytes(dir_.file("bin/TR.dt"), "own language");
-    const std::string installed = dir_.file("installed/");
-    EXPECT_EQ(DataFilePath(dir_.file("bin"), "TR.dt", installed), dir_.file("bin/TR.dt"));
-    EXPECT_EQ(DataFilePath(dir_.file("bin"), "f1data5.dat", installed),
-              dir_.file("installed/f1data5.dat"));
-    EXPECT_EQ(DataFilePath(dir_.file("bin"), "help_EN.txt", installed),
-              dir_.file("bin/help_EN.txt"));
 }
 
 } // namespace
