@@ -8,6 +8,11 @@
 
 namespace fs = std::filesystem;
 
+// Builds that do not install (the fuzz targets) take the standard layout.
+#ifndef QOR_INSTALLED_DATA_FROM_BINDIR
+#define QOR_INSTALLED_DATA_FROM_BINDIR "../share/qor"
+#endif
+
 namespace qor {
 namespace {
 
