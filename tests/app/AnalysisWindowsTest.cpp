@@ -20,13 +20,10 @@ using namespace qor;
 using namespace qor::app;
 using namespace qor::app::testing;
 
-class AnalysisWindowsTest : public QObject {
+class AnalysisWindowsTest : public AppTest {
     Q_OBJECT
-    std::unique_ptr<AppFixture> f;
 
-    MainWindow& W() { return *f->window; }
     AnalyzeWindows& A() { return W().Analyzes(); }
-    const GridTable& T() { return W().Grid1().Grid(); }
     // Analyses the driver typed into the driver box with "Analyze driver".
     DriverFrameWidget& Analyze(const QString& name) {
         W().SetDriverBox(name);
@@ -57,13 +54,6 @@ class AnalysisWindowsTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { InstallFontSubstitutions(); }
-    void init() {
-        f = std::make_unique<AppFixture>();
-        QVERIFY(f->Start());
-    }
-    void cleanup() { f.reset(); }
-
     void analyzingOpensAWindowCaptionedWithHisNameShowingHisCounts() {
         DriverFrameWidget& frame = Analyze(QStringLiteral("  ayrton senna "));
         QCOMPARE(A().Count(), 1);

@@ -16,14 +16,9 @@ using namespace qor;
 using namespace qor::app;
 using namespace qor::app::testing;
 
-// A started window on a fresh copy of the shipped data for every test.
-class CompareWindowsTest : public QObject {
+class CompareWindowsTest : public AppTest {
     Q_OBJECT
-    std::unique_ptr<AppFixture> f;
 
-    MainWindow& W() { return *f->window; }
-    GridView& G() { return f->window->Grid1(); }
-    const GridTable& T() { return f->window->Grid1().Grid(); }
     QString Title() { return Child<QLabel>(W(), "label5")->text(); }
     // Right-clicks a driver's name in tablo1 and triggers an item of the popup.
     void DriverPopup(int row, const char* item) {
@@ -68,13 +63,6 @@ class CompareWindowsTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { InstallFontSubstitutions(); }
-    void init() {
-        f = std::make_unique<AppFixture>();
-        QVERIFY(f->Start());
-    }
-    void cleanup() { f.reset(); }
-
     void compareListRacesFillTheGridAndEmptyListHidesThePanel() {
         auto* panel = Child<QWidget>(W(), "Panel5");
         auto* box = Child<QComboBox>(W(), "ComboBox6");

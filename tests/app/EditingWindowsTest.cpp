@@ -18,11 +18,9 @@ using namespace qor;
 using namespace qor::app;
 using namespace qor::app::testing;
 
-class EditingWindowsTest : public QObject {
+class EditingWindowsTest : public AppTest {
     Q_OBJECT
-    std::unique_ptr<AppFixture> f;
 
-    MainWindow& W() { return *f->window; }
     const The_Class& Db() { return f->session->db; }
     bool SaveEnabled() { return Action(W(), "Savechanges1")->isEnabled(); }
     using Fields = std::vector<std::pair<const char*, QString>>;
@@ -49,13 +47,6 @@ class EditingWindowsTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { InstallFontSubstitutions(); }
-    void init() {
-        f = std::make_unique<AppFixture>();
-        QVERIFY(f->Start());
-    }
-    void cleanup() { f.reset(); }
-
     void aNewGPWithTwoResultsIsSavedAndShownAfterARestart() {
         Answer({{"Edit3", "29.10.2006"},
                 {"ComboBox8", "Portugal"},

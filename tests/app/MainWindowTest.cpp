@@ -17,14 +17,9 @@ using namespace qor;
 using namespace qor::app;
 using namespace qor::app::testing;
 
-// A started window on a fresh copy of the shipped data for every test.
-class MainWindowTest : public QObject {
+class MainWindowTest : public AppTest {
     Q_OBJECT
-    std::unique_ptr<AppFixture> f;
 
-    MainWindow& W() { return *f->window; }
-    GridView& G() { return f->window->Grid1(); }
-    const GridTable& T() { return f->window->Grid1().Grid(); }
     const ThemePalette& Palette() { return f->session->palette; }
     QString Label(const char* name = "label5") { return Child<QLabel>(W(), name)->text(); }
     bool Shown(const char* name) { return Child<QWidget>(W(), name)->isVisible(); }
@@ -57,13 +52,6 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { InstallFontSubstitutions(); }
-    void init() {
-        f = std::make_unique<AppFixture>();
-        QVERIFY(f->Start());
-    }
-    void cleanup() { f.reset(); }
-
     void startUpShowsTheLastGPAndTheStoredTicks() {
         QCOMPARE(G().model()->data(G().model()->index(0, 0)).toString(), "Felipe Massa");
         QCOMPARE(Label(), "Brazil       Interlagos     22 October 2006");

@@ -4,6 +4,7 @@
 
 #include "AppStart.h"
 #include "dialogs/Prompts.h"
+#include "mainwindow/Fonts.h"
 #include "mainwindow/GridView.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/QtSettingsStore.h"
@@ -94,6 +95,26 @@ class AppFixture {
     std::unique_ptr<QtSettingsStore> settings;
     std::unique_ptr<MainSession> session;
     std::unique_ptr<MainWindow> window;
+};
+
+// The base of the GUI test classes: a window started on a fresh copy of the shipped data for
+// every test function.
+class AppTest : public QObject {
+    Q_OBJECT
+  protected:
+    MainWindow& W() { return *f->window; }
+    GridView& G() { return f->window->Grid1(); }
+    const GridTable& T() { return f->window->Grid1().Grid(); }
+
+    std::unique_ptr<AppFixture> f;
+
+  private slots:
+    void initTestCase() { InstallFontSubstitutions(); }
+    void init() {
+        f = std::make_unique<AppFixture>();
+        QVERIFY(f->Start());
+    }
+    void cleanup() { f.reset(); }
 };
 
 // The colour of a pixel of a widget as painted.
