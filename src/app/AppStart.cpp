@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 
 namespace qor::app {
 namespace {
@@ -110,8 +111,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(MainSession& session, SettingsStore
     return std::make_unique<MainWindow>(session, settings, prompts);
 }
 
-int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts,
-           SettingsStore& settings) {
+std::optional<int> AnswerWithoutWindow(const AppOptions& options) {
     if (!options.Error.isEmpty()) {
         std::cerr << options.Error.toStdString() << "\n" << UsageText().toStdString();
         return 64;
@@ -120,6 +120,12 @@ int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts,
         std::cout << UsageText().toStdString();
         return 0;
     }
+    return std::nullopt;
+}
+
+int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts,
+           SettingsStore& settings) {
+    if (const std::optional<int> answered = AnswerWithoutWindow(options)) return *answered;
     const DataFolderChoice data = ChooseDataFolder(options.DataFolder.toStdString());
     if (!data.Error.empty()) {
         std::cerr << "qor: " << data.Error << "\n";

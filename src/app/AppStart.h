@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QApplication;
 
@@ -37,6 +38,9 @@ struct AppOptions {
 
 AppOptions ParseOptions(const QStringList& arguments);
 QString UsageText();
+// "--help" and a wrong option: the text printed and the exit status; nothing for a run. Needs
+// no application object, so that neither needs a display.
+std::optional<int> AnswerWithoutWindow(const AppOptions& options);
 
 // The primary screen's size.
 ScreenSize PrimaryScreenSize();

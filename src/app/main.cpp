@@ -8,6 +8,12 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> answered =
+            qor::app::AnswerWithoutWindow(qor::app::ParseOptions(arguments)))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qor"));
     QApplication::setOrganizationName(QStringLiteral("Qor"));
