@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cold start of the desktop program until its first table is painted, against the smallest Qt
 # Widgets program that shows an empty window, both on the offscreen platform (Release build).
-# Prints the median wall time of each and their ratio.
+# Prints the median wall time of each and their ratio, then the peak memory (maximum resident
+# set size, from /usr/bin/time) of one run of each.
 # Usage: scripts/bench-startup.sh [RUNS]   (default 21)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,3 +38,21 @@ awk -v e="$empty" -v q="$qor" -v n="$runs" 'BEGIN {
   printf "qor, first GP table painted:            %7.1f ms (median of %d)\n", q / 1000, n
   printf "ratio:                                  %7.2f\n", q / e
 }'
+
+# Peak memory in KiB of one run of a command (GNU time's maximum resident set size).
+peak_kib() {
+  /usr/bin/time -f '%M' -o "$work/peak" "$@" >/dev/null 2>&1
+  cat "$work/peak"
+}
+
+if [ -x /usr/bin/time ]; then
+  empty_kib=$(peak_kib build/bench/bin/qor-empty-window)
+  qor_kib=$(peak_kib build/bench/bin/qor --data "$work" --quit-after-first-table)
+  awk -v e="$empty_kib" -v q="$qor_kib" 'BEGIN {
+    printf "peak memory, empty Qt window:           %7.1f MiB\n", e / 1024
+    printf "peak memory, qor with the shipped data: %7.1f MiB\n", q / 1024
+    printf "ratio:                                  %7.2f\n", q / e
+  }'
+else
+  echo "peak memory: /usr/bin/time is missing (Debian package 'time')"
+fi

@@ -8,9 +8,37 @@
 #include <QHash>
 #include <QStringList>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unordered_map>
 
 namespace qor::app {
+namespace {
+
+std::mutex preloadMutex;
+std::thread preloadThread;
+
+} // namespace
+
+FontConfigPreload::FontConfigPreload() {
+    // FcInit is thread-safe: should Qt ask for a font first, it finds the configuration
+    // loaded or loads its own, and either way the one kept is complete.
+    const std::lock_guard lock(preloadMutex);
+    if (!preloadThread.joinable()) preloadThread = std::thread([] { FcInit(); });
+}
+
+FontConfigPreload::~FontConfigPreload() {
+    Wait();
+}
+
+void FontConfigPreload::Wait() {
+    const std::lock_guard lock(preloadMutex);
+    if (preloadThread.joinable()) preloadThread.join();
+}
 
 void InstallFontSubstitutions() {
     // Liberation fonts share the metrics of Arial and Courier New; Tahoma is close to
@@ -50,7 +78,19 @@ QFont MainFont(double zoomFactor) {
 }
 
 int CellTextWidth(const std::string& cp1254, const CellFont& font) {
-    return QFontMetrics(CellQFont(font)).horizontalAdvance(ToQt(cp1254));
+    // Fitting the columns and drawing them measure the same few texts (numbers, names,
+    // titles) over and over; shaping each again is the expensive part. Bounded, since the
+    // texts of every table the user opens pass through here.
+    static std::unordered_map<std::string, int> widths;
+    std::string key;
+    key.reserve(font.Name.size() + cp1254.size() + 8);
+    key.append(font.Name).append(1, '\0').append(std::to_string(font.Size));
+    key.append(1, font.Bold ? 'b' : 'r').append(cp1254);
+    if (const auto it = widths.find(key); it != widths.end()) return it->second;
+    const int width = QFontMetrics(CellQFont(font)).horizontalAdvance(ToQt(cp1254));
+    if (widths.size() >= 8192) widths.clear();
+    widths.emplace(std::move(key), width);
+    return width;
 }
 
 double FontWidthFactor(double zoomFactor) {

@@ -5,6 +5,8 @@
 #include "mainwindow/MainSession.h"
 #include "mainwindow/QtText.h"
 
+#include <QAbstractButton>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -85,10 +87,30 @@ GridView::GridView(const MainSession& session, GridTable& grid, QWidget* parent)
     setWordWrap(false);
     setFrameShape(QFrame::NoFrame);
     setCornerButtonEnabled(false);
+    corner_ = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (corner_) corner_->installEventFilter(this);
+    // The table keeps the application's window colour (below the last row, beside the row
+    // numbers) whatever colour the panel it sits on takes.
+    QPalette own = palette();
+    own.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
+    setPalette(own);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setFocusPolicy(Qt::StrongFocus);
     Reload();
+}
+
+void GridView::SetCornerColour(const QColor& colour) {
+    cornerColour_ = colour;
+    if (corner_) corner_->update();
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == corner_ && event->type() == QEvent::Paint && cornerColour_.isValid()) {
+        QPainter(corner_).fillRect(corner_->rect(), cornerColour_);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 void GridView::Reload() {

@@ -75,6 +75,10 @@ class GridView : public QTableView {
     // Left edge of the title cell of grid column col, in the coordinates of the view's parent.
     int TitleCellLeftInParent(int col) const;
 
+    // The corner above the row numbers is drawn in this colour, without a border (a style
+    // sheet would do the same, but makes every part of the table slower to set up and draw).
+    void SetCornerColour(const QColor& colour);
+
     // A mouse press on a cell (col/row -1 outside the cells) from the body or a header.
     void ReportPress(int col, int row, Qt::MouseButton button, bool ctrl, QPoint globalPos);
 
@@ -90,6 +94,7 @@ class GridView : public QTableView {
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void resizeEvent(QResizeEvent* event) override;
     void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     const MainSession& session_;
@@ -100,6 +105,8 @@ class GridView : public QTableView {
     // Set while the program itself moves the current row.
     bool programmatic_ = false;
     bool fitting_ = false;
+    QWidget* corner_ = nullptr;
+    QColor cornerColour_;
 };
 
 } // namespace qor::app
