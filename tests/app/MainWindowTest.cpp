@@ -228,6 +228,13 @@ class MainWindowTest : public AppTest {
         Trigger({"autumn1", "N004"}); // dark level 3
         QVERIFY(Palette().OddBrushColor != standard);
         expectRows();
+        // The corner above the row numbers and the title follow the theme; the table keeps the
+        // application's window colour whatever its panel's.
+        QCOMPARE(PixelOf(G(), QPoint(2, 2)), Rgb(Palette().FixedCellColor));
+        QCOMPARE(Child<QLabel>(W(), "label5")->palette().color(QPalette::WindowText),
+                 Rgb(Palette().TitleLabelColor));
+        QCOMPARE(G().palette().color(QPalette::Window),
+                 QApplication::palette().color(QPalette::Window));
         Trigger({"MoreStyle1"}); // Modern: a gradient picture behind every body cell
         QCOMPARE(PixelOf(G(), G().CellRect(1, 2).topLeft() + QPoint(1, 0)),
                  Rgb(Palette().EvenBitmap[0]));
