@@ -5,9 +5,8 @@ set -euo pipefail
 
 common=(cmake ninja-build g++ pkg-config ccache)
 # The desktop program: Qt 6 Widgets and the fonts that stand in for Tahoma, Arial and
-# Courier New (fonts-liberation has their metrics, DejaVu is the fallback). The program reads
-# fontconfig's configuration itself, ahead of Qt (libfontconfig-dev).
-gui=(qt6-base-dev libfontconfig-dev fonts-dejavu-core fonts-liberation)
+# Courier New (fonts-liberation has their metrics, DejaVu is the fallback).
+gui=(qt6-base-dev fonts-dejavu-core fonts-liberation)
 case "${1:-run}" in
   run)   pkgs=("${common[@]}" "${gui[@]}") ;;
   test)  pkgs=("${common[@]}" "${gui[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev

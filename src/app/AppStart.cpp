@@ -99,10 +99,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(MainSession& session, SettingsStore
                                              ScreenSize screen) {
     // The column widths were designed for a font this desktop may not have: they are fitted
     // to the one the grid draws with.
-    session.ctx.grid.FontWidthFactor = [](double zoomFactor) {
-        FontConfigPreload::Wait();
-        return FontWidthFactor(zoomFactor);
-    };
+    session.ctx.grid.FontWidthFactor = FontWidthFactor;
     session.ctx.grid.MeasureText = CellTextWidth;
     const StartupResult r = session.Start(programFolder.toStdString(), screen, settings);
     if (!r.Loaded) {

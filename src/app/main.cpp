@@ -14,8 +14,6 @@ int main(int argc, char** argv) {
     if (const std::optional<int> answered =
             qor::app::AnswerWithoutWindow(qor::app::ParseOptions(arguments)))
         return *answered;
-    // Started first, so that it runs alongside Qt's own start-up and the data loading.
-    const qor::app::FontConfigPreload fontConfig;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qor"));
     QApplication::setOrganizationName(QStringLiteral("Qor"));

@@ -8,38 +8,11 @@
 #include <QHash>
 #include <QStringList>
 
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <unordered_map>
 
 namespace qor::app {
-namespace {
-
-std::mutex preloadMutex;
-std::thread preloadThread;
-
-} // namespace
-
-FontConfigPreload::FontConfigPreload() {
-    // FcInit is thread-safe: should Qt ask for a font first, it finds the configuration
-    // loaded or loads its own, and either way the one kept is complete.
-    const std::lock_guard lock(preloadMutex);
-    if (!preloadThread.joinable()) preloadThread = std::thread([] { FcInit(); });
-}
-
-FontConfigPreload::~FontConfigPreload() {
-    Wait();
-}
-
-void FontConfigPreload::Wait() {
-    const std::lock_guard lock(preloadMutex);
-    if (preloadThread.joinable()) preloadThread.join();
-}
-
 void InstallFontSubstitutions() {
     // Liberation fonts share the metrics of Arial and Courier New; Tahoma is close to
     // Liberation Sans in width, DejaVu is the fallback that every Debian desktop has.

@@ -8,19 +8,6 @@
 
 namespace qor::app {
 
-// Reads the font configuration (fontconfig's files and caches, the largest single cost of the
-// first text drawn) on a second thread while the program loads its data and builds its
-// window. Wait() before the first font is measured; the destructor waits too.
-class FontConfigPreload {
-  public:
-    FontConfigPreload();
-    ~FontConfigPreload();
-    FontConfigPreload(const FontConfigPreload&) = delete;
-    FontConfigPreload& operator=(const FontConfigPreload&) = delete;
-    // Returns once the configuration is loaded; at once when no preload is running.
-    static void Wait();
-};
-
 // Font substitutions for the names the drawing uses; call once after QApplication exists.
 void InstallFontSubstitutions();
 
