@@ -10,7 +10,7 @@ gui=(qt6-base-dev fonts-dejavu-core fonts-liberation)
 case "${1:-run}" in
   run)   pkgs=("${common[@]}" "${gui[@]}") ;;
   test)  pkgs=("${common[@]}" "${gui[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-               libpng-dev famfamfam-flag-png) ;;
+               libpng-dev famfamfam-flag-png libsqlite3-dev) ;;
   tools) pkgs=("${common[@]}" libpng-dev famfamfam-flag-png) ;;
   # Screenshots run the program on a virtual X server.
   screenshots) pkgs=("${common[@]}" "${gui[@]}" xvfb xauth) ;;

@@ -16,9 +16,14 @@ std::uint16_t FindExact(const std::array<ShortString<Cap>, N>& table, int count,
 }
 
 template <std::size_t Cap, std::size_t N>
-std::string TextAt(const std::array<ShortString<Cap>, N>& table, int count, int index) {
+std::string_view ViewAt(const std::array<ShortString<Cap>, N>& table, int count, int index) {
     if (index < 1 || index > count || index >= static_cast<int>(N)) return Unknown;
-    return table[static_cast<std::size_t>(index)].str();
+    return table[static_cast<std::size_t>(index)].view();
+}
+
+template <std::size_t Cap, std::size_t N>
+std::string TextAt(const std::array<ShortString<Cap>, N>& table, int count, int index) {
+    return std::string(ViewAt(table, count, index));
 }
 
 } // namespace
@@ -96,36 +101,57 @@ std::uint16_t The_Class::GPOfResult(int result) const {
     return 0;
 }
 
+std::string_view The_Class::DriverNameView(int driver) const {
+    return ViewAt(DriverNames, DriverCount, driver);
+}
+std::string_view The_Class::TeamNameView(int team) const {
+    return ViewAt(TeamNames, TeamCount, team);
+}
+std::string_view The_Class::TrackNameView(int track) const {
+    return ViewAt(TrackNames, TrackCount, track);
+}
 std::string The_Class::DriverName(int driver) const {
-    return TextAt(DriverNames, DriverCount, driver);
+    return std::string(DriverNameView(driver));
 }
 std::string The_Class::TeamName(int team) const {
-    return TextAt(TeamNames, TeamCount, team);
+    return std::string(TeamNameView(team));
 }
 std::string The_Class::GPNameOf(int gpName) const {
     return TextAt(GPNames, GPNameCount, gpName);
 }
 std::string The_Class::TrackNameOf(int track) const {
-    return TextAt(TrackNames, TrackCount, track);
+    return std::string(TrackNameView(track));
 }
 
 // Result rows are not range-checked by the callers' contract, but a bad row must not read
 // outside the table.
-std::string The_Class::ResultDriverName(int result) const {
+std::string_view The_Class::ResultDriverNameView(int result) const {
     if (result < 0 || result > MaxResults) return Unknown;
-    return DriverName(Results[static_cast<std::size_t>(result)].Driver);
+    return DriverNameView(Results[static_cast<std::size_t>(result)].Driver);
+}
+
+std::string_view The_Class::ResultTeamNameView(int result) const {
+    if (result < 0 || result > MaxResults) return Unknown;
+    return TeamNameView(Results[static_cast<std::size_t>(result)].Team);
+}
+
+std::string The_Class::ResultDriverName(int result) const {
+    return std::string(ResultDriverNameView(result));
 }
 
 std::string The_Class::ResultTeamName(int result) const {
-    if (result < 0 || result > MaxResults) return Unknown;
-    return TeamName(Results[static_cast<std::size_t>(result)].Team);
+    return std::string(ResultTeamNameView(result));
 }
 
-std::string The_Class::DriverNatName(int driver) const {
+std::string_view The_Class::DriverNatNameView(int driver) const {
     if (driver < 1 || driver > DriverCount) return Unknown;
     // Nationality 0 is "unknown", stored for a driver added without one: it reads as empty.
     const std::uint8_t nat = DriverNat[static_cast<std::size_t>(driver)];
-    return nat == 0 ? std::string() : TextAt(Nationalities, NationalityCount, nat);
+    return nat == 0 ? std::string_view() : ViewAt(Nationalities, NationalityCount, nat);
+}
+
+std::string The_Class::DriverNatName(int driver) const {
+    return std::string(DriverNatNameView(driver));
 }
 
 std::string The_Class::TeamCountryName(int team) const {
@@ -139,12 +165,16 @@ std::string The_Class::RemarkText(int remark) const {
                              : TextAt(GPRemarksTr, RemarkCount, remark);
 }
 
-std::string The_Class::ReasonText(int code) const {
-    if (code == 0) return std::string();
-    if (code <= NoteCodeBase) return TextAt(Reasons, ReasonCount, code);
+std::string_view The_Class::ReasonTextView(int code) const {
+    if (code == 0) return {};
+    if (code <= NoteCodeBase) return ViewAt(Reasons, ReasonCount, code);
     const int note = code - NoteCodeBase;
     if (note > NoteCount || static_cast<std::size_t>(note) >= Notes.size()) return Unknown;
-    return Notes[static_cast<std::size_t>(note)].Text.str();
+    return Notes[static_cast<std::size_t>(note)].Text.view();
+}
+
+std::string The_Class::ReasonText(int code) const {
+    return std::string(ReasonTextView(code));
 }
 
 std::string The_Class::NumText(std::uint8_t value) {

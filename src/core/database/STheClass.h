@@ -178,6 +178,14 @@ class The_Class : public TheClassData {
     std::string RemarkText(int remark) const;
     std::string ReasonText(int code) const;
     static std::string NumText(std::uint8_t value);
+    // The same texts without a copy, for the table fills (valid while the database is).
+    std::string_view DriverNameView(int driver) const;
+    std::string_view TeamNameView(int team) const;
+    std::string_view TrackNameView(int track) const;
+    std::string_view ResultDriverNameView(int result) const;
+    std::string_view ResultTeamNameView(int result) const;
+    std::string_view DriverNatNameView(int driver) const;
+    std::string_view ReasonTextView(int code) const;
     static int YearOfDate(std::uint16_t date) { return (date >> 9) + FirstYear; }
     void FillYears(std::vector<std::string>& list) const;
     void FillTeamYears(std::vector<std::string>& list) const;

@@ -126,12 +126,12 @@ void FillGPResultsTable(ResultGrid& grid, const The_Class& db, int g) {
         grid.tablo1.SetRowCount(n + 1);
         grid.StartGridRow(n);
         grid.AddGridCell(std::to_string(n));
-        grid.AddGridCell(db.ResultDriverName(r));
-        grid.AddGridCell(db.ResultTeamName(r));
+        grid.AddGridText(db.ResultDriverNameView(r));
+        grid.AddGridText(db.ResultTeamNameView(r));
         grid.AddGridCell(The_Class::NumText(rec.Pos));
         grid.AddGridCell(The_Class::FormatTime(rec.Time));
         if (withGrid) grid.AddGridCell(std::to_string(rec.Grid));
-        grid.AddGridCell(db.ReasonText(rec.Reason));
+        grid.AddGridText(db.ReasonTextView(rec.Reason));
         grid.AddGridCell(std::to_string(r));
     }
     grid.tablo1kayitsayisi(static_cast<std::uint16_t>(grid.tablo1.RowCount() - 1));

@@ -7,14 +7,24 @@ namespace qor {
 void GridTable::SetColCount(int n) {
     n = std::max(n, 1);
     colWidths_.resize(static_cast<std::size_t>(n), DefaultColWidth);
-    for (auto& row : cells_)
-        row.resize(static_cast<std::size_t>(n));
+    for (std::size_t r = 0; r < rowHeights_.size(); ++r)
+        cells_[r].resize(static_cast<std::size_t>(n));
 }
 
 void GridTable::SetRowCount(int n) {
     n = std::max(n, 1);
-    rowHeights_.resize(static_cast<std::size_t>(n), DefaultRowHeight);
-    cells_.resize(static_cast<std::size_t>(n), std::vector<std::string>(colWidths_.size()));
+    const std::size_t rows = static_cast<std::size_t>(n);
+    const std::size_t live = rowHeights_.size();
+    rowHeights_.resize(rows, DefaultRowHeight);
+    // Rows dropped earlier are kept with their buffers and emptied when they come back, so
+    // refilling a table allocates nothing for its rows.
+    if (cells_.size() < rows) cells_.resize(rows);
+    for (std::size_t r = live; r < rows; ++r) {
+        auto& row = cells_[r];
+        row.resize(colWidths_.size());
+        for (auto& cell : row)
+            cell.clear();
+    }
 }
 
 const std::string& GridTable::Cell(int col, int row) const {
@@ -23,9 +33,19 @@ const std::string& GridTable::Cell(int col, int row) const {
     return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
 }
 
-void GridTable::SetCell(int col, int row, std::string text) {
+void GridTable::SetCell(int col, int row, std::string&& text) {
     if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) return;
     cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
+}
+
+void GridTable::SetCell(int col, int row, const std::string& text) {
+    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) return;
+    cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = text;
+}
+
+void GridTable::SetCellText(int col, int row, std::string_view text) {
+    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) return;
+    cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].assign(text);
 }
 
 int GridTable::ColWidth(int col) const {

@@ -3,6 +3,7 @@
 // row heights, Tag and the three labels that belong to the grid.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qor {
@@ -30,8 +31,10 @@ class GridTable {
 
     // Text of a cell; empty outside the grid.
     const std::string& Cell(int col, int row) const;
-    // Writes a cell; writes outside the grid are ignored.
-    void SetCell(int col, int row, std::string text);
+    // Writes a cell; writes outside the grid are ignored. A copied text reuses the cell's buffer.
+    void SetCell(int col, int row, std::string&& text);
+    void SetCell(int col, int row, const std::string& text);
+    void SetCellText(int col, int row, std::string_view text);
     // Title of a column (the text in row 0).
     const std::string& Title(int col) const { return Cell(col, 0); }
 
@@ -58,7 +61,8 @@ class GridTable {
     std::string FilterLabel;
 
   private:
-    std::vector<std::vector<std::string>> cells_; // [row][col]
+    // [row][col]; rows past RowCount() are spares kept from a longer fill.
+    std::vector<std::vector<std::string>> cells_;
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;
 };

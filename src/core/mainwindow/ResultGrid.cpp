@@ -58,8 +58,18 @@ void ResultGrid::StartGridRow(int row) {
     GridCol = 0;
 }
 
-void ResultGrid::AddGridCell(std::string text) {
+void ResultGrid::AddGridCell(std::string&& text) {
     tablo1.SetCell(GridCol, GridRow, std::move(text));
+    ++GridCol;
+}
+
+void ResultGrid::AddGridText(std::string_view text) {
+    tablo1.SetCellText(GridCol, GridRow, text);
+    ++GridCol;
+}
+
+void ResultGrid::AddGridCell(const std::string& text) {
+    tablo1.SetCell(GridCol, GridRow, text);
     ++GridCol;
 }
 

@@ -81,7 +81,9 @@ class ResultGrid {
     // Title i into row 0, column i, for every column (missing titles are empty).
     void SetColumnTitles(const std::vector<std::string>& titles);
     void StartGridRow(int row);
-    void AddGridCell(std::string text);
+    void AddGridCell(std::string&& text);
+    void AddGridCell(const std::string& text);
+    void AddGridText(std::string_view text);
     // Row 0 and column 0 fixed; a table without body rows gets one blank row.
     void fixedcolrow();
     // Ends a table: fixed row and column, filter note cleared, the count label, the columns

@@ -126,7 +126,7 @@ bool DriverStandingsTable(TableContext& ctx, int year) {
     ForEachDriverStanding(db, year, [&](const TDriverStanding& s) {
         ++n;
         AddRow(ctx.grid, n,
-               {std::to_string(n), db.DriverName(s.Driver), db.DriverNatName(s.Driver),
+               {std::to_string(n), db.DriverNameView(s.Driver), db.DriverNatNameView(s.Driver),
                 Points(s.Points, DriverPointsPrecision), NoKey});
     });
     Finish(ctx, l.Text(slot::DriversChampionship) + "   " + std::to_string(year), n);
@@ -170,8 +170,9 @@ void DriverChampionsTable(TableContext& ctx) {
         const TSeasonRow& s = db.Seasons[y];
         // The year stands in the row-number column, so rows alternate with its parity.
         AddRow(ctx.grid, ++n,
-               {std::to_string(y), db.DriverName(s.ChampDriver), db.DriverNatName(s.ChampDriver),
-                db.TeamName(s.ChampDriverTeam), std::to_string(s.ChampDriverWins) + " gp", NoKey});
+               {std::to_string(y), db.DriverNameView(s.ChampDriver),
+                db.DriverNatNameView(s.ChampDriver), db.TeamNameView(s.ChampDriverTeam),
+                std::to_string(s.ChampDriverWins) + " gp", NoKey});
     }
     Finish(ctx, l.Text(slot::DriversChampionshipTitle), ctx.grid.tablo1.RowCount() - 1);
 }

@@ -5,15 +5,17 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace qor::grid_rows {
 
 // Writes grid row n (growing the grid to n + 1 rows): the cells from column 0 on.
-inline void AddRow(ResultGrid& grid, int n, std::initializer_list<std::string> cells) {
+// The cells are copied into the grid's own buffers, so views of names cost no allocation.
+inline void AddRow(ResultGrid& grid, int n, std::initializer_list<std::string_view> cells) {
     grid.tablo1.SetRowCount(n + 1);
     grid.StartGridRow(n);
-    for (const std::string& c : cells)
-        grid.AddGridCell(c);
+    for (const std::string_view c : cells)
+        grid.AddGridText(c);
 }
 
 // Appends one empty row (a separator between groups of rows).

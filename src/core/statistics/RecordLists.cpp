@@ -91,12 +91,13 @@ int DriverRecordOf(const The_Class& db, const TGPRow& gp, RecordKind kind, std::
     const int last = std::min<int>(gp.LastResult, db.ResultCount);
     for (int r = first; r <= last; ++r) {
         const TResultRec& rec = db.Results[U(r)];
+        // The driver test first: it rejects nearly every record of a GP at one compare.
+        if (rec.Driver != driver || (team && rec.Team != *team)) continue;
         if (kind == rkWins && r != first) {
             // An unclassified first record is the GP's win alone.
             const std::uint8_t winner = db.Results[U(first)].Pos;
             if (winner == 0 || rec.Pos != winner) continue;
         }
-        if (rec.Driver != driver || (team && rec.Team != *team)) continue;
         if (kind == rkPodiums && !OnPodium(rec)) continue;
         return r;
     }
@@ -205,15 +206,15 @@ void WriteList(TableContext& ctx, RecordKind kind, const ListShape& shape, Scan 
         grid.StartGridRow(n);
         grid.AddGridCell(std::to_string(n));
         grid.AddGridCell(db.FormatDate(gp.Date));
-        if (withTrack) grid.AddGridCell(db.TrackNameOf(gp.Track));
-        grid.AddGridCell(db.DriverName(rec.Driver));
-        grid.AddGridCell(db.TeamName(rec.Team));
+        if (withTrack) grid.AddGridText(db.TrackNameView(gp.Track));
+        grid.AddGridText(db.DriverNameView(rec.Driver));
+        grid.AddGridText(db.TeamNameView(rec.Team));
         grid.AddGridCell(The_Class::NumText(rec.Pos));
         std::uint32_t time = rec.Time;
         if (kind == rkFastestLaps) time = gp.FLTime;
         if (kind == rkPoles) time = gp.PoleTime;
         grid.AddGridCell(The_Class::FormatTime(time));
-        grid.AddGridCell(db.ReasonText(rec.Reason));
+        grid.AddGridText(db.ReasonTextView(rec.Reason));
         grid.AddGridCell(std::to_string(r));
     }
     grid.tablo1kayitsayisi(static_cast<std::uint16_t>(n));

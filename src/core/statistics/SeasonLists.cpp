@@ -77,9 +77,9 @@ bool ListWinners(TableContext& ctx, int year) {
             if (rec.Pos != 1) return;
             ++n;
             AddRow(ctx.grid, ctx.grid.tablo1.RowCount(),
-                   {std::to_string(n), db.FormatDate(g.Date), db.TrackNameOf(g.Track),
-                    db.ResultDriverName(r), db.ResultTeamName(r), The_Class::FormatTime(rec.Time),
-                    std::to_string(r)});
+                   {std::to_string(n), db.FormatDate(g.Date), db.TrackNameView(g.Track),
+                    db.ResultDriverNameView(r), db.ResultTeamNameView(r),
+                    The_Class::FormatTime(rec.Time), std::to_string(r)});
         },
         [&] { AddBlankRow(ctx.grid); });
     const std::string& word = l.Text(slot::Winners);
@@ -123,9 +123,10 @@ bool ListGPFacts(TableContext& ctx, int kind, int year) {
             const TResultRec& rec = db.Results[static_cast<std::size_t>(r)];
             ++n;
             AddRow(ctx.grid, ctx.grid.tablo1.RowCount(),
-                   {std::to_string(n), db.FormatDate(g.Date), db.TrackNameOf(g.Track),
-                    db.ResultDriverName(r), db.ResultTeamName(r), The_Class::FormatTime(time),
-                    The_Class::NumText(rec.Pos), db.ReasonText(rec.Reason), std::to_string(r)});
+                   {std::to_string(n), db.FormatDate(g.Date), db.TrackNameView(g.Track),
+                    db.ResultDriverNameView(r), db.ResultTeamNameView(r),
+                    The_Class::FormatTime(time), The_Class::NumText(rec.Pos),
+                    db.ReasonTextView(rec.Reason), std::to_string(r)});
         },
         [&] { AddBlankRow(ctx.grid); });
     const std::string& word = l.Text(fastestLaps ? slot::FastestLaps : slot::PolePositions);

@@ -21,6 +21,8 @@ TEST(StandingsPointsText, TwoDecimalsAfterRoundingToSignificantDigits) {
         {123.45f, 4, "123.40", "the stored value lies just below 123.45"},
         {1234.5f, 4, "1,235.00", "thousands separator, rounding before the point"},
         {9999.5f, 4, "10,000.00", "rounding carries into a new digit"},
+        {1234567.75, 15, "1,234,567.75", "every digit kept: separators and quarters"},
+        {-2.5, 4, "-2.50", "a negative value keeps its sign"},
         {0.996, 15, "1.00", "decimals round up"},
         {-0.001, 4, "0.00", "no negative zero"},
         {std::nan(""), 4, "0.00", "not a number"},
