@@ -7,8 +7,8 @@
 #include "mainwindow/GridView.h"
 #include "mainwindow/QtText.h"
 #include "statistics/AnalyzeWindows.h"
-#include "statistics/DriverFrameWidget.h"
 #include "statistics/DriverFrameCommands.h"
+#include "statistics/DriverFrameWidget.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -94,8 +94,7 @@ void MainWindow::RunTableAt(const std::function<void(TableContext&)>& command) {
 std::optional<QString> MainWindow::ShowAnalyzeView(const QStringList& args) {
     // "chart NAME" opens the analysis on its race chart.
     const bool chart = !args.isEmpty() && args.front() == QLatin1String("chart");
-    if (args.isEmpty() || (args.front() != QLatin1String("analyze") && !chart))
-        return std::nullopt;
+    if (args.isEmpty() || (args.front() != QLatin1String("analyze") && !chart)) return std::nullopt;
     if (args.size() < 2) return args.front() + QStringLiteral(" needs a driver name");
     SetDriverBox(args.mid(1).join(QLatin1Char(' ')));
     AnalyzeDriverBox();

@@ -38,32 +38,27 @@ void MainWindow::BuildEditing() {
         if (!step.Proceed && !step.Message.empty()) prompts_.Inform(this, ToQt(step.Message));
         return !step.Proceed;
     };
-    item(*records, "NewRecord1", "Ctrl+N", [this, refused] {
-        if (refused(NewRecord1Click(session_, recordDialog_))) return;
+    // The record and GP dialogs, shown once their command has prepared them.
+    const auto recordDialog = [this, refused](EditStep (*prepare)(MainSession&, RecordDialog&)) {
+        if (refused(prepare(session_, recordDialog_))) return;
         RecordDialogWindow dialog(session_, recordDialog_, prompts_, this);
         RunEditDialog(dialog);
-    });
-    item(*records, "UpdateRecord1", "Ctrl+U", [this, refused] {
-        if (refused(UpdateRecord1Click(session_, recordDialog_))) return;
-        RecordDialogWindow dialog(session_, recordDialog_, prompts_, this);
+    };
+    const auto gpDialog = [this, refused](EditStep (*prepare)(MainSession&, GPDialog&)) {
+        if (refused(prepare(session_, gpDialog_))) return;
+        GPDialogWindow dialog(session_, gpDialog_, prompts_, this);
         RunEditDialog(dialog);
-    });
+    };
+    item(*records, "NewRecord1", "Ctrl+N", [recordDialog] { recordDialog(NewRecord1Click); });
+    item(*records, "UpdateRecord1", "Ctrl+U", [recordDialog] { recordDialog(UpdateRecord1Click); });
     item(*records, "DeleteRecord1", "Ctrl+D", [this, refused] {
         const EditStep ask = DeleteRecord1Click(session_);
         if (refused(ask) || !prompts_.AskYesNo(this, ToQt(ask.Message))) return;
         DeleteSelectedRecord(session_);
         TableRebuilt();
     });
-    item(*gps, "NewGP1", "Ctrl+Alt+N", [this, refused] {
-        if (refused(NewGP1Click(session_, gpDialog_))) return;
-        GPDialogWindow dialog(session_, gpDialog_, prompts_, this);
-        RunEditDialog(dialog);
-    });
-    item(*gps, "UpdateGP1", "Ctrl+Alt+U", [this, refused] {
-        if (refused(UpdateGP1Click(session_, gpDialog_))) return;
-        GPDialogWindow dialog(session_, gpDialog_, prompts_, this);
-        RunEditDialog(dialog);
-    });
+    item(*gps, "NewGP1", "Ctrl+Alt+N", [gpDialog] { gpDialog(NewGP1Click); });
+    item(*gps, "UpdateGP1", "Ctrl+Alt+U", [gpDialog] { gpDialog(UpdateGP1Click); });
     item(*gps, "DeleteGP1", "Ctrl+Alt+D", [this, refused] {
         const EditStep ask = DeleteGP1Click(session_);
         if (refused(ask) || !prompts_.AskYesNo(this, ToQt(ask.Message))) return;

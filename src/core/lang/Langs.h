@@ -41,8 +41,8 @@ class Langs {
 
     // Loads the table for a language mode: 0 "TR.dt", 2 the file named by the "language_file"
     // setting, 1 (or any other value) the built-in English. Files are read from programFolder
-    // (a folder path; a missing final '/' is added), else from the installed copy. A missing or empty file falls back to
-    // English silently, a malformed one with FileWrong set.
+    // (a folder path; a missing final '/' is added), else from the installed copy. A missing or
+    // empty file falls back to English silently, a malformed one with FileWrong set.
     LanguageLoadResult ApplyLanguage(std::uint8_t mode, const std::string& programFolder,
                                      const SettingsStore& settings);
     // The same for a language file already read: fileName is recorded as LanguageFileName,
