@@ -1,0 +1,64 @@
+#include "online/DriverUpdates.h"
+
+#include "database/STheClass.h"
+#include "text/TextLines.h"
+
+namespace qor::online {
+
+namespace {
+// Blanks and control characters at either end go.
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+} // namespace
+
+DriverUpdateFile ParseDriverUpdates(std::string_view text) {
+    DriverUpdateFile file;
+    const auto lines = SplitLines(text);
+    if (lines.size() < 2 || Trim(lines[0]) != "*****") return file;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string_view line = Trim(lines[i]);
+        if (line.size() < 2 || (line[0] != '#' && line[0] != '%')) continue;
+        const auto star = line.find('*');
+        if (star == std::string_view::npos) continue;
+        const std::string_view left = Trim(line.substr(1, star - 1));
+        const std::string_view right = Trim(line.substr(star + 1));
+        if (left.empty() || right.empty()) continue;
+        if (line[0] == '#')
+            file.Drivers.push_back({CapitaliseDriverName(left), std::string(right)});
+        else
+            file.Notifications.push_back({std::string(left), std::string(right)});
+    }
+    return file;
+}
+
+std::string CapitaliseDriverName(std::string_view name) {
+    std::string out(name);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (!out.empty()) out[0] = Upper(out[0]);
+    if (const auto blank = out.find(' '); blank != std::string::npos && blank + 1 < out.size())
+        out[blank + 1] = Upper(out[blank + 1]);
+    return out;
+}
+
+std::string AddNewDrivers(The_Class& db, const DriverUpdateFile& file) {
+    std::string list;
+    for (const auto& d : file.Drivers) {
+        if (db.FindDriver(d.Name) != 0) continue;
+        db.AddDriverNat(d.Nationality);
+        if (db.AddDriver(d.Name, d.Nationality) == 0) continue;
+        list += "\rDriver:" + d.Name + " " + d.Nationality;
+    }
+    return list;
+}
+
+} // namespace qor::online
