@@ -7,16 +7,19 @@ common=(cmake ninja-build g++ pkg-config ccache)
 # The desktop program: Qt 6 Widgets and the fonts that stand in for Tahoma, Arial and
 # Courier New (fonts-liberation has their metrics, DejaVu is the fallback).
 gui=(qt6-base-dev fonts-dejavu-core fonts-liberation)
+# The online features: libcurl in the program, and the local service (HTTP server, SQLite
+# store, password hashes).
+online=(libcurl4-openssl-dev libcpp-httplib-dev libsqlite3-dev libsodium-dev)
 case "${1:-run}" in
-  run)   pkgs=("${common[@]}" "${gui[@]}") ;;
-  test)  pkgs=("${common[@]}" "${gui[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-               libpng-dev famfamfam-flag-png libsqlite3-dev) ;;
-  tools) pkgs=("${common[@]}" libpng-dev famfamfam-flag-png) ;;
+  run)   pkgs=("${common[@]}" "${gui[@]}" "${online[@]}") ;;
+  test)  pkgs=("${common[@]}" "${gui[@]}" "${online[@]}" libgtest-dev libbenchmark-dev clang
+               libclang-rt-14-dev libpng-dev famfamfam-flag-png) ;;
+  tools) pkgs=("${common[@]}" "${online[@]}" libpng-dev famfamfam-flag-png) ;;
   # Screenshots run the program on a virtual X server.
-  screenshots) pkgs=("${common[@]}" "${gui[@]}" xvfb xauth) ;;
+  screenshots) pkgs=("${common[@]}" "${gui[@]}" "${online[@]}" xvfb xauth) ;;
   # The Debian package: dpkg-shlibdeps finds its library dependencies, the validators check
   # the desktop entry and the AppStream file.
-  package) pkgs=("${common[@]}" "${gui[@]}" dpkg-dev file desktop-file-utils appstream) ;;
+  package) pkgs=("${common[@]}" "${gui[@]}" "${online[@]}" dpkg-dev file desktop-file-utils appstream) ;;
   *) echo "usage: $0 run|test|tools|screenshots|package" >&2; exit 64 ;;
 esac
 
