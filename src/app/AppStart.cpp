@@ -5,6 +5,7 @@
 #include "mainwindow/GridView.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/QtText.h"
+#include "online/OnlineState.h"
 #include "settings/DataFolder.h"
 
 #include <QApplication>
@@ -59,6 +60,8 @@ AppOptions ParseOptions(const QStringList& arguments) {
             if (!ok || o.Row < 1) o.Error = QStringLiteral("qor: --row takes a row number");
         } else if (a == QLatin1String("--screenshot") && hasValue) {
             o.ScreenshotPath = arguments[++i];
+        } else if (a == QLatin1String("--web-host") && hasValue) {
+            o.WebHost = arguments[++i];
         } else if (a == QLatin1String("--quit-after-first-table")) {
             o.QuitAfterFirstTable = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -78,13 +81,16 @@ AppOptions ParseOptions(const QStringList& arguments) {
 QString UsageText() {
     return QStringLiteral(
         "usage: qor [--data DIR] [--theme N] [--show VIEW ARGS...] [--row N] [--screenshot FILE]\n"
+        "           [--web-host HOST[:PORT]]\n"
         "  --data DIR         folder of f1data5.dat and the language files (default: the\n"
         "                     program's own folder in a build, else ~/.local/share/Qor)\n"
         "  --theme N          colour theme for this run: 0 Standart, 1 Autumn, 2 Winter,\n"
         "                     3 Spring, 4 Summer; add 100 for the Modern style\n"
         "  --show VIEW ARGS   open a table after start-up (for screenshots and scripts)\n"
         "  --row N            select row N of that table and scroll it into view\n"
-        "  --screenshot FILE  save a PNG picture of the window, then close it\n");
+        "  --screenshot FILE  save a PNG picture of the window, then close it\n"
+        "  --web-host HOST[:PORT]  web host of the online features (default: QOR_WEB_HOST,\n"
+        "                     else the settings' web_host, else the local service)\n");
 }
 
 ScreenSize PrimaryScreenSize() {
@@ -133,6 +139,9 @@ int RunQor(QApplication& app, const AppOptions& options, Prompts& prompts,
         return 1;
     }
     const QString folder = QString::fromStdString(data.Folder);
+    // Resolved once: every online request of the run asks the same web host.
+    online::OnlineState::Instance().SetWebHost(
+        online::ResolveWebHost(options.WebHost.toStdString(), &settings));
     MainSession session;
     std::unique_ptr<MainWindow> window =
         CreateMainWindow(session, settings, prompts, folder, PrimaryScreenSize());

@@ -28,6 +28,9 @@ struct AppOptions {
     int Row = 0;
     // --screenshot FILE: save a picture of the window once shown, then close.
     QString ScreenshotPath;
+    // --web-host HOST[:PORT]: the web host of the online features (over QOR_WEB_HOST and the
+    // settings).
+    QString WebHost;
     bool Help = false;
     // --quit-after-first-table: end as soon as the first table has been painted (start-up
     // time measurement).

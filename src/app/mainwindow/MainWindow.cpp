@@ -57,6 +57,7 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     BuildMenus();
     BuildCentral();
     BuildPopups();
+    BuildOnline();
     BuildCompare();
     BuildEditing();
     BuildStatistics();

@@ -43,6 +43,10 @@ class FindNameDialog;
 class HelpWindow;
 class TopListWindow;
 class TrackStatisticsWindow;
+// The online windows (MainWindowOnline.cpp).
+class LoginWindow;
+class NewsWindow;
+class PasswordWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -287,6 +291,28 @@ class MainWindow : public QMainWindow {
     QToolButton* speedButton5_ = nullptr;
     std::vector<std::string> shownCompareItems_;
     TeamMatesDialog* teamMates_ = nullptr;
+
+    // ---- Online: log-in, password and news windows (MainWindowOnline.cpp) -------------------
+  public:
+    // "Login to Qor" (Login1) and the log-in button Sbt26: the log-in window shown.
+    LoginWindow& OpenLogin();
+    // "Change My Password" of the log-in window: the password window, modal.
+    PasswordWindow& OpenPassword();
+    // "Qor News" (LookforNewVersion1) and Sbt23: the news check.
+    NewsWindow& OpenNews();
+    // onlinelabel: the message of the last accepted log-in (empty after a refusal).
+    void SetOnlineLabel(const QString& text);
+    // An online update added drivers: the driver box lists them.
+    void DriversChanged();
+
+  private:
+    void BuildOnline();
+    // `login` and `news` of ShowView; empty when the view is neither.
+    std::optional<QString> ShowOnlineView(const QStringList& args);
+    LoginWindow* loginWindow_ = nullptr;
+    PasswordWindow* passwordWindow_ = nullptr;
+    NewsWindow* newsWindow_ = nullptr;
+    QLabel* onlineLabel_ = nullptr;
 };
 
 } // namespace qor::app

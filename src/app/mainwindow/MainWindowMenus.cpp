@@ -305,6 +305,7 @@ QString MainWindow::ShowView(const QStringList& args) {
     if (QString error; ShowStatisticsView(args, error)) return error;
     if (const std::optional<QString> analysis = ShowAnalyzeView(args)) return *analysis;
     if (const std::optional<QString> edit = ShowEditView(args)) return *edit;
+    if (const std::optional<QString> online = ShowOnlineView(args)) return *online;
     std::vector<std::string> words;
     for (const QString& a : args)
         words.push_back(FromQt(a));

@@ -77,6 +77,14 @@ inline constexpr int Podiums = 141;
 inline constexpr int Search = 142;
 inline constexpr int DoubleClickToSelect = 143;
 inline constexpr int Usage = 176;
+// Messages and status words of the online windows.
+inline constexpr int ConnectionBusy = 191;
+inline constexpr int Completed = 211;
+inline constexpr int CommunicationCompleted = 213;
+inline constexpr int ServerNotAvailable = 214;
+inline constexpr int PasswordRepeatWrong = 215;
+inline constexpr int Waiting = 217;
+inline constexpr int LoginBeforePassword = 219;
 
 // Slots copied into the named message texts after every load.
 inline constexpr int MessagesFirst = 184, MessagesLast = 222;

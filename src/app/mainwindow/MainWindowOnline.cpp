@@ -1,0 +1,94 @@
+// The main window's doors to the online windows: the "Online" menu, the log-in and news
+// buttons of the tool bar and the label with the log-in message.
+
+#include "mainwindow/MainWindow.h"
+
+#include "dialogs/Prompts.h"
+#include "mainwindow/DriverCombo.h"
+#include "mainwindow/MainWindowParts.h"
+#include "mainwindow/QtText.h"
+#include "online/LoginWindow.h"
+#include "online/NewsWindow.h"
+#include "online/PasswordWindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace qor::app {
+
+void MainWindow::BuildOnline() {
+    QMenu* online = new QMenu(QStringLiteral("Online"), this);
+    online->menuAction()->setObjectName(QStringLiteral("Online1"));
+    menuBar()->insertMenu(helpMenu_->menuAction(), online);
+    connect(AddAction(*online, "Login1", QStringLiteral("Login to Qor")), &QAction::triggered, this,
+            [this] { OpenLogin(); });
+    connect(AddAction(*online, "LookforNewVersion1", QStringLiteral("Qor News")),
+            &QAction::triggered, this, [this] { OpenNews(); });
+
+    // The buttons go after the season-list buttons, before the right-aligned driver box.
+    auto* panel1 = findChild<QToolBar*>(QStringLiteral("Panel1"));
+    QAction* before = nullptr;
+    for (QAction* a : panel1->actions())
+        if (!qobject_cast<QToolButton*>(panel1->widgetForAction(a))) {
+            before = a;
+            break;
+        }
+    QToolButton* sbt26 = MakeButton("Sbt26", QStringLiteral("<Login>"), panel1);
+    connect(sbt26, &QToolButton::clicked, this, [this] { OpenLogin(); });
+    panel1->insertWidget(before, sbt26);
+    QToolButton* sbt23 = MakeButton("Sbt23", QStringLiteral("<Qor News>"), panel1);
+    connect(sbt23, &QToolButton::clicked, this, [this] { OpenNews(); });
+    panel1->insertWidget(before, sbt23);
+
+    onlineLabel_ = MakeLabel("onlinelabel", this);
+    statusBar()->addPermanentWidget(onlineLabel_);
+}
+
+LoginWindow& MainWindow::OpenLogin() {
+    if (!loginWindow_) loginWindow_ = new LoginWindow(*this);
+    loginWindow_->Open();
+    return *loginWindow_;
+}
+
+PasswordWindow& MainWindow::OpenPassword() {
+    if (!passwordWindow_) passwordWindow_ = new PasswordWindow(*this);
+    QPalette back = passwordWindow_->palette();
+    back.setColor(QPalette::Window, ToQColor(session_.palette.WindowBackColor));
+    passwordWindow_->setPalette(back);
+    passwordWindow_->setAutoFillBackground(true);
+    prompts_.RunModal(*passwordWindow_);
+    return *passwordWindow_;
+}
+
+NewsWindow& MainWindow::OpenNews() {
+    if (!newsWindow_) newsWindow_ = new NewsWindow(*this);
+    newsWindow_->Check();
+    return *newsWindow_;
+}
+
+void MainWindow::SetOnlineLabel(const QString& text) {
+    onlineLabel_->setText(text);
+}
+
+void MainWindow::DriversChanged() {
+    FillDriverCombo(session_.db, 2000, session_.DriverBoxItems);
+    SyncDriverBox();
+}
+
+std::optional<QString> MainWindow::ShowOnlineView(const QStringList& args) {
+    if (args.isEmpty() || (args[0] != QLatin1String("login") && args[0] != QLatin1String("news")))
+        return std::nullopt;
+    if (args.size() != 1) return QStringLiteral("usage: ") + args[0];
+    if (args[0] == QLatin1String("login"))
+        OpenLogin();
+    else
+        OpenNews();
+    return QString();
+}
+
+} // namespace qor::app
