@@ -85,8 +85,8 @@ void NewsWindow::Check() {
     setAutoFillBackground(true);
     show();
     raise();
-    if (!check_->Start(online::OnlineState::Instance().WebHost()))
-        main_.Inform(ToQt(main_.Session().langs.Text(slot::ConnectionBusy)));
+    // Only this thread starts checks, so the one above cannot have started meanwhile.
+    check_->Start(online::OnlineState::Instance().WebHost());
     repaint();
 }
 

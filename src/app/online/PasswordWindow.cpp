@@ -68,10 +68,6 @@ void PasswordWindow::ChangePassword() {
         return;
     }
     std::string body = online::PasswordChangeBody(FromQt(edit1_->text()), FromQt(edit2_->text()));
-    if (body.empty()) {
-        main_.Inform(ToQt(l.Text(slot::LoginBeforePassword)));
-        return;
-    }
     label13_->setText(QStringLiteral("Status: ") + ToQt(l.Text(slot::Waiting)));
     sb2_->setEnabled(false);
     request_ = request_ ? request_ : new WindowRequest(this, nullptr);
