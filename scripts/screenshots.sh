@@ -3,7 +3,8 @@
 # a championship table, a record list, the Modern theme, the sorted champions, the winners of
 # all seasons far down (row numbers of three digits), then the statistics windows (a driver's
 # analysis with its race chart, top lists, track statistics, a comparison, team-mates, Find
-# Name, Help) and the editing windows (both dialogs and the import).
+# Name, Help), the editing windows (both dialogs and the import) and the online windows (log-in
+# and news).
 # Usage: scripts/screenshots.sh [WIDTHxHEIGHT]   (default 1366x768)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,6 +44,28 @@ shot screenshot-find --show find senn
 shot screenshot-help --show help
 shot screenshot-gp-dialog --show new-gp Monaco
 shot screenshot-record-dialog --show update-record 2
+
+# The online windows: the log-in window offering the remembered name, and the news window
+# after a check against a web host that a static server on a free port stands in for.
+printf 'tester\r\n' >"$work/qoruser.txt"
+shot screenshot-login --show login
+news_shot() {
+  mkdir -p "$work/web/trevask"
+  printf 'Qor 1.88 is the latest version.\r\n\r\nNews:\r\n- The 2007 season starts in Melbourne on 18 March.\r\n- Driver list updated for the new season.\r\n' \
+    >"$work/web/trevask/update.txt"
+  printf '*****\r\n#LEWIS HAMILTON*British\r\n#HEIKKI KOVALAINEN*Finnish\r\n' \
+    >"$work/web/trevask/drivers.txt"
+  python3 -u -m http.server --bind 127.0.0.1 0 --directory "$work/web" >"$work/http.log" 2>&1 &
+  local server=$! port=""
+  for _ in $(seq 50); do
+    port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$work/http.log")
+    [ -n "$port" ] && break
+    sleep 0.1
+  done
+  shot screenshot-news --web-host "127.0.0.1:$port" --show news || { kill "$server"; return 1; }
+  kill "$server"
+}
+news_shot
 
 # The import: the open copy lacks the last GP that an older copy still has.
 mkdir -p "$work/old"

@@ -166,6 +166,7 @@ void LoginWindow::Open() {
     setPalette(back);
     setAutoFillBackground(true);
     ShowLoginPage();
+    if (!isVisible()) move(main_.geometry().center() - rect().center());
     show();
     raise();
     activateWindow();

@@ -83,6 +83,7 @@ void NewsWindow::Check() {
     back.setColor(QPalette::Window, ToQColor(main_.Session().palette.WindowBackColor));
     setPalette(back);
     setAutoFillBackground(true);
+    if (!isVisible()) move(main_.geometry().center() - rect().center());
     show();
     raise();
     // Only this thread starts checks, so the one above cannot have started meanwhile.
