@@ -41,8 +41,8 @@ using namespace std::chrono_literals;
 namespace {
 
 // The service and web host on a free loopback port: the discovery file, the log-in of one
-// user ("tester", "secret") and the two files of the news check. The news text can be held
-// back until Release(), so that a check stays running.
+// user ("tester", "secret") and the two files of the news check. Log-in replies and the news
+// text can be held back until Release(), so that a request stays running.
 class FakeService {
   public:
     FakeService() {
@@ -52,6 +52,7 @@ class FakeService {
         });
         server_.Post("/trevask/qor", [this](const httplib::Request& req, httplib::Response& res) {
             ++posts;
+            WaitForRelease();
             const auto fields = online::FormFields::Parse(req.body);
             const std::string_view data = fields.Value("data");
             const auto star = data.find('*');
@@ -65,8 +66,7 @@ class FakeService {
         });
         server_.Get(std::string(online::NewsPath),
                     [this](const httplib::Request&, httplib::Response& res) {
-                        std::unique_lock lock(mutex_);
-                        released_.wait_for(lock, 5s, [this] { return !holdNews_; });
+                        WaitForRelease();
                         res.set_content("Qor news\r\nVersion 1.88", "text/plain");
                     });
         server_.Get(std::string(online::DriversPath),
@@ -84,14 +84,14 @@ class FakeService {
         thread_.join();
     }
     std::string Host() const { return "127.0.0.1:" + std::to_string(port_); }
-    void HoldNews() {
+    void Hold() {
         std::lock_guard lock(mutex_);
-        holdNews_ = true;
+        hold_ = true;
     }
     void Release() {
         {
             std::lock_guard lock(mutex_);
-            holdNews_ = false;
+            hold_ = false;
         }
         released_.notify_all();
     }
@@ -99,12 +99,17 @@ class FakeService {
     std::atomic<int> posts{0};
 
   private:
+    void WaitForRelease() {
+        std::unique_lock lock(mutex_);
+        released_.wait_for(lock, 5s, [this] { return !hold_; });
+    }
+
     httplib::Server server_;
     int port_ = 0;
     std::thread thread_;
     std::mutex mutex_;
     std::condition_variable released_;
-    bool holdNews_ = false;
+    bool hold_ = false;
 };
 
 template <typename T> T* In(QWidget& window, const char* name) {
@@ -187,6 +192,24 @@ class OnlineWindowsTest : public AppTest {
         QCOMPARE(online::OnlineState::Instance().LoginCode(), 0);
     }
 
+    void aReplyArrivingAfterTheWindowClosedIsDropped() {
+        Online();
+        service_.Hold();
+        LoginWindow& login = W().OpenLogin();
+        QTest::keyClicks(In<QLineEdit>(login, "Edit1"), QStringLiteral("tester"));
+        QTest::keyClicks(In<QLineEdit>(login, "Edit2"), QStringLiteral("secret"));
+        In<QPushButton>(login, "SpeedButton4")->click();
+        QTRY_COMPARE(service_.posts.load(), 1);
+        std::thread release([this] {
+            std::this_thread::sleep_for(100ms);
+            service_.Release();
+        });
+        f->window.reset();
+        release.join();
+        QTest::qWait(50);
+        QCOMPARE(online::OnlineState::Instance().LoginCode(), 0);
+    }
+
     void keysOtherThanLettersDigitsAndUnderscoreDotAtAreDroppedAndEnterLogsIn() {
         Online();
         LoginWindow& login = W().OpenLogin();
@@ -258,7 +281,7 @@ class OnlineWindowsTest : public AppTest {
         Online();
         The_Class& db = f->session->db;
         const int drivers = db.DriverCount;
-        service_.HoldNews();
+        service_.Hold();
         Child<QToolButton>(W(), "Sbt23")->click();
         Child<QToolButton>(W(), "Sbt23")->click();
         QCOMPARE(f->prompts.messages, QStringList{Text(slot::ConnectionBusy)});

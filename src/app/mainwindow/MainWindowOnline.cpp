@@ -9,6 +9,7 @@
 #include "mainwindow/QtText.h"
 #include "online/LoginWindow.h"
 #include "online/NewsWindow.h"
+#include "online/OnlineState.h"
 #include "online/PasswordWindow.h"
 
 #include <QAction>
@@ -47,6 +48,9 @@ void MainWindow::BuildOnline() {
 
     onlineLabel_ = MakeLabel("onlinelabel", this);
     statusBar()->addPermanentWidget(onlineLabel_);
+    // The log-in sends the language of the string table loaded at start (and again at each
+    // log-in, as the language may change).
+    online::OnlineState::Instance().SetLanguageCode(session_.langs.LanguageCode);
 }
 
 LoginWindow& MainWindow::OpenLogin() {

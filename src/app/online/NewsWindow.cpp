@@ -50,7 +50,10 @@ NewsWindow::NewsWindow(MainWindow& main) : QWidget(&main, Qt::Tool), main_(main)
     listener.News = [this](const std::string& text) { memo1_->setPlainText(PlainLines(text)); };
     listener.Progress = [this](const std::string& text) { label2_->setText(ToQt(text)); };
     listener.Updates = [this](const std::string& text) { label1_->setText(PlainLines(text)); };
-    listener.DriversChanged = [this] { main_.DriversChanged(); };
+    // While the program closes the main window may be half gone: its driver box is left alone.
+    listener.DriversChanged = [this] {
+        if (!closing_) main_.DriversChanged();
+    };
     QObject* steps = steps_;
     check_ = std::make_unique<online::NewsCheck>(
         main_.Session().db, main_.Session().ProgramFolder,
@@ -61,6 +64,7 @@ NewsWindow::NewsWindow(MainWindow& main) : QWidget(&main, Qt::Tool), main_(main)
 }
 
 NewsWindow::~NewsWindow() {
+    closing_ = true;
     // The check counts a download as ended only when its step has run: run the steps of this
     // window alone until nothing is pending, then let the check join its threads.
     while (check_->Pending() > 0) {

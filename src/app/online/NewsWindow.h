@@ -37,6 +37,7 @@ class NewsWindow : public QWidget {
     QLabel* label1_ = nullptr;
     // Receives the check's steps; they die with the window.
     QObject* steps_ = nullptr;
+    bool closing_ = false;
     std::unique_ptr<online::NewsCheck> check_;
 };
 
