@@ -18,6 +18,14 @@ std::string_view Trim(std::string_view s) {
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Upper(a[i]) != Upper(b[i])) return false;
+    return true;
+}
+
 } // namespace
 
 DriverUpdateFile ParseDriverUpdates(std::string_view text) {
@@ -54,8 +62,15 @@ std::string AddNewDrivers(The_Class& db, const DriverUpdateFile& file) {
     std::string list;
     for (const auto& d : file.Drivers) {
         if (db.FindDriver(d.Name) != 0) continue;
-        db.AddDriverNat(d.Nationality);
-        if (db.AddDriver(d.Name, d.Nationality) == 0) continue;
+        // Adding a nationality capitalises it ("xyz" is kept as "Xyz"), so the driver is
+        // added with the text the table holds; otherwise the exact lookup would refuse him.
+        std::uint16_t nat = db.FindDriverNat(d.Nationality);
+        if (nat == 0) nat = db.AddDriverNat(d.Nationality);
+        for (int i = 1; nat == 0 && i <= db.NationalityCount; ++i)
+            if (EqualIgnoringCase(db.Nationalities[i].view(), d.Nationality))
+                nat = static_cast<std::uint16_t>(i);
+        if (nat == 0) continue;
+        if (db.AddDriver(d.Name, db.Nationalities[nat].view()) == 0) continue;
         list += "\rDriver:" + d.Name + " " + d.Nationality;
     }
     return list;
