@@ -1,9 +1,11 @@
 // Hostile bytes from the network: request bodies on the service, replies and downloaded files
 // in the program. None may crash or read out of bounds.
 #include "online/AccountReplies.h"
+#include "online/Board.h"
 #include "online/Discovery.h"
 #include "online/DriverUpdates.h"
 #include "online/FormFields.h"
+#include "online/GuessGame.h"
 #include "online/PasswordCodec.h"
 #include "online/ReplyFraming.h"
 
@@ -27,5 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)ParseLoginReply(assembler.Payload());
     (void)ParseStatusReply(assembler.Payload());
     (void)ParseLoginReply(text);
+    std::string board(text);
+    (void)TakeRating(board);
+    (void)ParseBoardPage(board);
+    (void)ParseGuessReply(text);
     return 0;
 }
