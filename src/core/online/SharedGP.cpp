@@ -5,6 +5,7 @@
 #include "online/Protocol.h"
 #include "text/TextLines.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <ctime>
@@ -208,9 +209,25 @@ std::string GPContentText(const The_Class& db, int g) {
     return text;
 }
 
+std::string GPDriverLines(const The_Class& db, int g) {
+    const TGPRow& gp = db.GPs[static_cast<std::size_t>(g)];
+    std::vector<int> drivers{gp.FLDriver, gp.PoleDriver};
+    for (int r = gp.FirstResult; r <= gp.LastResult && r > 0; ++r)
+        drivers.push_back(db.Results[static_cast<std::size_t>(r)].Driver);
+    std::string lines;
+    std::vector<int> seen;
+    for (int d : drivers) {
+        if (d == 0 || std::find(seen.begin(), seen.end(), d) != seen.end()) continue;
+        seen.push_back(d);
+        lines += "#" + db.DriverName(d) + "*" + db.DriverNatName(d) + "\r\n";
+    }
+    return lines;
+}
+
 std::string ShareGPBody(const Caller& caller, const The_Class& db, int g) {
     return std::string(VersionField) + "&master=gp&mode=share&user=" + std::string(caller.User) +
-           "&kod=" + std::to_string(caller.Code) + "&data=" + PercentEncode(GPContentText(db, g));
+           "&kod=" + std::to_string(caller.Code) + "&data=" + PercentEncode(GPContentText(db, g)) +
+           "&drivers=" + PercentEncode(GPDriverLines(db, g));
 }
 
 double TodayDayNumber() {

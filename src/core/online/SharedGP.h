@@ -60,8 +60,12 @@ struct SaveOutcome {
 // added changes nothing; rows that cannot be added are left out and reported.
 SaveOutcome SaveSharedGP(The_Class& db, const SourceContent& content);
 
-// The upload of GP g of the database ("master=gp&mode=share"), its content percent-encoded.
+// The upload of GP g of the database ("master=gp&mode=share"): its content, and the drivers it
+// names with their nationalities (so the service can list them for a download), both
+// percent-encoded.
 std::string ShareGPBody(const Caller& caller, const The_Class& db, int g);
+// "#" name "*" nationality CR LF for each driver GP g names, once each.
+std::string GPDriverLines(const The_Class& db, int g);
 // The content layout of GP g: the GP line, then one line per result, CR LF after each.
 std::string GPContentText(const The_Class& db, int g);
 

@@ -57,7 +57,10 @@ TEST_F(SharedGPTest, ASharedGPComesBackAsItWasShared) {
     ASSERT_NE(g, 0);
     const std::string shared = GPContentText(*db, g);
     // The upload carries the content encoded; the service reads back the same text.
-    EXPECT_EQ(FormFields::Parse(ShareGPBody({"abcd", 12345}, *db, g)).Value("data"), shared);
+    const auto upload = FormFields::Parse(ShareGPBody({"abcd", 12345}, *db, g));
+    EXPECT_EQ(upload.Value("data"), shared);
+    const auto drivers = ParseDriverUpdates("*****\r\n" + std::string(upload.Value("drivers")));
+    EXPECT_EQ(drivers.Drivers.size(), 12u) << "each driver of the GP once";
     ASSERT_NE(db->DeleteGP(Date(2006, 7, 13)), 0);
 
     const auto content = ParseSourceContent(*db, shared);
