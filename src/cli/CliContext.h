@@ -50,6 +50,7 @@ int CmdTracks(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdTeamMates(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdEdit(CliContext& ctx, std::ostream& out, std::ostream& err);
 int CmdFind(CliContext& ctx, std::ostream& out, std::ostream& err);
+int CmdOnline(CliContext& ctx, std::ostream& out, std::ostream& err);
 
 // Removes "--format text|html" from the arguments into format; false (with a message) when
 // the value is missing or unknown.

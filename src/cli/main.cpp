@@ -31,6 +31,10 @@ void Usage(std::ostream& os) {
           "  edit OPERATION ARGS...   change a GP or result of the last season and save\n"
           "              (qor-cli edit lists the operations; --dry-run saves nothing)\n"
           "  find TEXT   drivers whose name or other spelling holds the text (Find Name)\n"
+          "  online [--web-host HOST[:PORT]] [--session FILE] register USER EMAIL [--news]\n"
+          "         | login USER PASSWORD | passwd OLD NEW | news\n"
+          "              the online account and the news check (exit 0 accepted, 1 refused,\n"
+          "              2 transport failure); the session file keeps the log-in\n"
           "  (none)      classification of the last Grand Prix of the last season\n";
 }
 
@@ -62,7 +66,7 @@ int main(int argc, char** argv) {
         {"gp", CmdGP},           {"strings", CmdStrings}, {"import-diff", CmdImportDiff},
         {"import", CmdImport},   {"table", CmdTable},     {"analyze", CmdAnalyze},
         {"toplist", CmdTopList}, {"tracks", CmdTracks},   {"teammates", CmdTeamMates},
-        {"edit", CmdEdit},       {"find", CmdFind}};
+        {"edit", CmdEdit},       {"find", CmdFind},       {"online", CmdOnline}};
     const auto it = commands.find(command);
     if (!command.empty() && it == commands.end()) {
         std::cerr << "qor-cli: unknown command '" << command << "'\n";

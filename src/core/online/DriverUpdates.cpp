@@ -18,24 +18,48 @@ std::string_view Trim(std::string_view s) {
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Upper(a[i]) != Upper(b[i])) return false;
+    return true;
+}
+
 } // namespace
+
+namespace {
+// "<mark>" left "*" right, both sides trimmed and non-empty.
+bool SplitMarked(std::string_view line, char mark, std::string_view& left,
+                 std::string_view& right) {
+    line = Trim(line);
+    if (line.size() < 2 || line[0] != mark) return false;
+    const auto star = line.find('*');
+    if (star == std::string_view::npos) return false;
+    left = Trim(line.substr(1, star - 1));
+    right = Trim(line.substr(star + 1));
+    return !left.empty() && !right.empty();
+}
+} // namespace
+
+bool ParseDriverLine(std::string_view line, DriverUpdateFile::Driver& driver) {
+    std::string_view name, nationality;
+    if (!SplitMarked(line, '#', name, nationality)) return false;
+    driver = {CapitaliseDriverName(name), std::string(nationality)};
+    return true;
+}
 
 DriverUpdateFile ParseDriverUpdates(std::string_view text) {
     DriverUpdateFile file;
     const auto lines = SplitLines(text);
     if (lines.size() < 2 || Trim(lines[0]) != "*****") return file;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        const std::string_view line = Trim(lines[i]);
-        if (line.size() < 2 || (line[0] != '#' && line[0] != '%')) continue;
-        const auto star = line.find('*');
-        if (star == std::string_view::npos) continue;
-        const std::string_view left = Trim(line.substr(1, star - 1));
-        const std::string_view right = Trim(line.substr(star + 1));
-        if (left.empty() || right.empty()) continue;
-        if (line[0] == '#')
-            file.Drivers.push_back({CapitaliseDriverName(left), std::string(right)});
-        else
-            file.Notifications.push_back({std::string(left), std::string(right)});
+        DriverUpdateFile::Driver driver;
+        std::string_view host, path;
+        if (ParseDriverLine(lines[i], driver))
+            file.Drivers.push_back(std::move(driver));
+        else if (SplitMarked(lines[i], '%', host, path))
+            file.Notifications.push_back({std::string(host), std::string(path)});
     }
     return file;
 }
@@ -50,13 +74,21 @@ std::string CapitaliseDriverName(std::string_view name) {
     return out;
 }
 
-std::string AddNewDrivers(The_Class& db, const DriverUpdateFile& file) {
+std::string AddNewDrivers(The_Class& db, const std::vector<DriverUpdateFile::Driver>& drivers,
+                          std::string_view label, std::string_view gap) {
     std::string list;
-    for (const auto& d : file.Drivers) {
+    for (const auto& d : drivers) {
         if (db.FindDriver(d.Name) != 0) continue;
-        db.AddDriverNat(d.Nationality);
-        if (db.AddDriver(d.Name, d.Nationality) == 0) continue;
-        list += "\rDriver:" + d.Name + " " + d.Nationality;
+        // Adding a nationality capitalises it ("xyz" is kept as "Xyz"), so the driver is
+        // added with the text the table holds; otherwise the exact lookup would refuse him.
+        std::uint16_t nat = db.FindDriverNat(d.Nationality);
+        if (nat == 0) nat = db.AddDriverNat(d.Nationality);
+        for (int i = 1; nat == 0 && i <= db.NationalityCount; ++i)
+            if (EqualIgnoringCase(db.Nationalities[i].view(), d.Nationality))
+                nat = static_cast<std::uint16_t>(i);
+        if (nat == 0) continue;
+        if (db.AddDriver(d.Name, db.Nationalities[nat].view()) == 0) continue;
+        list.append("\r").append(label).append(d.Name).append(gap).append(d.Nationality);
     }
     return list;
 }

@@ -32,8 +32,11 @@ DriverUpdateFile ParseDriverUpdates(std::string_view text);
 // first blank upper-cased.
 std::string CapitaliseDriverName(std::string_view name);
 
-// Adds the drivers the database does not know yet; returns the list text ("\rDriver:" name
-// " " nationality per driver added). Nothing is saved here.
-std::string AddNewDrivers(The_Class& db, const DriverUpdateFile& file);
+// Adds the drivers the database does not know yet; returns the list text, for each driver
+// added "\r" + label + name + gap + nationality. Nothing is saved here.
+std::string AddNewDrivers(The_Class& db, const std::vector<DriverUpdateFile::Driver>& drivers,
+                          std::string_view label = "Driver:", std::string_view gap = " ");
+// A "#" name "*" nationality line as a driver (name capitalised); false for other lines.
+bool ParseDriverLine(std::string_view line, DriverUpdateFile::Driver& driver);
 
 } // namespace qor::online

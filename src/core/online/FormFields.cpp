@@ -44,6 +44,23 @@ FormFields FormFields::Parse(std::string_view body) {
     return f;
 }
 
+std::string PercentEncode(std::string_view value) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(value.size() * 3);
+    for (unsigned char c : value) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+            c == '-' || c == '.' || c == '_' || c == '~' || c == '*') {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += digits[c >> 4];
+            out += digits[c & 15];
+        }
+    }
+    return out;
+}
+
 std::optional<std::string_view> FormFields::Get(std::string_view name) const {
     for (const auto& [k, v] : fields_)
         if (k == name) return std::string_view(v);

@@ -28,4 +28,7 @@ class FormFields {
     std::vector<std::pair<std::string, std::string>> fields_;
 };
 
+// A value percent-encoded for a body: letters, digits and "-._~*" stay, the rest is "%XX".
+std::string PercentEncode(std::string_view value);
+
 } // namespace qor::online

@@ -85,7 +85,7 @@ void NewsCheck::DriversArrived(bool ok, std::string text) {
         return;
     }
     const DriverUpdateFile file = ParseDriverUpdates(text);
-    const std::string list = AddNewDrivers(db_, file);
+    const std::string list = AddNewDrivers(db_, file.Drivers);
     for (const auto& n : file.Notifications) {
         auto thread = std::make_unique<TMyThread>(n.Host, n.Path);
         thread->OnDone = [this](TMyThread&) { post_([this] { NotificationSent(); }); };

@@ -224,6 +224,8 @@ Exchange RunRequest(std::string body, std::size_t keep, bool takeServerMessage) 
         if (kind == ReplyBlock) assembler.Feed(block, count);
     };
     request->Execute();
+    // Only a completed reply is read; a broken one counts as no reply at all.
+    if (request->ConnectState() != Completed) return {request->ConnectState(), {}, {}};
     return {request->ConnectState(), assembler.Payload(), assembler.ServerMessage()};
 }
 

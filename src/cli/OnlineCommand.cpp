@@ -1,0 +1,170 @@
+// qor-cli online ...: the account requests and the news check, printing what the windows show.
+
+#include "CliContext.h"
+
+#include "database/AtomicFile.h"
+#include "lang/DefaultStrings.h"
+#include "online/AccountClient.h"
+#include "online/NewsCheck.h"
+#include "online/OnlineState.h"
+#include "online/QorConnect.h"
+#include "text/Encoding.h"
+
+#include <fstream>
+#include <ostream>
+
+namespace qor::cli {
+
+namespace {
+using namespace qor::online;
+
+constexpr int Accepted = 0, Refused = 1, TransportFailed = 2;
+
+// The session file: "LoginUser=" and "LoginCode=" lines, so later commands act as the user.
+struct Session {
+    std::string path;
+    void Load() const {
+        std::ifstream in(path);
+        std::string line, user;
+        int code = 0;
+        while (std::getline(in, line)) {
+            if (line.rfind("LoginUser=", 0) == 0) user = line.substr(10);
+            if (line.rfind("LoginCode=", 0) == 0) code = std::atoi(line.c_str() + 10);
+        }
+        OnlineState::Instance().SetLogin(user, code);
+    }
+    bool Save() const {
+        auto& s = OnlineState::Instance();
+        const std::string text =
+            "LoginUser=" + s.LoginUser() + "\nLoginCode=" + std::to_string(s.LoginCode()) + "\n";
+        return AtomicFile::Replace(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    }
+};
+
+// The status line every window shows at the end of a request.
+void PrintStatus(std::ostream& out, int state, std::string_view success) {
+    out << "Status: "
+        << (state == Completed ? std::string(success) : std::string(DefaultStrings[214])) << "\n";
+}
+
+bool KeysAllowed(const std::string& text, std::ostream& err) {
+    for (unsigned char c : text)
+        if (!IsAccountKey(c)) {
+            err << "Please enter alphanumeric characters or \"_ . @\" chracters\n";
+            return false;
+        }
+    return true;
+}
+
+int Register(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    const bool news = a.size() == 4 && a[3] == "--news";
+    if (a.size() != 3 && !news) {
+        err << "usage: qor-cli online register USER EMAIL [--news]\n";
+        return 64;
+    }
+    const std::string user = Utf8ToCp1254(a[1]), email = Utf8ToCp1254(a[2]);
+    if (!KeysAllowed(user, err) || !KeysAllowed(email, err)) return Refused;
+    if (const std::string problem = SignUpProblem(user, email); !problem.empty()) {
+        out << problem << "\n";
+        return Refused;
+    }
+    const Exchange e = RunRequest(StartSignUp(user, email, news));
+    PrintStatus(out, e.State, "Successfully completed");
+    if (e.State != Completed) return TransportFailed;
+    const StatusReply reply = ParseStatusReply(e.Payload);
+    out << Out(reply.Message) << "\n";
+    return reply.Accepted() ? Accepted : Refused;
+}
+
+int Login(const std::vector<std::string>& a, const Session& session, const std::string& dataDir,
+          std::ostream& out, std::ostream& err) {
+    if (a.size() != 3) {
+        err << "usage: qor-cli online login USER PASSWORD\n";
+        return 64;
+    }
+    const std::string user = Utf8ToCp1254(a[1]), password = Utf8ToCp1254(a[2]);
+    if (!KeysAllowed(user, err) || !KeysAllowed(password, err)) return Refused;
+    if (user.empty() || password.empty()) return Refused;
+    const Exchange e = RunRequest(StartLogin(user, password));
+    PrintStatus(out, e.State, DefaultStrings[213]);
+    if (e.State != Completed) {
+        OnlineState::Instance().SetLogin({}, 0);
+        session.Save();
+        return TransportFailed;
+    }
+    const LoginReply reply = ApplyLoginReply(e.Payload, user, dataDir);
+    out << Out(reply.Message) << "\n";
+    if (!reply.Information.empty()) out << Out(reply.Information) << "\n";
+    if (!reply.Popup.empty()) out << Out(reply.Popup) << "\n";
+    if (!session.Save()) err << "qor-cli: the session file could not be written\n";
+    return reply.Accepted() ? Accepted : Refused;
+}
+
+int Passwd(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 3) {
+        err << "usage: qor-cli online passwd OLD NEW\n";
+        return 64;
+    }
+    const std::string current = Utf8ToCp1254(a[1]), next = Utf8ToCp1254(a[2]);
+    if (!KeysAllowed(current, err) || !KeysAllowed(next, err)) return Refused;
+    const std::string body = PasswordChangeBody(current, next);
+    if (body.empty()) {
+        out << DefaultStrings[219] << "\n";
+        return Refused;
+    }
+    if (current.empty() || next.empty()) return Refused;
+    const Exchange e = RunRequest(body);
+    PrintStatus(out, e.State, DefaultStrings[213]);
+    if (e.State != Completed) return TransportFailed;
+    const StatusReply reply = ParseStatusReply(e.Payload);
+    out << Out(reply.Message) << "\n";
+    return reply.Accepted() ? Accepted : Refused;
+}
+
+int News(CliContext& ctx, std::ostream& out, std::ostream& err) {
+    if (!ctx.Load(err)) return TransportFailed;
+    std::string news, progress, updates;
+    // Steps run where they arrive: nothing else touches the database meanwhile.
+    NewsCheck check(*ctx.db, ctx.dataDir, [](std::function<void()> f) { f(); },
+                    {[&](const std::string& s) { news = s; },
+                     [&](const std::string& s) { progress = s; },
+                     [&](const std::string& s) { updates = s; }, nullptr});
+    check.Start(OnlineState::Instance().WebHost());
+    check.WaitIdle();
+    out << Out(news);
+    if (!news.empty() && news.back() != '\n') out << "\n";
+    for (char& c : updates)
+        if (c == '\r') c = '\n';
+    if (!updates.empty()) out << Out(updates) << "\n";
+    out << progress << "\n";
+    return progress == "Completed: Succesfully" ? Accepted : TransportFailed;
+}
+} // namespace
+
+int CmdOnline(CliContext& ctx, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> a;
+    std::string webHost;
+    Session session{ctx.dataDir + "qorsession.txt"};
+    for (std::size_t i = 0; i < ctx.args.size(); ++i) {
+        if (ctx.args[i] == "--web-host" && i + 1 < ctx.args.size())
+            webHost = ctx.args[++i];
+        else if (ctx.args[i] == "--session" && i + 1 < ctx.args.size())
+            session.path = ctx.args[++i];
+        else
+            a.push_back(ctx.args[i]);
+    }
+    auto& state = OnlineState::Instance();
+    state.SetWebHost(ResolveWebHost(webHost, nullptr));
+    state.SetLanguageCode(ctx.Language(err).LanguageCode);
+    session.Load();
+    const std::string verb = a.empty() ? "" : a[0];
+    if (verb == "register") return Register(a, out, err);
+    if (verb == "login") return Login(a, session, ctx.dataDir, out, err);
+    if (verb == "passwd") return Passwd(a, out, err);
+    if (verb == "news" && a.size() == 1) return News(ctx, out, err);
+    err << "usage: qor-cli online [--web-host HOST[:PORT]] [--session FILE] register USER EMAIL "
+           "[--news] | login USER PASSWORD | passwd OLD NEW | news\n";
+    return 64;
+}
+
+} // namespace qor::cli

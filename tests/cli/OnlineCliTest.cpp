@@ -1,0 +1,95 @@
+// qor-cli online against a real qor-server on loopback: an account from sign-up to password
+// change, the lock-out, and the news check adding a driver once.
+
+#include "support/Fixtures.h"
+#include "support/Process.h"
+#include "support/ServerProcess.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace qor {
+namespace {
+
+class OnlineCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto db = testing::MakeSmallDatabase();
+        db->DataFileName = dir_.file("f1data5.dat");
+        ASSERT_EQ(db->SaveDatabase(), 1);
+        ASSERT_NE(server_.Start(), 0) << server_.Log();
+    }
+    // qor-cli online with the test's data folder, session file and service.
+    testing::ProcessResult Online(const std::string& args, const std::string& host = "") const {
+        return testing::RunProcess(std::string(QOR_CLI) + " --data '" + dir_.path() +
+                                   "' online --web-host " +
+                                   (host.empty() ? server_.Address() : host) + " --session '" +
+                                   dir_.file("session.txt") + "' " + args);
+    }
+    int Admin(const std::string& args) const {
+        return testing::RunProcess(testing::ServerProcess::Binary() + " admin --data-dir '" +
+                                   server_.DataDir() + "' " + args)
+            .status;
+    }
+    testing::TempDir dir_;
+    testing::ServerProcess server_;
+};
+
+TEST_F(OnlineCli, AnAccountFromSignUpToANewPassword) {
+    struct Step {
+        std::string args;
+        int status;
+        std::string out; // a part of stdout
+    } before[] = {
+        {"register abc a@b.example", 1, "User name length must be at least 4"},
+        {"register abcd nomail", 1, "You must write a valid email"},
+        {"register abcd abcd@example.org --news", 0, "Status: Successfully completed"},
+        {"register abcd other@example.org", 1, ""},
+        {"login abcd whatever", 1, "Status: Comunication completed"},
+        {"passwd old new", 1, "You must log in before changing your password"},
+    };
+    for (const auto& s : before) {
+        const auto r = Online(s.args);
+        EXPECT_EQ(r.status, s.status) << s.args << "\n" << r.out << r.err;
+        EXPECT_NE(r.out.find(s.out), std::string::npos) << s.args << "\n" << r.out;
+    }
+    ASSERT_EQ(Admin("confirm abcd"), 0);
+    const std::string password = server_.MailedPassword("abcd");
+    ASSERT_FALSE(password.empty());
+
+    EXPECT_EQ(Online("login abcd " + password + "x").status, 1);
+    EXPECT_EQ(Online("login abcd " + password).status, 0);
+    EXPECT_EQ(testing::ReadFileBytes(dir_.file("qoruser.txt")), "abcd\r\n");
+    EXPECT_NE(testing::ReadFileBytes(dir_.file("session.txt")).find("LoginUser=abcd"),
+              std::string::npos);
+    const auto changed = Online("passwd " + password + " Newer_pw1");
+    EXPECT_EQ(changed.status, 0) << changed.out;
+    EXPECT_EQ(Online("login abcd " + password).status, 1) << "the old password is gone";
+    EXPECT_EQ(Online("login abcd Newer_pw1").status, 0);
+
+    // Five wrong passwords lock the user out: then even the right one is refused.
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Online("login abcd wrong" + std::to_string(i)).status, 1);
+    EXPECT_EQ(Online("login abcd Newer_pw1").status, 1);
+    // The service is still there for everybody else, and a dead one is a transport failure.
+    EXPECT_EQ(Online("register efgh efgh@example.org").status, 0);
+    EXPECT_EQ(Online("login abcd Newer_pw1", "127.0.0.1:1").status, 2);
+}
+
+TEST_F(OnlineCli, NewsAddsANewDriverOnce) {
+    std::ofstream(server_.ContentDir() + "/update.txt") << "Qor 1.88 is the latest version.\r\n";
+    std::ofstream(server_.ContentDir() + "/drivers.txt") << "*****\r\n#ABC DEF*xyz\r\n";
+    const auto first = Online("news");
+    EXPECT_EQ(first.status, 0) << first.out << first.err;
+    EXPECT_NE(first.out.find("Qor 1.88 is the latest version."), std::string::npos);
+    EXPECT_NE(first.out.find("Driver:Abc Def xyz"), std::string::npos) << first.out;
+    const auto second = Online("news");
+    EXPECT_EQ(second.out.find("Driver:"), std::string::npos) << second.out;
+    EXPECT_NE(testing::RunProcess(std::string(QOR_CLI) + " --data '" + dir_.path() +
+                                  "' find 'Abc Def'")
+                  .out.find("Abc Def"),
+              std::string::npos);
+}
+
+} // namespace
+} // namespace qor
