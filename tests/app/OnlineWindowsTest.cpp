@@ -71,7 +71,7 @@ class FakeService {
                     });
         server_.Get(std::string(online::DriversPath),
                     [](const httplib::Request&, httplib::Response& res) {
-                        res.set_content("*****\r\n#ABC DEF*Xyz\r\n", "text/plain");
+                        res.set_content("*****\r\n#ABC DEF*xyz\r\n", "text/plain");
                     });
         port_ = server_.bind_to_any_port("127.0.0.1");
         thread_ = std::thread([this] { server_.listen_after_bind(); });
@@ -291,7 +291,7 @@ class OnlineWindowsTest : public AppTest {
         QCOMPARE(In<QLabel>(*news, "Label2")->text(), QStringLiteral("Completed: Succesfully"));
         QVERIFY(In<QPlainTextEdit>(*news, "Memo1")->toPlainText().startsWith("Qor news\nVersion"));
         QCOMPARE(In<QLabel>(*news, "Label1")->text(),
-                 QStringLiteral("Updates:\nDriver:Abc Def Xyz"));
+                 QStringLiteral("Updates:\nDriver:Abc Def xyz"));
         QVERIFY(W().DriverBox().findText(QStringLiteral("Abc Def")) >= 0);
         QCOMPARE(int(db.DriverCount), drivers + 1);
         // Again: nothing new.
