@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <iostream>
 #include <pthread.h>
+#include <sys/socket.h>
 #include <thread>
 
 namespace {
@@ -50,6 +51,15 @@ int Run(qor::server::ServerConfig config) {
     std::signal(SIGPIPE, SIG_IGN);
 
     httplib::Server server;
+    // SO_REUSEADDR only (a second service on the same port must fail, not share it), and the
+    // listening socket kept: the library listens with a backlog of 5, which drops connection
+    // attempts (each then waits a second to retry) as soon as a few dozen clients arrive at once.
+    int listenFd = -1;
+    server.set_socket_options([&listenFd](int sock) {
+        const int yes = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        if (listenFd < 0) listenFd = sock;
+    });
     const int port =
         config.ListenPort == 0
             ? server.bind_to_any_port(config.ListenHost)
@@ -60,6 +70,7 @@ int Run(qor::server::ServerConfig config) {
         return 1;
     }
     config.ListenPort = port;
+    if (listenFd >= 0) ::listen(listenFd, SOMAXCONN);
     const bool anyAddress = config.ListenHost == "0.0.0.0" || config.ListenHost == "::";
     if (config.PublicHost.empty() && anyAddress)
         std::cerr << "qor-server: warning: no --public-host: the discovery file names "
