@@ -89,6 +89,10 @@ TEST(ServerConfigTest, OptionsOverTheFileOverTheDefaults) {
          "10.2.2.2:82",
          "the option wins wherever it stands"},
         {{"--config", dir.file("bad.ini")}, false, "", "a misspelt key is an error"},
+        {{"--config", QOR_SOURCE_DIR "/packaging/qor-server.ini"},
+         true,
+         "127.0.0.1:8080",
+         "the example configuration that is installed"},
     };
     for (const auto& row : rows) {
         ServerConfig c;
