@@ -18,6 +18,7 @@ namespace online = qor::online;
 namespace {
 
 constexpr std::string_view WrongLogin = "Wrong user name or password.";
+constexpr std::string_view Busy = "The service is busy. Please try again in a moment.";
 // A sign-up never confirmed frees its name after this long.
 constexpr std::int64_t PendingSeconds = 7 * 24 * 3600;
 // The longest server message a log-in reply carries (the reply must fit in one block).
@@ -120,23 +121,41 @@ Accounts::Accounts(Store& store, Mailer& mailer, Guard& guard, Options options)
     : store_(store), mailer_(mailer), guard_(guard), options_(std::move(options)),
       hashSlots_(
           static_cast<std::ptrdiff_t>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u))) {
-    dummyHash_ = Hash(RandomPassword());
+    char out[crypto_pwhash_STRBYTES];
+    const std::string password = RandomPassword();
+    if (crypto_pwhash_str_alg(out, password.data(), password.size(), options_.HashPasses,
+                              options_.HashMemoryKiB * 1024, crypto_pwhash_ALG_ARGON2ID13) == 0)
+        dummyHash_ = out;
+}
+
+bool Accounts::EnterHashing() {
+    if (hashing_.fetch_add(1) >= options_.HashQueue) {
+        hashing_.fetch_sub(1);
+        return false;
+    }
+    hashSlots_.acquire();
+    return true;
+}
+
+void Accounts::LeaveHashing() {
+    hashSlots_.release();
+    hashing_.fetch_sub(1);
 }
 
 std::string Accounts::Hash(const std::string& password) {
+    if (!EnterHashing()) return {};
     char out[crypto_pwhash_STRBYTES];
-    hashSlots_.acquire();
     const int rc =
         crypto_pwhash_str_alg(out, password.data(), password.size(), options_.HashPasses,
                               options_.HashMemoryKiB * 1024, crypto_pwhash_ALG_ARGON2ID13);
-    hashSlots_.release();
+    LeaveHashing();
     return rc == 0 ? std::string(out) : std::string();
 }
 
-bool Accounts::Verify(const std::string& hash, const std::string& password) {
-    hashSlots_.acquire();
+std::optional<bool> Accounts::Verify(const std::string& hash, const std::string& password) {
+    if (!EnterHashing()) return std::nullopt;
     const bool ok = crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()) == 0;
-    hashSlots_.release();
+    LeaveHashing();
     return ok;
 }
 
@@ -152,9 +171,10 @@ std::string Accounts::Login(std::string_view data, const std::string& address) {
     const auto account = store_.FindAccount(key);
     const bool usable = account && !account->PasswordHash.empty();
     // The same work whether or not the user exists, so timing does not tell.
-    const bool right =
-        Verify(usable ? account->PasswordHash : dummyHash_, password.value_or(std::string())) &&
-        usable && password;
+    const auto verified =
+        Verify(usable ? account->PasswordHash : dummyHash_, password.value_or(std::string()));
+    if (!verified) return LoginRefusal(Busy);
+    const bool right = *verified && usable && password;
     if (account && account->State == AccountState::Pending)
         return LoginRefusal("Your sign-up is not confirmed yet. Please use the link in the mail "
                             "we sent you.");
@@ -284,7 +304,9 @@ std::string Accounts::ChangePassword(std::string_view user, std::string_view kod
     const auto account = store_.FindAccount(key);
     if (!account || account->State != AccountState::Active)
         return Status(false, "You must log in before changing your password.");
-    if (!Verify(account->PasswordHash, passwords->first)) {
+    const auto verified = Verify(account->PasswordHash, passwords->first);
+    if (!verified) return Status(false, Busy);
+    if (!*verified) {
         guard_.Failure(key, address);
         return Status(false, "Your current password is wrong.");
     }

@@ -6,7 +6,9 @@
 #include "Mailer.h"
 #include "Store.h"
 
+#include <atomic>
 #include <cstddef>
+#include <optional>
 #include <semaphore>
 #include <string>
 #include <string_view>
@@ -23,6 +25,9 @@ class Accounts {
         std::size_t HashMemoryKiB = 19 * 1024;
         unsigned HashPasses = 2;
         std::string PublicUrl = "http://127.0.0.1:8080"; // base of the confirmation link
+        // Requests that may wait for or run a hash at once; more are told the service is
+        // busy, so that a flood of log-ins cannot hold every worker thread.
+        std::size_t HashQueue = 8;
     };
     enum class Confirmation { Confirmed, NoSuchUser, BadToken, Failed };
 
@@ -41,8 +46,11 @@ class Accounts {
                          std::string* mailPath = nullptr);
 
   private:
+    // Both give nothing (an empty hash) when too many requests are hashing already.
     std::string Hash(const std::string& password);
-    bool Verify(const std::string& hash, const std::string& password);
+    std::optional<bool> Verify(const std::string& hash, const std::string& password);
+    bool EnterHashing();
+    void LeaveHashing();
 
     Store& store_;
     Mailer& mailer_;
@@ -50,6 +58,7 @@ class Accounts {
     Options options_;
     // Each hash takes HashMemoryKiB of memory: at most one per core at a time.
     std::counting_semaphore<256> hashSlots_;
+    std::atomic<std::size_t> hashing_{0};
     std::string dummyHash_; // verified against when the user does not exist
 };
 

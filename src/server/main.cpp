@@ -14,6 +14,7 @@
 #include <httplib.h>
 #include <sodium.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -82,7 +83,8 @@ int Run(qor::server::ServerConfig config) {
                  config.RateBurst, config.SignupsPerHour});
     Accounts accounts(*store, mailer, guard,
                       {config.AutoConfirm, config.SessionHours, config.HashMemoryKiB,
-                       config.HashPasses, config.EffectivePublicUrl()});
+                       config.HashPasses, config.EffectivePublicUrl(),
+                       static_cast<std::size_t>(std::max(1, config.Threads / 2))});
     AccessLog log(config.EffectiveAccessLog());
     if (!log.IsOpen())
         std::cerr << "qor-server: warning: cannot write " << config.EffectiveAccessLog() << '\n';

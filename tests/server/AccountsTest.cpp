@@ -163,3 +163,16 @@ TEST(ServerAccounts, WrongLogInsLockTheUserForAWhile) {
 }
 
 } // namespace
+
+TEST(ServerAccounts, BusyHashingRefusesWithoutCountingFailures) {
+    Rig rig; // three failures would lock
+    const std::string dana = rig.Member("danae");
+    // No room for any hash: every log-in is told to come back, none is held as a wrong guess.
+    Accounts full(*rig.store, rig.mailer, rig.guard, {false, 24, 8, 1, "http://test", 0});
+    const std::string data = "danae*" + online::EncodeLoginPassword(dana);
+    for (int i = 0; i < 4; ++i) {
+        const auto reply = online::ParseLoginReply(full.Login(data, "10.0.0.1"));
+        EXPECT_NE(reply.Message.find("busy"), std::string::npos) << reply.Message;
+    }
+    EXPECT_TRUE(rig.LogIn("danae", dana).Accepted());
+}
