@@ -1,10 +1,12 @@
 // The service on loopback under 64 concurrent clients, each request on a new connection as
 // the program makes them: requests per second and latency of the discovery file and of log-in
 // posts, against the same server's floor, a plain file from its content folder. Each phase is
-// bounded in requests and in time. Prints one table and the ratios to the floor.
+// bounded in requests and in time. Prints one table and the ratios to the floor; log-ins the
+// service turns away as busy (its hashing queue is full) count as refused.
 //
-//   bench_server [--connections N] [--requests N] [--seconds S] [--hash-kib N]
-// (--hash-kib: the Argon2id memory of the one user's hash, to tell the hashing from the rest.)
+//   bench_server [--connections N] [--requests N] [--seconds S] [--hash-kib N] [--queue-all N]
+// (--hash-kib: the Argon2id memory of the one user's hash, to tell the hashing from the rest;
+// --queue-all: room for N log-ins in the hashing queue, so they wait instead of being refused.)
 
 #include "online/AccountReplies.h"
 #include "online/PasswordCodec.h"
@@ -32,7 +34,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Phase {
     const char* name;
-    double perSecond = 0, p50 = 0, p99 = 0; // latencies in ms
+    double perSecond = 0, acceptedPerSecond = 0, p50 = 0, p99 = 0; // latencies in ms
     long done = 0, failed = 0;
 };
 
@@ -73,6 +75,7 @@ Phase Run(const char* name, int port, int connections, long requests, double sec
     p.done = static_cast<long>(latencies.size());
     p.failed = failed.load();
     p.perSecond = static_cast<double>(p.done) / elapsed;
+    p.acceptedPerSecond = static_cast<double>(p.done - p.failed) / elapsed;
     if (!latencies.empty()) {
         p.p50 = latencies[latencies.size() / 2];
         p.p99 = latencies[std::min(latencies.size() - 1, latencies.size() * 99 / 100)];
@@ -86,7 +89,7 @@ int main(int argc, char** argv) {
     int connections = 64;
     long requests = 10000;
     double seconds = 10;
-    std::string hash; // the service's default cost unless given
+    std::string extra; // settings over the defaults
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string opt = argv[i];
         if (opt == "--connections")
@@ -95,8 +98,11 @@ int main(int argc, char** argv) {
             requests = std::atol(argv[i + 1]);
         else if (opt == "--seconds")
             seconds = std::atof(argv[i + 1]);
+        else if (opt == "--queue-all") // every client's log-in waits for its hash
+            extra += "threads = " + std::to_string(std::atoi(argv[i + 1]) + 16) +
+                     "\nhash_queue = " + argv[i + 1] + "\n";
         else if (opt == "--hash-kib")
-            hash = "hash_memory_kib = " + std::string(argv[i + 1]) + "\nhash_passes = 1\n";
+            extra += "hash_memory_kib = " + std::string(argv[i + 1]) + "\nhash_passes = 1\n";
     }
 
     // Limits out of the way, as the 64 clients share one address here.
@@ -105,7 +111,7 @@ int main(int argc, char** argv) {
         server.Start({"--config", server.WriteConfig("auto_confirm = 1\nrate_per_second = 1e9\n"
                                                      "rate_burst = 1e9\nuser_failures = 1000000\n"
                                                      "address_failures = 1000000\naccess_log = " +
-                                                     server.DataDir() + "access.log\n" + hash)});
+                                                     server.DataDir() + "access.log\n" + extra)});
     if (port == 0) {
         std::fprintf(stderr, "qor-server did not start:\n%s", server.Log().c_str());
         return 1;
@@ -145,11 +151,15 @@ int main(int argc, char** argv) {
 
     std::printf("%d connections, a new one per request, at most %ld requests or %.0f s each\n\n",
                 connections, requests, seconds);
-    std::printf("| request | requests | failed | req/s | p50 ms | p99 ms | req/s vs floor |\n");
-    std::printf("| --- | ---: | ---: | ---: | ---: | ---: | ---: |\n");
+    std::printf(
+        "| request | requests | refused | req/s | accepted/s | p50 ms | p99 ms | accepted/s "
+        "vs floor |\n");
+    std::printf("| --- | ---: | ---: | ---: | ---: | ---: | ---: | ---: |\n");
     for (const Phase& p : phases)
-        std::printf("| %s | %ld | %ld | %.0f | %.2f | %.2f | %.3f |\n", p.name, p.done, p.failed,
-                    p.perSecond, p.p50, p.p99, p.perSecond / phases[0].perSecond);
+        std::printf("| %s | %ld | %ld | %.0f | %.0f | %.2f | %.2f | %.3f |\n", p.name, p.done,
+                    p.failed, p.perSecond, p.acceptedPerSecond, p.p50, p.p99,
+                    p.acceptedPerSecond / phases[0].acceptedPerSecond);
+    // Log-ins beyond the hashing queue are refused as busy by design; none accepted is a fault.
     const int stopped = server.Stop();
-    return stopped == 0 && phases[2].failed == 0 ? 0 : 1;
+    return stopped == 0 && phases[2].done > phases[2].failed ? 0 : 1;
 }

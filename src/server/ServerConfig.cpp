@@ -1,5 +1,6 @@
 #include "ServerConfig.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <functional>
@@ -70,6 +71,8 @@ const std::map<std::string, Setter>& Setters() {
          [](ServerConfig& c, const std::string& v) { return ToBool(v, c.TrustForwardedFor); }},
         {"threads",
          [](ServerConfig& c, const std::string& v) { return ToNumber(v, c.Threads, 1, 1024); }},
+        {"hash_queue",
+         [](ServerConfig& c, const std::string& v) { return ToNumber(v, c.HashQueue, 0, 100000); }},
         {"max_body_bytes",
          [](ServerConfig& c, const std::string& v) {
              return ToNumber<std::size_t>(v, c.MaxBodyBytes, 1024, 1 << 20);
@@ -122,6 +125,9 @@ std::string ServerConfig::EffectivePublicHost() const {
 }
 std::string ServerConfig::EffectivePublicUrl() const {
     return PublicUrl.empty() ? "http://" + EffectivePublicHost() : PublicUrl;
+}
+std::size_t ServerConfig::EffectiveHashQueue() const {
+    return static_cast<std::size_t>(HashQueue > 0 ? HashQueue : std::max(1, Threads / 2));
 }
 std::string ServerConfig::EffectiveContentDir() const {
     return ContentDir.empty() ? DataDir + "/content" : ContentDir;

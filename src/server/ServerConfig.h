@@ -23,6 +23,7 @@ struct ServerConfig {
     bool AutoConfirm = false;
     bool TrustForwardedFor = false; // take the client address from X-Forwarded-For
     int Threads = 16;
+    int HashQueue = 0; // requests hashing or waiting to; 0: half the threads
     std::size_t MaxBodyBytes = 16 * 1024;
     int SessionHours = 24;
     // Argon2id cost of new password hashes.
@@ -43,6 +44,7 @@ struct ServerConfig {
     std::string EffectiveContentDir() const;
     std::string EffectiveMailFrom() const;
     std::string EffectiveAccessLog() const;
+    std::size_t EffectiveHashQueue() const;
     std::string DatabasePath() const { return DataDir + "/qor-server.sqlite"; }
     std::string OutboxDir() const { return DataDir + "/outbox"; }
 };

@@ -14,7 +14,6 @@
 #include <httplib.h>
 #include <sodium.h>
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -84,7 +83,7 @@ int Run(qor::server::ServerConfig config) {
     Accounts accounts(*store, mailer, guard,
                       {config.AutoConfirm, config.SessionHours, config.HashMemoryKiB,
                        config.HashPasses, config.EffectivePublicUrl(),
-                       static_cast<std::size_t>(std::max(1, config.Threads / 2))});
+                       config.EffectiveHashQueue()});
     AccessLog log(config.EffectiveAccessLog());
     if (!log.IsOpen())
         std::cerr << "qor-server: warning: cannot write " << config.EffectiveAccessLog() << '\n';
