@@ -14,6 +14,7 @@
 #include <httplib.h>
 #include <sodium.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -93,6 +94,10 @@ int Run(qor::server::ServerConfig config) {
     std::thread stopper([&server, stopSignals] {
         int signal = 0;
         sigwait(&stopSignals, &signal);
+        // A signal right after the "listening" line may come before the loop runs, and a
+        // server not yet running ignores stop(): wait for it (briefly) first.
+        for (int i = 0; i < 200 && !server.is_running(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         server.stop();
     });
     const std::string host = config.ListenHost.find(':') != std::string::npos

@@ -86,6 +86,7 @@ TEST(ServerAccounts, SignUpFieldsAreCheckedBeforeUse) {
         {"newsx*a@b.org*2", false, "the news flag is 0 or 1"},
         {"short*a@b.org", false, "a field missing"},
         {"extra*a@b.org*1*1", false, "a field too many"},
+        {"percent%2Ap%40b.org%2A1", true, "percent-encoded fields are read too"},
     };
     for (const auto& row : rows) {
         const auto reply = online::ParseStatusReply(
@@ -95,7 +96,7 @@ TEST(ServerAccounts, SignUpFieldsAreCheckedBeforeUse) {
     // Bound, not spliced: the address comes back exactly.
     ASSERT_TRUE(rig.store->FindAccount("obrien"));
     EXPECT_EQ(rig.store->FindAccount("obrien")->Email, "o'brien--@example.org");
-    EXPECT_EQ(rig.store->ListAccounts().size(), 4u);
+    EXPECT_EQ(rig.store->ListAccounts().size(), 5u);
 }
 
 TEST(ServerAccounts, SignUpConfirmLogInAndChangePassword) {
