@@ -131,6 +131,11 @@ int main(int argc, char** argv) {
 
     const std::string news_path(online::NewsPath), discovery_path(online::DiscoveryPath),
         service_path(online::ServicePath);
+    // Warm-up, not reported: the first requests of a run start the server's threads.
+    Run(
+        "warm-up", port, connections, 1000, seconds,
+        [&](httplib::Client& c) { return c.Get(news_path.c_str()); },
+        [](const httplib::Response&) { return true; });
     std::vector<Phase> phases;
     phases.push_back(Run(
         "static file (floor)", port, connections, requests, seconds,
