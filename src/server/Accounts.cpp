@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <ctime>
+#include <filesystem>
 #include <thread>
 
 namespace qor::server {
@@ -240,6 +241,10 @@ std::string Accounts::Register(std::string_view data, const std::string& address
         std::string path;
         if (Confirm(account.Key, nullptr, &path) != Confirmation::Confirmed)
             return Status(false, "The service cannot confirm you now. Please try later.");
+        // Sent by SMTP, the mail has left the outbox.
+        if (!std::filesystem::exists(path))
+            return Status(true, "Your account is ready. Your password has been mailed to " +
+                                    account.Email + ".");
         return Status(true, "Your account is ready. The mail with your password lies in " + path);
     }
     const std::string link =

@@ -145,6 +145,11 @@ void Service::Install(httplib::Server& server) {
     server.Get("/trevask/confirm", [this](const httplib::Request& req, httplib::Response& res) {
         const std::string user = req.get_param_value("user"), token = req.get_param_value("token");
         const std::string address = ClientAddress(req), key = UserKey(user);
+        if (!ValidUserName(user)) {
+            res.status = 404;
+            res.set_content("This link is not valid (any more).\n", "text/plain");
+            return;
+        }
         if (guard_.LockedSeconds(key, address) > 0) {
             res.status = 429;
             res.set_content("Too many wrong links. Please try later.\n", "text/plain");
