@@ -108,12 +108,20 @@ TEST(ServerLoopback, FloodOfWrongLogInsLocksOnlyThatUser) {
     const auto in = LogIn(server, "other", other);
     EXPECT_TRUE(in.Accepted()) << in.Message;
 
-    // The access log names requests, never what they carry.
-    const std::string log = qor::testing::ReadFileBytes(server.DataDir() + "access.log");
-    EXPECT_NE(log.find("msg/login"), std::string::npos);
-    EXPECT_EQ(log.find(online::EncodeLoginPassword(other)), std::string::npos);
-    EXPECT_EQ(log.find(std::to_string(in.LoginCode)), std::string::npos);
+    const std::string change = online::EncodePasswordChange(other, "other-new", in.LoginCode);
+    EXPECT_TRUE(online::ParseStatusReply(
+                    online::ExtractPayload(
+                        Post(server, online::AccountBody({"other", in.LoginCode}, change)).body))
+                    .Accepted());
+
+    // The access log names requests, never what they carry. A line is written once its reply
+    // is out: stopping the server first waits for the last one.
     EXPECT_EQ(server.Stop(), 0) << server.Log();
+    const std::string log = qor::testing::ReadFileBytes(server.DataDir() + "access.log");
+    EXPECT_NE(log.find("msg/account other"), std::string::npos) << log;
+    for (const std::string& secret :
+         {online::EncodeLoginPassword(other), change, std::to_string(in.LoginCode)})
+        EXPECT_EQ(log.find(secret), std::string::npos) << secret;
 }
 
 TEST(ServerLoopback, KilledServiceKeepsConfirmedAccounts) {
