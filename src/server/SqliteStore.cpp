@@ -1,0 +1,309 @@
+#include "SqliteStore.h"
+
+#include <sqlite3.h>
+
+#include <chrono>
+
+namespace qor::server {
+
+namespace {
+
+// Schema versions in order; each is applied once, in one transaction, and recorded. The SQL
+// keeps to what PostgreSQL accepts too.
+const std::vector<std::vector<const char*>>& Migrations() {
+    static const std::vector<std::vector<const char*>> migrations = {
+        {
+            "CREATE TABLE accounts ("
+            " name_key VARCHAR(30) PRIMARY KEY,"
+            " name VARCHAR(30) NOT NULL,"
+            " email VARCHAR(50) NOT NULL,"
+            " news SMALLINT NOT NULL,"
+            " state SMALLINT NOT NULL,"
+            " password_hash VARCHAR(255) NOT NULL,"
+            " token_hash VARCHAR(128) NOT NULL,"
+            " must_change SMALLINT NOT NULL,"
+            " created_at BIGINT NOT NULL,"
+            " confirmed_at BIGINT NOT NULL)",
+            "CREATE TABLE sessions ("
+            " name_key VARCHAR(30) PRIMARY KEY REFERENCES accounts (name_key),"
+            " code INTEGER NOT NULL,"
+            " expires_at BIGINT NOT NULL)",
+            "CREATE TABLE settings (name VARCHAR(40) PRIMARY KEY, value TEXT NOT NULL)",
+        },
+    };
+    return migrations;
+}
+
+constexpr const char* AccountColumns =
+    "name_key, name, email, news, state, password_hash, token_hash, must_change, created_at,"
+    " confirmed_at";
+
+std::string Text(sqlite3_stmt* st, int column) {
+    const auto* p = sqlite3_column_text(st, column);
+    return p ? std::string(reinterpret_cast<const char*>(p),
+                           static_cast<std::size_t>(sqlite3_column_bytes(st, column)))
+             : std::string();
+}
+
+void Bind(sqlite3_stmt* st, int index, const std::string& text) {
+    sqlite3_bind_text(st, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+Account ReadAccount(sqlite3_stmt* st) {
+    Account a;
+    a.Key = Text(st, 0);
+    a.Name = Text(st, 1);
+    a.Email = Text(st, 2);
+    a.News = sqlite3_column_int(st, 3) != 0;
+    a.State = static_cast<AccountState>(sqlite3_column_int(st, 4));
+    a.PasswordHash = Text(st, 5);
+    a.TokenHash = Text(st, 6);
+    a.MustChange = sqlite3_column_int(st, 7) != 0;
+    a.CreatedAt = sqlite3_column_int64(st, 8);
+    a.ConfirmedAt = sqlite3_column_int64(st, 9);
+    return a;
+}
+
+// Resets a statement when it goes out of use, which also ends its read transaction (a
+// statement left stepping would pin an old snapshot and hide other processes' writes).
+struct Resetter {
+    sqlite3_stmt* st;
+    ~Resetter() { sqlite3_reset(st); }
+    operator sqlite3_stmt*() const { return st; }
+};
+
+// Runs a statement that returns no rows; true when it completed and changed rows when asked.
+bool Done(sqlite3* db, sqlite3_stmt* st, bool mustChangeRows = false) {
+    if (sqlite3_step(st) != SQLITE_DONE) return false;
+    return !mustChangeRows || sqlite3_changes(db) > 0;
+}
+
+} // namespace
+
+std::unique_ptr<SqliteStore> SqliteStore::Open(const std::string& path, std::string& error) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+                        nullptr) != SQLITE_OK) {
+        error = "cannot open " + path + ": " + (db ? sqlite3_errmsg(db) : "out of memory");
+        sqlite3_close(db);
+        return nullptr;
+    }
+    std::unique_ptr<SqliteStore> store(new SqliteStore(db));
+    // Other processes (the admin command) may write while the service runs: wait for them.
+    sqlite3_busy_timeout(db, 5000);
+    // A write acknowledged to a user must survive a crash or a power cut: FULL syncs the log
+    // at every commit.
+    for (const char* pragma :
+         {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=ON"}) {
+        if (sqlite3_exec(db, pragma, nullptr, nullptr, nullptr) != SQLITE_OK) {
+            error = std::string(pragma) + ": " + sqlite3_errmsg(db);
+            return nullptr;
+        }
+    }
+    if (!store->Migrate(error)) return nullptr;
+    return store;
+}
+
+SqliteStore::~SqliteStore() {
+    for (auto& [sql, st] : statements_)
+        sqlite3_finalize(st);
+    sqlite3_close(db_);
+}
+
+bool SqliteStore::Migrate(std::string& error) {
+    std::lock_guard lock(mutex_);
+    auto fail = [&] {
+        error = std::string("schema update: ") + sqlite3_errmsg(db_);
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    };
+    if (sqlite3_exec(db_,
+                     "CREATE TABLE IF NOT EXISTS schema_migrations ("
+                     " version INTEGER PRIMARY KEY, applied_at BIGINT NOT NULL)",
+                     nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail();
+    const auto& migrations = Migrations();
+    for (std::size_t i = 0; i < migrations.size(); ++i) {
+        const int version = static_cast<int>(i) + 1;
+        // Exclusive: two processes starting at once must not both apply a version.
+        if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            return fail();
+        bool applied = false;
+        {
+            const Resetter st{Prepare("SELECT COUNT(*) FROM schema_migrations WHERE version = ?")};
+            sqlite3_bind_int(st, 1, version);
+            applied = sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) > 0;
+        }
+        if (!applied) {
+            for (const char* sql : migrations[i])
+                if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) return fail();
+            const Resetter st{
+                Prepare("INSERT INTO schema_migrations (version, applied_at) VALUES (?, ?)")};
+            sqlite3_bind_int(st, 1, version);
+            sqlite3_bind_int64(st, 2,
+                               std::chrono::duration_cast<std::chrono::seconds>(
+                                   std::chrono::system_clock::now().time_since_epoch())
+                                   .count());
+            if (!Done(db_, st)) return fail();
+        }
+        if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) return fail();
+    }
+    return true;
+}
+
+int SqliteStore::SchemaVersion() {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("SELECT MAX(version) FROM schema_migrations")};
+    return sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : 0;
+}
+
+sqlite3_stmt* SqliteStore::Prepare(const char* sql) {
+    // Statements are string literals: the pointer is their identity.
+    for (auto& [text, st] : statements_) {
+        if (text == sql) {
+            sqlite3_reset(st);
+            sqlite3_clear_bindings(st);
+            return st;
+        }
+    }
+    sqlite3_stmt* st = nullptr;
+    // A statement that does not prepare is a programming error; the step on null fails.
+    sqlite3_prepare_v2(db_, sql, -1, &st, nullptr);
+    if (st) statements_.emplace_back(sql, st);
+    return st;
+}
+
+bool SqliteStore::WriteAccount(const char* sql, const Account& a) {
+    const Resetter st{Prepare(sql)};
+    Bind(st, 1, a.Key);
+    Bind(st, 2, a.Name);
+    Bind(st, 3, a.Email);
+    sqlite3_bind_int(st, 4, a.News ? 1 : 0);
+    sqlite3_bind_int(st, 5, static_cast<int>(a.State));
+    Bind(st, 6, a.PasswordHash);
+    Bind(st, 7, a.TokenHash);
+    sqlite3_bind_int(st, 8, a.MustChange ? 1 : 0);
+    sqlite3_bind_int64(st, 9, a.CreatedAt);
+    sqlite3_bind_int64(st, 10, a.ConfirmedAt);
+    return Done(db_, st, true);
+}
+
+bool SqliteStore::CreateAccount(const Account& a) {
+    std::lock_guard lock(mutex_);
+    return WriteAccount("INSERT INTO accounts (name_key, name, email, news, state, password_hash,"
+                        " token_hash, must_change, created_at, confirmed_at)"
+                        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                        a);
+}
+
+bool SqliteStore::ReplacePending(const Account& a) {
+    std::lock_guard lock(mutex_);
+    // The state condition makes the replacement safe against a confirmation in between.
+    const Resetter st{Prepare("UPDATE accounts SET name = ?, email = ?, news = ?, token_hash = ?,"
+                              " created_at = ? WHERE name_key = ? AND state = 0")};
+    Bind(st, 1, a.Name);
+    Bind(st, 2, a.Email);
+    sqlite3_bind_int(st, 3, a.News ? 1 : 0);
+    Bind(st, 4, a.TokenHash);
+    sqlite3_bind_int64(st, 5, a.CreatedAt);
+    Bind(st, 6, a.Key);
+    return Done(db_, st, true);
+}
+
+std::optional<Account> SqliteStore::FindAccount(const std::string& key) {
+    std::lock_guard lock(mutex_);
+    static const std::string sql =
+        std::string("SELECT ") + AccountColumns + " FROM accounts WHERE name_key = ?";
+    const Resetter st{Prepare(sql.c_str())};
+    Bind(st, 1, key);
+    if (sqlite3_step(st) != SQLITE_ROW) return std::nullopt;
+    return ReadAccount(st);
+}
+
+std::vector<Account> SqliteStore::ListAccounts() {
+    std::lock_guard lock(mutex_);
+    static const std::string sql =
+        std::string("SELECT ") + AccountColumns + " FROM accounts ORDER BY name_key";
+    const Resetter st{Prepare(sql.c_str())};
+    std::vector<Account> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back(ReadAccount(st));
+    return out;
+}
+
+bool SqliteStore::Activate(const std::string& key, const std::string& hash, bool mustChange,
+                           std::int64_t now) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("UPDATE accounts SET state = 1, password_hash = ?, token_hash = '',"
+                              " must_change = ?, confirmed_at = ? WHERE name_key = ?")};
+    Bind(st, 1, hash);
+    sqlite3_bind_int(st, 2, mustChange ? 1 : 0);
+    sqlite3_bind_int64(st, 3, now);
+    Bind(st, 4, key);
+    return Done(db_, st, true);
+}
+
+bool SqliteStore::SetPasswordHash(const std::string& key, const std::string& hash,
+                                  bool mustChange) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{
+        Prepare("UPDATE accounts SET password_hash = ?, must_change = ? WHERE name_key = ?")};
+    Bind(st, 1, hash);
+    sqlite3_bind_int(st, 2, mustChange ? 1 : 0);
+    Bind(st, 3, key);
+    return Done(db_, st, true);
+}
+
+bool SqliteStore::SetState(const std::string& key, AccountState state) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("UPDATE accounts SET state = ? WHERE name_key = ?")};
+    sqlite3_bind_int(st, 1, static_cast<int>(state));
+    Bind(st, 2, key);
+    return Done(db_, st, true);
+}
+
+bool SqliteStore::PutSession(const std::string& key, const Session& s) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("INSERT INTO sessions (name_key, code, expires_at) VALUES (?, ?, ?)"
+                              " ON CONFLICT (name_key) DO UPDATE SET code = excluded.code,"
+                              " expires_at = excluded.expires_at")};
+    Bind(st, 1, key);
+    sqlite3_bind_int(st, 2, s.Code);
+    sqlite3_bind_int64(st, 3, s.ExpiresAt);
+    return Done(db_, st, true);
+}
+
+std::optional<Session> SqliteStore::FindSession(const std::string& key) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("SELECT code, expires_at FROM sessions WHERE name_key = ?")};
+    Bind(st, 1, key);
+    if (sqlite3_step(st) != SQLITE_ROW) return std::nullopt;
+    return Session{sqlite3_column_int(st, 0), sqlite3_column_int64(st, 1)};
+}
+
+bool SqliteStore::DropSession(const std::string& key) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("DELETE FROM sessions WHERE name_key = ?")};
+    Bind(st, 1, key);
+    return Done(db_, st);
+}
+
+std::optional<std::string> SqliteStore::Setting(const std::string& name) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("SELECT value FROM settings WHERE name = ?")};
+    Bind(st, 1, name);
+    if (sqlite3_step(st) != SQLITE_ROW) return std::nullopt;
+    return Text(st, 0);
+}
+
+bool SqliteStore::PutSetting(const std::string& name, const std::string& value) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("INSERT INTO settings (name, value) VALUES (?, ?)"
+                              " ON CONFLICT (name) DO UPDATE SET value = excluded.value")};
+    Bind(st, 1, name);
+    Bind(st, 2, value);
+    return Done(db_, st, true);
+}
+
+} // namespace qor::server
