@@ -2,10 +2,13 @@
 // in its state with nothing half-done; the news check adds drivers once.
 #include "FakeWebHost.h"
 #include "database/AtomicFile.h"
+#include "online/AccountReplies.h"
 #include "online/NewsCheck.h"
 #include "online/OnlineState.h"
 #include "online/QorConnect.h"
+#include "online/RequestBodies.h"
 #include "support/Fixtures.h"
+#include "support/ServerProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,25 @@ TEST_F(Transport, DiscoversOnceThenPostsStraightToTheService) {
     EXPECT_EQ(posts[0].path, "/svc");
     // The body on the wire ends with one zero byte.
     EXPECT_EQ(posts[1].body, std::string("version=1.88&second=1") + '\0');
+}
+
+TEST(RealService, DiscoveryOnceThenStraightToTheScript) {
+    qor::testing::ServerProcess server;
+    ASSERT_NE(server.Start(), 0) << server.Log();
+    OnlineState::Instance().ClearCachedService();
+    OnlineState::Instance().SetWebHost(server.Address());
+    for (const char* user : {"abcd", "efgh"}) {
+        const Exchange e = RunRequest(RegisterBody(user, "a@b.example", false));
+        EXPECT_EQ(e.State, Completed) << user;
+        EXPECT_TRUE(ParseStatusReply(e.Payload).Accepted()) << e.Payload;
+    }
+    server.Stop();
+    const std::string log = qor::testing::ReadFileBytes(server.DataDir() + "/access.log");
+    std::size_t fetches = 0;
+    for (auto at = log.find("/trevask/mainserver.txt"); at != std::string::npos;
+         at = log.find("/trevask/mainserver.txt", at + 1))
+        ++fetches;
+    EXPECT_EQ(fetches, 1u) << log;
 }
 
 TEST_F(Transport, FailuresEndInTheirStateAndSendNothingWrong) {
