@@ -1,24 +1,15 @@
 #include "online/Board.h"
+#include "text/Encoding.h"
 
-#include <charconv>
+#include <climits>
 
 namespace qor::online {
 
 namespace {
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 std::optional<int> Number(std::string_view s) {
-    s = Trim(s);
-    int n = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-    return n;
+    const auto n = ParseNumber(s);
+    if (!n || *n < INT_MIN || *n > INT_MAX) return std::nullopt;
+    return static_cast<int>(*n);
 }
 
 // The element open..close when its opening character stands before the first "*"; it is
@@ -63,7 +54,7 @@ BoardPage ParseBoardPage(std::string buffer) {
     page.Total = TakeElement(buffer, '{', '}');
     page.Page = TakeElement(buffer, '[', ']');
     page.ServerTime = TakeElement(buffer, '(', ')');
-    if (auto status = TakeElement(buffer, '@', '#'); status && !Trim(*status).empty())
+    if (auto status = TakeElement(buffer, '@', '#'); status && !TrimBlanks(*status).empty())
         page.Status = std::move(status);
     std::string_view rest = buffer;
     while (rest.find('*') != std::string_view::npos && rest.size() > 5) {
@@ -98,7 +89,7 @@ int MessagePanelHeight(int lines) {
 }
 
 std::string BoardSendText(std::string_view text) {
-    std::string out(Trim(text));
+    std::string out(TrimBlanks(text));
     for (char& c : out)
         if (c == '&') c = ' ';
     return out;

@@ -1,4 +1,5 @@
 #include "online/DriverUpdates.h"
+#include "text/Encoding.h"
 
 #include "database/STheClass.h"
 #include "text/TextLines.h"
@@ -7,14 +8,6 @@ namespace qor::online {
 
 namespace {
 // Blanks and control characters at either end go.
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -32,12 +25,12 @@ namespace {
 // "<mark>" left "*" right, both sides trimmed and non-empty.
 bool SplitMarked(std::string_view line, char mark, std::string_view& left,
                  std::string_view& right) {
-    line = Trim(line);
+    line = TrimBlanks(line);
     if (line.size() < 2 || line[0] != mark) return false;
     const auto star = line.find('*');
     if (star == std::string_view::npos) return false;
-    left = Trim(line.substr(1, star - 1));
-    right = Trim(line.substr(star + 1));
+    left = TrimBlanks(line.substr(1, star - 1));
+    right = TrimBlanks(line.substr(star + 1));
     return !left.empty() && !right.empty();
 }
 } // namespace
@@ -52,7 +45,7 @@ bool ParseDriverLine(std::string_view line, DriverUpdateFile::Driver& driver) {
 DriverUpdateFile ParseDriverUpdates(std::string_view text) {
     DriverUpdateFile file;
     const auto lines = SplitLines(text);
-    if (lines.size() < 2 || Trim(lines[0]) != "*****") return file;
+    if (lines.size() < 2 || TrimBlanks(lines[0]) != "*****") return file;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         DriverUpdateFile::Driver driver;
         std::string_view host, path;

@@ -1,4 +1,5 @@
 #include "online/SharedGP.h"
+#include "text/Encoding.h"
 
 #include "database/STheClass.h"
 #include "online/FormFields.h"
@@ -14,22 +15,11 @@
 namespace qor::online {
 
 namespace {
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 // A whole decimal number in range, or nothing.
 std::optional<int> Number(std::string_view s, int low, int high) {
-    s = Trim(s);
-    int n = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || n < low || n > high)
-        return std::nullopt;
-    return n;
+    const auto n = ParseNumber(s);
+    if (!n || *n < low || *n > high) return std::nullopt;
+    return static_cast<int>(*n);
 }
 
 // A packed date number shown as the database shows dates; the raw text when it is not one.
@@ -62,14 +52,14 @@ SharedGrid Grid(const std::vector<std::string>& lines, std::size_t first,
 std::vector<std::string> ReplyLines(std::string_view payload) {
     std::vector<std::string> out;
     for (const std::string& line : SplitLines(payload))
-        if (const std::string_view t = Trim(line); !t.empty()) out.emplace_back(t);
+        if (const std::string_view t = TrimBlanks(line); !t.empty()) out.emplace_back(t);
     return out;
 }
 
 std::vector<std::string> LineFields(std::string_view line) {
     std::vector<std::string> fields;
     for (auto star = line.find('*'); star != std::string_view::npos; star = line.find('*')) {
-        fields.emplace_back(Trim(line.substr(0, star)));
+        fields.emplace_back(TrimBlanks(line.substr(0, star)));
         line.remove_prefix(star + 1);
     }
     return fields;

@@ -125,15 +125,18 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-long ParseDecimal(std::string_view s, long fallback) {
+std::optional<long> ParseNumber(std::string_view s) {
     s = TrimBlanks(s);
-    if (s.empty()) return fallback;
-    std::string_view digits = s;
-    if (digits.front() == '+') digits.remove_prefix(1);
+    if (s.empty()) return std::nullopt;
+    if (s.front() == '+') s.remove_prefix(1);
     long value = 0;
-    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc() || ptr != digits.data() + digits.size()) return fallback;
+    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || ec != std::errc() || ptr != s.data() + s.size()) return std::nullopt;
     return value;
+}
+
+long ParseDecimal(std::string_view s, long fallback) {
+    return ParseNumber(s).value_or(fallback);
 }
 
 } // namespace qor

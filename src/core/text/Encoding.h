@@ -1,6 +1,7 @@
 #pragma once
 // Conversion between the database's Windows-1254 bytes and UTF-8, used only at the edges.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,7 @@ std::string AsciiLowerCase(std::string_view s);
 std::string_view TrimBlanks(std::string_view s);
 // Decimal number of a whole (blank-trimmed) text, or the fallback when it is not a number.
 long ParseDecimal(std::string_view s, long fallback);
+// The same without a fallback: nothing when the trimmed text is not a whole decimal number.
+std::optional<long> ParseNumber(std::string_view s);
 
 } // namespace qor
