@@ -85,6 +85,8 @@ void MainWindow::DriversChanged() {
 }
 
 std::optional<QString> MainWindow::ShowOnlineView(const QStringList& args) {
+    if (!args.isEmpty() && args[0] == QLatin1String("gp-updates"))
+        return ShowSharedResultsView(args);
     if (args.isEmpty() || (args[0] != QLatin1String("login") && args[0] != QLatin1String("news")))
         return std::nullopt;
     if (args.size() != 1) return QStringLiteral("usage: ") + args[0];
