@@ -117,7 +117,7 @@ SharedResultsWindow::SharedResultsWindow(MainWindow& main) : QDialog(&main), mai
     timer4_->setObjectName(QStringLiteral("Timer4"));
     timer4_->setInterval(PendingTickMs);
     connect(timer4_, &QTimer::timeout, this, &SharedResultsWindow::PendingTick);
-    resize(760, 520);
+    resize(760, 620);
     ShowPage(0);
 }
 
@@ -145,6 +145,9 @@ QWidget* SharedResultsWindow::BuildPage(int index, QPushButton* button) {
     p.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     p.grid->setSelectionMode(QAbstractItemView::SingleSelection);
     p.grid->verticalHeader()->hide();
+    p.grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    p.grid->verticalHeader()->setDefaultSectionSize(p.grid->fontMetrics().height() + 6);
+    p.grid->setWordWrap(false);
     QFont bold(QStringLiteral("Arial"));
     bold.setBold(true);
     p.grid->horizontalHeader()->setFont(bold);
@@ -265,9 +268,13 @@ void SharedResultsWindow::FillGrid(QTableWidget& grid, const online::SharedGrid&
             }
             grid.setItem(static_cast<int>(r) - 1, static_cast<int>(c), item);
         }
+    // The designed widths, widened where a larger font needs it (" NEW" in bold, dates).
     const std::vector<int>& widths = ColumnWidths[page];
-    for (std::size_t c = 0; c < widths.size(); ++c)
-        grid.setColumnWidth(static_cast<int>(c), widths[c]);
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        grid.resizeColumnToContents(c);
+        if (static_cast<std::size_t>(c) < widths.size())
+            grid.setColumnWidth(c, std::max(grid.columnWidth(c), widths[c]));
+    }
 }
 
 QString SharedResultsWindow::CurrentKey(const QTableWidget& grid, int* row) const {
