@@ -198,6 +198,7 @@ class OnlineWindowsTest : public AppTest {
         service_.gpReplies["share"] = "111Shared, thank you.";
         QVERIFY(db.DeleteGP("22 Oct 2006") != 0);
         db.RecalcStandings(2006);
+        f->session->SaveChangesEnabled = true;
     }
     QTableWidget& GPGrid(const char* name) { return *In<QTableWidget>(W().SharedResults(), name); }
     QString Cell(const char* grid, int row, int col) {
@@ -422,7 +423,8 @@ class OnlineWindowsTest : public AppTest {
                      "Program Message: Comunication finished but no server message returned."));
         // Logged out, the double click opens the log-in window instead.
         w.OpenCurrentSource();
-        QVERIFY(W().findChild<LoginWindow*>()->isVisible());
+        const LoginWindow* login = W().findChild<LoginWindow*>();
+        QVERIFY(login && login->isVisible());
         QCOMPARE(w.Page(), 1);
         online::OnlineState::Instance().SetLogin("tester", 12345);
         w.OpenCurrentSource();
