@@ -77,6 +77,7 @@ NewsWindow& MainWindow::OpenNews() {
 
 void MainWindow::SetOnlineLabel(const QString& text) {
     onlineLabel_->setText(text);
+    SyncShare();
 }
 
 void MainWindow::DriversChanged() {

@@ -40,6 +40,8 @@ void MainWindow::BuildSharedResults() {
             &QAction::triggered, this, [this] { OpenSharedResults(); });
     connect(AddAction(*online, "ShareGPResults1", QStringLiteral("Share This GP")),
             &QAction::triggered, this, [this] { ShareShownGP(); });
+    // The log-in may have changed since the GP was shown.
+    connect(online, &QMenu::aboutToShow, this, &MainWindow::SyncShare);
 
     auto* panel1 = findChild<QToolBar*>(QStringLiteral("Panel1"));
     auto* sbt23 = findChild<QToolButton*>(QStringLiteral("Sbt23"));
@@ -53,6 +55,10 @@ void MainWindow::BuildSharedResults() {
         OpenSharedResults();
     });
     panel1->insertWidget(after, sbt25_);
+    // The tool bar's share button has always been hidden; the menu item is the way in.
+    QToolButton* speedButton22 = MakeButton("SpeedButton22", QStringLiteral("Share This GP"), this);
+    speedButton22->hide();
+    connect(speedButton22, &QToolButton::clicked, this, [this] { ShareShownGP(); });
 
     flashTimer_ = new QTimer(this);
     flashTimer_->setObjectName(QStringLiteral("Timer4"));
