@@ -4,7 +4,7 @@
 # all seasons far down (row numbers of three digits), then the statistics windows (a driver's
 # analysis with its race chart, top lists, track statistics, a comparison, team-mates, Find
 # Name, Help), the editing windows (both dialogs and the import) and the online windows (log-in
-# and news).
+# and news, and the three pages of the shared GP results).
 # Usage: scripts/screenshots.sh [WIDTHxHEIGHT]   (default 1366x768)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -66,6 +66,45 @@ news_shot() {
   kill "$server"
 }
 news_shot
+
+# The shared GP results: the pool offers the 2006 Brazilian GP, which the open copy lacks,
+# with the classification the shipped data has; a stand-in answers for the service.
+gp_updates_shots() {
+  local pool="$work/pool"
+  mkdir -p "$pool"
+  printf '<*msg>Welcome to the Qor GP pool.<:msg>Date*Grand Prix*Track*Sources*Downloads*\r\n29014*Brazil*Interlagos*2*5*\r\n29000*Japan*Suzuka*1*9*\r\n28993*China*Shanghai*1*7*\r\n' \
+    >"$pool/getallgplist.txt"
+  printf 'Id*Date*Grand Prix*User*Shared on*Results*\r\n12*29014*Brazil*tester*23 Oct 2006*22*\r\n15*29014*Brazil*f1fan*24 Oct 2006*22*\r\n' \
+    >"$pool/getgplistsub.txt"
+  # The GP line, then the classification rows as qor-cli prints them, in the content layout.
+  { printf '29014*Interlagos*Brazil*Michael Schumacher*1:12.162*Felipe Massa*1:10.680*71*\r\n'
+    build/release/bin/qor-cli --data build/release/bin table gp "22 Oct 2006" --format tsv |
+      python3 -c '
+import sys
+for line in sys.stdin.read().splitlines():
+    cells = line.split("\t")
+    if len(cells) > 6 and cells[0].isdigit():
+        sys.stdout.buffer.write(("*".join(c.strip() for c in cells[1:7]) + "*\r\n").encode("cp1254"))'
+  } >"$pool/getgp.txt"
+  python3 -u scripts/gp-pool-standin.py "$pool" >"$work/pool.log" 2>&1 &
+  local server=$! port=""
+  for _ in $(seq 50); do
+    port=$(sed -n 's/^port \([0-9]*\)$/\1/p' "$work/pool.log")
+    [ -n "$port" ] && break
+    sleep 0.1
+  done
+  local page
+  for page in "" sources content; do
+    cp build/release/bin/f1data5.dat "$work/f1data5.dat"
+    build/release/bin/qor-cli --data "$work" edit delete-gp "22 Oct 2006" >/dev/null
+    xvfb-run -a -s "-screen 0 ${size}x24 -dpi 96" build/release/bin/qor --data "$work" --theme 0 \
+      --web-host "127.0.0.1:$port" --show gp-updates $page \
+      --screenshot "docs/screenshot-gp-updates${page:+-$page}.png" || { kill "$server"; return 1; }
+    echo "docs/screenshot-gp-updates${page:+-$page}.png"
+  done
+  kill "$server"
+}
+gp_updates_shots
 
 # The import: the open copy lacks the last GP that an older copy still has.
 mkdir -p "$work/old"

@@ -1,6 +1,7 @@
-// The log-in, password and news windows through the real main window against a small service
-// on loopback: log-ins accepted and refused, a transport failure, the refusals made before
-// any request, the news check's busy refusal and its driver update.
+// The online windows through the real main window against a small service on loopback:
+// log-ins accepted and refused, a transport failure, the refusals made before any request,
+// the news check's busy refusal and its driver update; the shared-results window's list,
+// sources, content and save, the flashing "<GP Updates>", the daily check and the upload.
 
 #include "support/AppFixture.h"
 
@@ -18,13 +19,19 @@
 #include "online/QorConnect.h"
 #include "online/ReplyFraming.h"
 #include "online/RequestBodies.h"
+#include "online/SharedGP.h"
+#include "online/SharedResultsWindow.h"
+#include "settings/SettingsStore.h"
 #include "support/ServerProcess.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <httplib.h>
@@ -32,6 +39,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -56,6 +64,14 @@ class FakeService {
             ++posts;
             WaitForRelease();
             const auto fields = online::FormFields::Parse(req.body);
+            if (fields.Value("master") == "gp") {
+                std::lock_guard lock(mutex_);
+                const std::string mode(fields.Value("mode"));
+                asked.emplace_back(mode + " " + std::string(fields.Value("gpid")));
+                if (mode == "share") shared = fields.Value("data");
+                res.set_content(online::FramePayload(gpReplies[mode]), "text/plain");
+                return;
+            }
             const std::string_view data = fields.Value("data");
             const auto star = data.find('*');
             const auto password = online::DecodeLoginPassword(
@@ -99,6 +115,20 @@ class FakeService {
     }
 
     std::atomic<int> posts{0};
+    // The shared-results payloads by mode, and what was asked: mode and gpid per request.
+    std::map<std::string, std::string> gpReplies;
+    std::vector<std::string> Asked() {
+        std::lock_guard lock(mutex_);
+        return asked;
+    }
+    void ClearAsked() {
+        std::lock_guard lock(mutex_);
+        asked.clear();
+    }
+    std::string Shared() {
+        std::lock_guard lock(mutex_);
+        return shared;
+    }
 
   private:
     void WaitForRelease() {
@@ -112,6 +142,8 @@ class FakeService {
     std::mutex mutex_;
     std::condition_variable released_;
     bool hold_ = false;
+    std::vector<std::string> asked;
+    std::string shared;
 };
 
 template <typename T> T* In(QWidget& window, const char* name) {
@@ -135,6 +167,7 @@ class OnlineWindowsTest : public AppTest {
         state.ClearCachedService();
         state.SetLogin({}, 0);
         service_.posts = 0;
+        service_.ClearAsked();
     }
     // Types the user name and password into the log-in window and presses "Log In"; waits
     // for the status line of the request's end.
@@ -149,6 +182,38 @@ class OnlineWindowsTest : public AppTest {
     }
     QString OnlineLabel() { return Child<QLabel>(W(), "onlinelabel")->text(); }
     QString Text(int slot) { return ToQt(f->session->langs.Text(slot)); }
+
+    // The pool serves the shipped 2006 Brazilian GP (gone from the local database) next to
+    // the Japanese GP the database has; the list names two new drivers and a stray line.
+    void ServeBrazil() {
+        The_Class& db = f->session->db;
+        const int g = db.FindGPByDate("22 Oct 2006");
+        QVERIFY(g != 0);
+        const std::string brazil = std::to_string(db.GPs[g].Date);
+        const std::string japan = std::to_string(db.ParseDate("08 Oct 2006"));
+        service_.gpReplies["getallgplist"] =
+            "<*msg>Pool open<:msg><newdriver>\r\n#ABC DEF*xyz\r\n#GHI JKL*xyz\r\nABC XYZ*xyz\r\n"
+            "</newdriver>\r\nDate*Grand Prix*Sources*\r\n" +
+            brazil + "*Brazilian GP*1*\r\n" + japan + "*Japanese GP*2*\r\n";
+        service_.gpReplies["getgplistsub"] = "Id*Date*User*\r\n7*" + brazil + "*tester*\r\n";
+        service_.gpReplies["getgp"] = online::GPContentText(db, g);
+        service_.gpReplies["share"] = "111Shared, thank you.";
+        QVERIFY(db.DeleteGP("22 Oct 2006") != 0);
+        db.RecalcStandings(2006);
+        f->session->SaveChangesEnabled = true;
+    }
+    QTableWidget& GPGrid(const char* name) { return *In<QTableWidget>(W().SharedResults(), name); }
+    QString Cell(const char* grid, int row, int col) {
+        const QTableWidgetItem* item = GPGrid(grid).item(row, col);
+        return item ? item->text() : QString();
+    }
+    // Presses "<Refresh List>" of the (hidden) window and waits for the request's end.
+    void RefreshList() {
+        SharedResultsWindow& w = W().SharedResults();
+        In<QLabel>(w, "Label1")->clear();
+        w.RefreshList();
+        QTRY_VERIFY(!w.Busy());
+    }
 
   private slots:
     // The real service with the account "tester", confirmed at once; its mailed password.
@@ -320,6 +385,140 @@ class OnlineWindowsTest : public AppTest {
         f->window.reset();
         QVERIFY(f->Start());
         QVERIFY(f->session->db.FindDriver("Abc Def") != 0);
+    }
+
+    void theListMarksAMissingGPAddsItsDriversOnceAndFlashesTheButtonWhileHidden() {
+        Online();
+        ServeBrazil();
+        The_Class& db = f->session->db;
+        const int drivers = db.DriverCount;
+        RefreshList();
+        SharedResultsWindow& w = W().SharedResults();
+        QCOMPARE(In<QLabel>(w, "Label1")->text(), "Status: " + Text(slot::CommunicationCompleted));
+        QCOMPARE(In<QLabel>(w, "Label3")->text(), QStringLiteral("Server message:Pool open"));
+        QCOMPARE(GPGrid("gridlist1").rowCount(), 2);
+        QCOMPARE(Cell("gridlist1", 0, 0), QStringLiteral(" NEW"));
+        QCOMPARE(Cell("gridlist1", 0, 2), QStringLiteral("Brazilian GP"));
+        QCOMPARE(Cell("gridlist1", 1, 0), QString());
+        QCOMPARE(GPGrid("gridlist1").horizontalHeaderItem(3)->text(), QStringLiteral("Sources"));
+        QCOMPARE(int(db.DriverCount), drivers + 2);
+        QTRY_COMPARE(f->prompts.messages,
+                     QStringList{QStringLiteral("Your database updated with below drivers\nNew "
+                                                "driver:Abc Def  xyz\nNew driver:Ghi Jkl  xyz")});
+        QCOMPARE(f->settings->ReadNumber(setting::Access), online::TodayDayNumber());
+        // Hidden: the button flashes between its two colours until it is pressed.
+        QToolButton* sbt25 = Child<QToolButton>(W(), "Sbt25");
+        const auto colour = [sbt25] { return sbt25->palette().color(QPalette::ButtonText); };
+        const QColor plain = colour();
+        QTRY_VERIFY(colour() != plain);
+        const QColor first = colour();
+        QTRY_VERIFY(colour() != first && colour() != plain);
+        sbt25->click();
+        QVERIFY(f->prompts.dialogs.contains(QStringLiteral("Form17")));
+        QTRY_VERIFY(!Child<QTimer>(W(), "Timer4")->isActive());
+        // Again: the drivers are known now, so nothing is added or said.
+        f->prompts.messages.clear();
+        RefreshList();
+        QTest::qWait(300);
+        QCOMPARE(int(db.DriverCount), drivers + 2);
+        QCOMPARE(f->prompts.messages, QStringList());
+    }
+
+    void aSourceIsOpenedAfterLogInSavedShownAcknowledgedAndNotSavedTwice() {
+        Online();
+        ServeBrazil();
+        The_Class& db = f->session->db;
+        SharedResultsWindow& w = W().SharedResults();
+        RefreshList();
+        w.OpenCurrentGP();
+        QTRY_VERIFY(!w.Busy());
+        QCOMPARE(w.Page(), 1);
+        QCOMPARE(Cell("gridlist2", 0, 1), QStringLiteral("7"));
+        QCOMPARE(Cell("gridlist2", 0, 2),
+                 QString::fromStdString(db.FormatDate(db.ParseDate("22 Oct 2006"))));
+        QCOMPARE(In<QLabel>(w, "Label6")->text(),
+                 QStringLiteral(
+                     "Program Message: Comunication finished but no server message returned."));
+        // Logged out, the double click opens the log-in window instead.
+        w.OpenCurrentSource();
+        const LoginWindow* login = W().findChild<LoginWindow*>();
+        QVERIFY(login && login->isVisible());
+        QCOMPARE(w.Page(), 1);
+        online::OnlineState::Instance().SetLogin("tester", 12345);
+        w.OpenCurrentSource();
+        QTRY_VERIFY(!w.Busy());
+        QCOMPARE(w.Page(), 2);
+        QCOMPARE(In<QLabel>(w, "TrackLabel")->text(), QStringLiteral("Interlagos"));
+        QCOMPARE(Cell("gridlist3", 0, 0), QStringLiteral("1"));
+        QCOMPARE(Cell("gridlist3", 0, 1), QStringLiteral("Felipe Massa"));
+        auto* save = In<QPushButton>(w, "SpeedButton7");
+        QVERIFY(save->isEnabled());
+
+        const int gps = db.GPCount;
+        save->click();
+        QCOMPARE(f->prompts.messages.last(),
+                 QStringLiteral("GP results succesfully downloaded and automatically saved to "
+                                "your database."));
+        QCOMPARE(int(db.GPCount), gps + 1);
+        QCOMPARE(w.Page(), 0);
+        QVERIFY(!Action(W(), "Savechanges1")->isEnabled());
+        QCOMPARE(Action(W(), "ShareGPResults1")->text(),
+                 QStringLiteral("Share GP 22 October 2006"));
+        QTRY_COMPARE(service_.Asked().back(), std::string("gpok 7"));
+        QCOMPARE(service_.Asked().end()[-2], std::string("getgp 7"));
+        // The date is taken now: nothing changes, the date is named.
+        save->click();
+        QVERIFY(f->prompts.messages.last().startsWith("There is a GP on "));
+        QVERIFY(save->isEnabled());
+        QCOMPARE(int(db.GPCount), gps + 1);
+        // It was written.
+        f->window.reset();
+        QVERIFY(f->Start());
+        QVERIFY(f->session->db.FindGPByDate("22 Oct 2006") != 0);
+    }
+
+    void aFailedListKeepsTheGridAndStillCountsForTheDay() {
+        Online();
+        ServeBrazil();
+        RefreshList();
+        Online("127.0.0.1:1");
+        f->settings->WriteNumber(setting::Access, 1);
+        RefreshList();
+        SharedResultsWindow& w = W().SharedResults();
+        QCOMPARE(In<QLabel>(w, "Label1")->text(),
+                 QStringLiteral("Status: Failed to access Qor web server. Please, try later."));
+        QCOMPARE(In<QLabel>(w, "Label3")->text(),
+                 QStringLiteral(
+                     "Program Message: Comunication completed but no server message returned."));
+        QCOMPARE(GPGrid("gridlist1").rowCount(), 2);
+        QCOMPARE(f->settings->ReadNumber(setting::Access), online::TodayDayNumber());
+    }
+
+    void theDailyCheckAsksOnceADayWhenSwitchedOn() {
+        Online();
+        ServeBrazil();
+        In<QCheckBox>(W().SharedResults(), "CheckBox1")->click();
+        QTimer* updater = Child<QTimer>(W(), "Timer_updater");
+        updater->start(0);
+        QTRY_COMPARE(service_.Asked(), std::vector<std::string>{"getallgplist "});
+        QTRY_VERIFY(!W().SharedResults().Busy());
+        updater->start(0);
+        QTest::qWait(200);
+        QCOMPARE(service_.Asked().size(), std::size_t(1));
+    }
+
+    void sharingSendsTheShownGPWhenLoggedInAndReportsTheReply() {
+        Online();
+        QVERIFY(W().ShowView({QStringLiteral("gp"), QStringLiteral("2006"), QStringLiteral("18")})
+                    .isEmpty());
+        QVERIFY(!W().ShareShownGP());
+        online::OnlineState::Instance().SetLogin("tester", 12345);
+        service_.gpReplies["share"] = "111Shared, thank you.";
+        QVERIFY(W().ShareShownGP());
+        QTRY_COMPARE(f->prompts.messages, (QStringList{ToQt(f->session->langs.MsgShareResultLater),
+                                                       QStringLiteral("Shared, thank you.")}));
+        The_Class& db = f->session->db;
+        QCOMPARE(service_.Shared(), online::GPContentText(db, db.FindGPByDate("22 Oct 2006")));
     }
 };
 

@@ -58,6 +58,7 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     BuildCentral();
     BuildPopups();
     BuildOnline();
+    BuildSharedResults();
     BuildCompare();
     BuildEditing();
     BuildStatistics();
@@ -138,6 +139,7 @@ void MainWindow::SyncAll() {
     SyncDriverBox();
     SyncCompareList();
     SyncSaveChanges();
+    SyncShare();
 }
 
 void MainWindow::TableRebuilt() {

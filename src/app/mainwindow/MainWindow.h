@@ -47,6 +47,9 @@ class TrackStatisticsWindow;
 class LoginWindow;
 class NewsWindow;
 class PasswordWindow;
+// The shared-results window (MainWindowSharedGP.cpp).
+class SharedResultsWindow;
+class WindowRequest;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -313,6 +316,43 @@ class MainWindow : public QMainWindow {
     PasswordWindow* passwordWindow_ = nullptr;
     NewsWindow* newsWindow_ = nullptr;
     QLabel* onlineLabel_ = nullptr;
+
+    // ---- Online: shared GP results (MainWindowSharedGP.cpp) ---------------------------------
+  public:
+    // "Qor GP Updates" (UpdatefromQorsharing1) and Sbt25 (which stops its flashing first):
+    // the window shown modally.
+    SharedResultsWindow& OpenSharedResults();
+    // The window, created with the main window (Timer_updater presses its refresh button).
+    SharedResultsWindow& SharedResults() { return *sharedResults_; }
+    // A listed GP the database lacks: Sbt25's tag becomes 1.
+    void SetGPUpdatesWaiting(bool waiting);
+    // Timer4 started: Sbt25's text colour toggled every 500 ms while its tag is 1.
+    void FlashGPUpdates();
+    // The day a list request ended, kept for the once-a-day check.
+    void ListChecked(double day);
+    void ShowUpdatesStatus(const QString& text);
+    // A shared GP saved: the browser on its year and GP; "Save changes" off when the files
+    // were written.
+    void ShowSharedGP(std::uint16_t gp, bool written);
+    // "Share This GP" (ShareGPResults1): the shown GP sent to the pool; false when the item
+    // is disabled (no GP of the database shown, or logged out).
+    bool ShareShownGP();
+
+  private:
+    void BuildSharedResults();
+    // ShareGPResults1: the caption of the shown GP, enabled while logged in.
+    void SyncShare();
+    // Timer_updater: the once-a-day list request, in the hidden window.
+    void CheckForUpdates();
+    // `gp-updates [sources|content]` of ShowView.
+    QString ShowSharedResultsView(const QStringList& args);
+    SharedResultsWindow* sharedResults_ = nullptr;
+    QToolButton* sbt25_ = nullptr;
+    int sbt25Tag_ = 0;
+    bool sbt25Lit_ = false;
+    QTimer* flashTimer_ = nullptr;
+    QTimer* timerUpdater_ = nullptr;
+    WindowRequest* shareRequest_ = nullptr;
 };
 
 } // namespace qor::app

@@ -77,6 +77,7 @@ NewsWindow& MainWindow::OpenNews() {
 
 void MainWindow::SetOnlineLabel(const QString& text) {
     onlineLabel_->setText(text);
+    SyncShare();
 }
 
 void MainWindow::DriversChanged() {
@@ -85,6 +86,8 @@ void MainWindow::DriversChanged() {
 }
 
 std::optional<QString> MainWindow::ShowOnlineView(const QStringList& args) {
+    if (!args.isEmpty() && args[0] == QLatin1String("gp-updates"))
+        return ShowSharedResultsView(args);
     if (args.isEmpty() || (args[0] != QLatin1String("login") && args[0] != QLatin1String("news")))
         return std::nullopt;
     if (args.size() != 1) return QStringLiteral("usage: ") + args[0];

@@ -30,13 +30,15 @@ class WindowRequest : public QObject {
     using PayloadHandler = std::function<void(const std::string&)>;
     using EndHandler = std::function<void(int)>;
 
-    // progress: the label the timer fills with asterisks (may be null).
-    WindowRequest(QObject* owner, QLabel* progress);
+    // progress: the label the timer fills with asterisks (may be null); takeServerMessage:
+    // a "<*msg>" server message at the payload's start is taken out (ServerMessage).
+    WindowRequest(QObject* owner, QLabel* progress, bool takeServerMessage = false);
     // Waits for a running request: its thread must not outlive the window.
     ~WindowRequest() override;
 
     void Start(std::string body, PayloadHandler onPayload, EndHandler onEnd);
     bool Running() const { return running_; }
+    const std::string& ServerMessage() const { return assembler_.ServerMessage(); }
 
   private:
     void Block(const QByteArray& bytes);
