@@ -36,8 +36,9 @@ bool IsServicePost(const httplib::Request& req) {
 
 } // namespace
 
-Service::Service(const ServerConfig& config, Accounts& accounts, Guard& guard, AccessLog* log)
-    : config_(config), accounts_(accounts), guard_(guard), log_(log),
+Service::Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Guard& guard,
+                 AccessLog* log)
+    : config_(config), accounts_(accounts), pool_(pool), guard_(guard), log_(log),
       discovery_(
           online::MakeDiscovery({config.EffectivePublicHost(), std::string(online::ServicePath)})) {
 }
@@ -55,7 +56,22 @@ std::string Service::Dispatch(std::string_view body, const std::string& address)
             return online::FramePayload(accounts_.ChangePassword(
                 fields.Value("user"), fields.Value("kod"), fields.Value("data"), address));
     }
-    // The shared results, the message boards and the guess game are still to come.
+    if (master == "gp") {
+        const std::string_view user = fields.Value("user"), kod = fields.Value("kod");
+        if (mode == "getallgplist") return online::FramePayload(pool_.List());
+        if (mode == "getgplistsub")
+            return online::FramePayload(
+                pool_.Sources(fields.Value("gpdate"), fields.Value("gpname")));
+        if (mode == "getgp")
+            return online::FramePayload(pool_.Content(user, kod, fields.Value("gpid"), address));
+        if (mode == "gpok")
+            return online::FramePayload(
+                pool_.Acknowledge(user, kod, fields.Value("gpid"), address));
+        if (mode == "share")
+            return online::FramePayload(
+                pool_.Share(user, kod, fields.Value("data"), fields.Value("drivers"), address));
+    }
+    // The message boards and the guess game are still to come.
     return Refusal("Not available yet.");
 }
 

@@ -5,6 +5,7 @@
 #include "AccessLog.h"
 #include "Accounts.h"
 #include "Guard.h"
+#include "Pool.h"
 #include "ServerConfig.h"
 
 #include <string>
@@ -17,11 +18,12 @@ struct Request;
 
 namespace qor::server {
 
-// Routes requests to the account operations; every answer of the service script is a framed
-// payload with HTTP status 200, refusals included.
+// Routes requests to the account and shared-results operations; every answer of the service script
+// is a framed payload with HTTP status 200, refusals included.
 class Service {
   public:
-    Service(const ServerConfig& config, Accounts& accounts, Guard& guard, AccessLog* log);
+    Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Guard& guard,
+            AccessLog* log);
 
     // The framed reply to one body posted to the service script.
     std::string Dispatch(std::string_view body, const std::string& address);
@@ -35,6 +37,7 @@ class Service {
 
     const ServerConfig& config_;
     Accounts& accounts_;
+    Pool& pool_;
     Guard& guard_;
     AccessLog* log_;
     std::string discovery_;

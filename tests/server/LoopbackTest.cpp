@@ -74,7 +74,7 @@ TEST(ServerLoopback, FilesAndFramedRefusals) {
     } rows[] = {
         {"\x01\xff garbage", "000Bad request.", "no fields at all"},
         {"version=1.88&master=msg", "000Bad request.", "no mode"},
-        {"version=1.88&master=gp&mode=getallgplist&user=&kod=0", "000Not available yet.",
+        {"version=1.88&master=guess&mode=getgame&user=&kod=0", "000Not available yet.",
          "an area still to come"},
         {"version=1.88&master=msg&msg_mode=general&mode=get&user=&kod=0&page=1",
          "000Not available yet.", "the message board"},

@@ -1,0 +1,42 @@
+#pragma once
+// The shared GP results of the service: the list of Grands Prix with the drivers they name,
+// the sources of one, one source's content, the download count and the upload.
+
+#include "Accounts.h"
+#include "Store.h"
+
+#include <string>
+#include <string_view>
+
+namespace qor::server {
+
+// Answers the "gp" requests with the payloads the program's shared-results window reads.
+// Reads are open to anyone; content, download counts and uploads need a log-in.
+class Pool {
+  public:
+    struct Options {
+        int SourcesPerUser = 200; // a user's sources at most, so one account cannot flood
+    };
+
+    Pool(Store& store, Accounts& accounts, Options options);
+
+    std::string List();
+    std::string Sources(std::string_view date, std::string_view name);
+    std::string Content(std::string_view user, std::string_view kod, std::string_view id,
+                        const std::string& address);
+    std::string Acknowledge(std::string_view user, std::string_view kod, std::string_view id,
+                            const std::string& address);
+    std::string Share(std::string_view user, std::string_view kod, std::string_view content,
+                      std::string_view drivers, const std::string& address);
+
+  private:
+    Store& store_;
+    Accounts& accounts_;
+    Options options_;
+};
+
+// The payload of a refused read: the message in the server-message element, which the
+// window shows in its message line.
+std::string PoolRefusal(std::string_view message);
+
+} // namespace qor::server
