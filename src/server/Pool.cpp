@@ -63,6 +63,9 @@ Pool::Pool(Store& store, Accounts& accounts, Options options)
     : store_(store), accounts_(accounts), options_(options) {}
 
 std::string Pool::List() {
+    std::lock_guard lock(listMutex_);
+    const auto revision = store_.Revision();
+    if (revision == listRevision_) return list_;
     std::string message;
     if (const auto motd = store_.Setting("motd"); motd && !motd->empty())
         message = PoolRefusal(*motd);
@@ -93,7 +96,9 @@ std::string Pool::List() {
         drivers += more;
         listed.insert(listed.end(), keys.begin(), keys.end());
     }
-    return message + open + drivers + close + header + gps;
+    list_ = message + open + drivers + close + header + gps;
+    listRevision_ = revision;
+    return list_;
 }
 
 std::string Pool::Sources(std::string_view date, std::string_view name) {

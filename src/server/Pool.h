@@ -5,8 +5,11 @@
 #include "Accounts.h"
 #include "Store.h"
 
+#include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace qor::server {
 
@@ -33,6 +36,11 @@ class Pool {
     Store& store_;
     Accounts& accounts_;
     Options options_;
+    // The list is the same for everyone until the store changes: it is built once per
+    // revision.
+    std::mutex listMutex_;
+    std::pair<std::int64_t, std::int64_t> listRevision_{-1, -1};
+    std::string list_;
 };
 
 // The payload of a refused read: the message in the server-message element, which the

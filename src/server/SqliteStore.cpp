@@ -487,6 +487,14 @@ bool SqliteStore::RemoveSource(std::int64_t id) {
     return Done(db_, st, true);
 }
 
+std::pair<std::int64_t, std::int64_t> SqliteStore::Revision() {
+    std::lock_guard lock(mutex_);
+    // data_version moves with other connections' commits, total_changes with this one's.
+    const Resetter st{Prepare("PRAGMA data_version")};
+    const std::int64_t others = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+    return {others, sqlite3_total_changes64(db_)};
+}
+
 std::optional<std::string> SqliteStore::Setting(const std::string& name) {
     std::lock_guard lock(mutex_);
     const Resetter st{Prepare("SELECT value FROM settings WHERE name = ?")};

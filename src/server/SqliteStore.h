@@ -46,6 +46,7 @@ class SqliteStore final : public Store {
     int CountSourcesOf(const std::string& userKey) override;
     bool CountDownload(std::int64_t id, const std::string& userKey) override;
     bool RemoveSource(std::int64_t id) override;
+    std::pair<std::int64_t, std::int64_t> Revision() override;
     std::optional<std::string> Setting(const std::string& name) override;
     bool PutSetting(const std::string& name, const std::string& value) override;
 

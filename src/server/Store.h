@@ -88,6 +88,10 @@ class Store {
     virtual bool CountDownload(std::int64_t id, const std::string& userKey) = 0;
     virtual bool RemoveSource(std::int64_t id) = 0;
 
+    // Changes whenever anything stored changes, written by this process or another (the
+    // operator's commands); equal revisions mean equal contents.
+    virtual std::pair<std::int64_t, std::int64_t> Revision() = 0;
+
     virtual std::optional<std::string> Setting(const std::string& name) = 0;
     virtual bool PutSetting(const std::string& name, const std::string& value) = 0;
 };

@@ -171,6 +171,9 @@ TEST_F(PoolRoundTrip, OwnSourcesAreReplacedOthersKept) {
     ASSERT_EQ(sources.Rows.size(), 3u);
     EXPECT_NE(sources.Rows[1][3], sources.Rows[2][3]);
     EXPECT_EQ(List().Grid.Rows[1][4], "2");
+    // The operator removes one from another process: the next list no longer counts it.
+    ASSERT_TRUE(Rig::Open(rig.files.DataDir())->RemoveSource(std::stoll(sources.Rows[1][1])));
+    EXPECT_EQ(List().Grid.Rows[1][4], "1");
 
     // Two sources each: a third GP is refused, replacing one still works.
     g = sharer->FindGPByDate(sharer->FormatDate(PackDate(2006, 4, 7)));
