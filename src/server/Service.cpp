@@ -46,6 +46,13 @@ Service::Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Gua
 std::string Service::Dispatch(std::string_view body, const std::string& address) {
     const auto fields = online::FormFields::Parse(body);
     const std::string_view master = fields.Value("master"), mode = fields.Value("mode");
+    if (!guard_.AllowRequest(address)) {
+        // The shared-results window shows only a server message of its reads.
+        constexpr std::string_view busy = "Too many requests. Please wait a moment.";
+        return master == "gp" && mode != "share" && mode != "gpok"
+                   ? online::FramePayload(PoolRefusal(busy))
+                   : Refusal(busy);
+    }
     if (!fields.Get("version") || master.empty() || mode.empty()) return Refusal("Bad request.");
     if (master == "msg" && !fields.Get("msg_mode")) {
         if (mode == "login")
@@ -125,14 +132,11 @@ void Service::Install(httplib::Server& server) {
         // for any client that offers it) costs tens of milliseconds for nothing. The request
         // object is the server's own, not a constant, so dropping the offer is safe.
         const_cast<httplib::Request&>(req).headers.erase("Accept-Encoding");
-        if (guard_.AllowRequest(ClientAddress(req)))
+        // Service posts are limited by Dispatch, which knows from the body how to refuse.
+        if (IsServicePost(req) || guard_.AllowRequest(ClientAddress(req)))
             return httplib::Server::HandlerResponse::Unhandled;
-        if (IsServicePost(req)) {
-            res.set_content(Refusal("Too many requests. Please wait a moment."), "text/plain");
-        } else {
-            res.status = 429;
-            res.set_header("Retry-After", "10");
-        }
+        res.status = 429;
+        res.set_header("Retry-After", "10");
         return httplib::Server::HandlerResponse::Handled;
     });
 

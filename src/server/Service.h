@@ -25,7 +25,8 @@ class Service {
     Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Guard& guard,
             AccessLog* log);
 
-    // The framed reply to one body posted to the service script.
+    // The framed reply to one body posted to the service script (counted against the
+    // address's request rate).
     std::string Dispatch(std::string_view body, const std::string& address);
     // Installs routes, limits, error handlers and the access log on a server.
     void Install(httplib::Server& server);

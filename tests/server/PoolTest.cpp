@@ -214,4 +214,19 @@ TEST_F(PoolRoundTrip, TheListFitsWhatTheProgramKeeps) {
     }
 }
 
+TEST(ServerPool, OverTheRateReadsGetAServerMessage) {
+    Rig rig({3, 10, std::chrono::seconds(60), 1, 2, 1000}); // two requests, then one a second
+    const struct {
+        std::string body, start;
+    } rows[] = {
+        {online::GPListBody({}), "<newdriver>"},
+        {online::GPListBody({}), "<newdriver>"},
+        {online::GPListBody({}), "<*msg>Too many requests"},
+        {online::GPContentBody({"abcd", 12345}, "1"), "<*msg>Too many requests"},
+        {online::RegisterBody("abcd", "a@b.org", false), "000Too many requests"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(rig.Post(row.body).rfind(row.start, 0), 0u) << row.body;
+}
+
 } // namespace
