@@ -220,8 +220,23 @@ int main(int argc, char** argv) {
                    payload.find("*GP 249*") != std::string::npos;
         }));
 
-    std::printf("pool of 500 sources shared over HTTP in %.1f s (each share synced to disk)\n",
-                fillSeconds);
+    std::string listPayload;
+    {
+        httplib::Client client("127.0.0.1", port);
+        if (const auto res = client.Post(service_path.c_str(), online::GPListBody({}) + '\0',
+                                         "application/x-www-form-urlencoded"))
+            listPayload = online::ExtractPayload(res->body);
+    }
+    const auto count = [&](std::string_view what) {
+        long n = 0;
+        for (auto at = listPayload.find(what); at != std::string::npos;
+             at = listPayload.find(what, at + 1))
+            ++n;
+        return n;
+    };
+    std::printf("pool of 500 sources shared over HTTP in %.1f s (each share synced to disk); the "
+                "list: %zu bytes, %ld GPs, %ld drivers\n",
+                fillSeconds, listPayload.size(), count("*GP "), count("\n#"));
     std::printf("%d connections, a new one per request, at most %ld requests or %.0f s each\n\n",
                 connections, requests, seconds);
     std::printf(
