@@ -113,12 +113,17 @@ bool ReadGPUpload(std::string_view content, std::string_view drivers, GPUpload& 
         if (!ValidTime(r[3])) return error = where + "the time is not valid.", false;
         if (Length(r[5]) > PoolNotesMax || HasControl(r[5]))
             return error = where + "the notes are longer than 60 characters.", false;
-        const std::string key = Key(r[0]);
-        if (std::find(resultDrivers.begin(), resultDrivers.end(), key) != resultDrivers.end())
-            return error = where + r[0] + " has a result already.", false;
+        const std::string key = Key(r[0]), line = Join(r);
+        if (upload.Content.find("\n" + line) != std::string::npos)
+            return error = where + "the same result twice.", false;
+        if (std::count(resultDrivers.begin(), resultDrivers.end(), key) ==
+            static_cast<std::ptrdiff_t>(PoolDriverLinesMax))
+            return error = where + r[0] + " has " + std::to_string(PoolDriverLinesMax) +
+                           " results already.",
+                   false;
         resultDrivers.push_back(key);
         named.push_back(key);
-        upload.Content += Join(r);
+        upload.Content += line;
     }
     if (upload.Content.size() > PoolContentMax)
         return error = "The GP is too long to share.", false;

@@ -20,8 +20,9 @@ struct GPUpload {
 
 // Longest names (drivers, teams, tracks, GPs, nationalities) and notes, in characters.
 inline constexpr std::size_t PoolNameMax = 30, PoolNotesMax = 60;
-// Most result lines of one GP.
-inline constexpr std::size_t PoolResultsMax = 40;
+// Most result lines of one GP (the Indianapolis 500 of the fifties has 55), and of one driver
+// (cars were shared in the early years: three lines of one driver in one GP are on record).
+inline constexpr std::size_t PoolResultsMax = 60, PoolDriverLinesMax = 3;
 // Longest content: the program keeps 4000 characters after the start marker of a reply,
 // and the end marker must fit in them too.
 inline constexpr std::size_t PoolContentMax = 3990;

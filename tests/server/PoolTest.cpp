@@ -3,6 +3,7 @@
 
 #include "GPUpload.h"
 #include "ServiceRig.h"
+#include "database/STheClass.h"
 #include "online/FormFields.h"
 #include "online/Protocol.h"
 #include "online/SharedGP.h"
@@ -36,14 +37,14 @@ TEST(ServerPool, SharedGPsAreCheckedBeforeTheyAreStored) {
     const std::string gp = gpLine(day, rest), ann = "Ann Lee*Ferrari*1*1:31:53.751*1**\r\n",
                       mario = "Mario Rossi*Renault*2*+ 18.658*4*Hydraulics*\r\n",
                       drivers = "#Ann Lee*British\r\n#Mario Rossi*Italian\r\n";
-    std::string many, manyDrivers = drivers; // 41 results, each of its own driver
-    for (int i = 10; i < 51; ++i) {
+    std::string many, manyDrivers = drivers; // 61 results, each of its own driver
+    for (int i = 10; i < 71; ++i) {
         const std::string name = "Driver Number " + std::to_string(i) + std::string(14, 'x');
         many += name + "*Team*" + std::to_string(i) + "**1*" + std::string(60, 'n') + "*\r\n";
         manyDrivers += "#" + name + "*Nat\r\n";
     }
-    const std::string forty = many.substr(0, many.rfind("Driver Number")),
-                      fortyDrivers = manyDrivers.substr(0, manyDrivers.rfind("#Driver Number"));
+    const std::string sixty = many.substr(0, many.rfind("Driver Number")),
+                      sixtyDrivers = manyDrivers.substr(0, manyDrivers.rfind("#Driver Number"));
     const struct {
         std::string content, drivers;
         bool accepted;
@@ -69,8 +70,13 @@ TEST(ServerPool, SharedGPsAreCheckedBeforeTheyAreStored) {
              mario,
          drivers, false, "256 laps"},
         {gp, drivers, false, "no results"},
-        {gp + ann + ann + mario, drivers, false, "two lines for one driver"},
-        {gp + "ann lee*Ferrari*3**3*x*\r\n" + ann + mario, drivers, false, "in any letter case"},
+        {gp + ann + ann + mario, drivers, false, "the same line twice"},
+        {gp + ann + "Ann Lee*Ferrari*0**5*Shared car*\r\n" + mario, drivers, true,
+         "a car shared, as in the early years"},
+        {gp + ann +
+             "ann lee*Ferrari*3**3*x*\r\nANN LEE*Ferrari*4**4**\r\nAnn Lee*Ferrari*5**5**\r\n" +
+             mario,
+         drivers, false, "a driver in four lines, in any letter case"},
         {gp + "Ann Lee*Ferrari*256*1:31:53.751*1**\r\n" + mario, drivers, false, "position 256"},
         {gp + "Ann Lee*Ferrari*1*1:31:53.751*x**\r\n" + mario, drivers, false, "grid not a number"},
         {gp + "Ann Lee*Ferrari*1*soon*1**\r\n" + mario, drivers, false,
@@ -83,20 +89,34 @@ TEST(ServerPool, SharedGPsAreCheckedBeforeTheyAreStored) {
         {gp + ann + mario, "#Ann Lee*British\r\n", false, "a driver without nationality"},
         {gp + ann + mario, drivers + "#Zed Zero*Swiss\r\n", false, "a driver not in the GP"},
         {gp + ann + mario, "Ann Lee*British\r\n#Mario Rossi*Italian\r\n", false, "no \"#\""},
-        {gp + forty, fortyDrivers, false, "40 results, but longer than the program reads"},
-        {gp + many, manyDrivers, false, "41 results"},
+        {gp + sixty, sixtyDrivers, false, "60 results, but longer than the program reads"},
+        {gp + many, manyDrivers, false, "61 results"},
     };
     for (const auto& row : rows) {
         const auto reply = Status(rig, ShareBody(alice, row.content, row.drivers));
         EXPECT_EQ(reply.Accepted(), row.accepted) << row.why << ": " << reply.Message;
     }
-    // Both accepted rows are one GP of one user: the second replaced the first.
+    // The accepted rows are one GP of one user: each replaced the one before.
     const auto sources = rig.store->ListSources(0, "");
     ASSERT_EQ(sources.size(), 1u);
     EXPECT_NE(rig.store->FindSource(sources[0].Id)->Content.find("DROP TABLE sources"),
               std::string::npos);
     EXPECT_FALSE(Status(rig, ShareBody({"alice", 0}, gp + ann + mario, drivers)).Accepted())
         << "logged in only";
+}
+
+TEST(ServerPool, EveryGPOfTheShippedDatabaseCanBeShared) {
+    // Its early years have shared cars (a driver in up to three lines) and Indianapolis 500s
+    // of 55 results: the checks must let real results through.
+    qor::The_Class db;
+    ASSERT_EQ(db.LoadDatabase(QOR_SOURCE_DIR "/data/f1data5.dat", "", 0), 0) << db.LastError;
+    for (int g = 1; g <= db.GPCount; ++g) {
+        GPUpload upload;
+        std::string error;
+        EXPECT_TRUE(
+            ReadGPUpload(online::GPContentText(db, g), online::GPDriverLines(db, g), upload, error))
+            << db.GPs[g].Date << ": " << error;
+    }
 }
 
 struct PoolRoundTrip : ::testing::Test {
