@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <ctime>
+#include <optional>
 
 namespace qor::server {
 
@@ -55,7 +57,7 @@ std::string Lower(std::string s) {
 
 } // namespace
 
-std::string PoolRefusal(std::string_view message) {
+std::string PoolMessage(std::string_view message) {
     return "<*msg>" + std::string(message) + "<:msg>";
 }
 
@@ -68,7 +70,7 @@ std::string Pool::List() {
     if (revision == listRevision_) return list_;
     std::string message;
     if (const auto motd = store_.Setting("motd"); motd && !motd->empty())
-        message = PoolRefusal(*motd);
+        message = PoolMessage(*motd);
     const std::string open = "<newdriver>\r\n", close = "</newdriver>\r\n",
                       header = "Date*Grand Prix*Track*Sources*Downloads*\r\n";
     std::string drivers, gps;
@@ -104,11 +106,11 @@ std::string Pool::List() {
 std::string Pool::Sources(std::string_view date, std::string_view name) {
     const auto packed = Number(date);
     if (!packed || name.empty() || name.size() > 4 * PoolNameMax)
-        return PoolRefusal("No such Grand Prix.");
+        return PoolMessage("No such Grand Prix.");
     const std::string header = "Id*Date*User*Shared at*Downloads*\r\n";
     const auto sources = store_.ListSources(
         static_cast<int>(std::min<std::int64_t>(*packed, 1 << 20)), std::string(name));
-    if (sources.empty()) return PoolRefusal("No sources for this Grand Prix.") + header;
+    if (sources.empty()) return PoolMessage("No sources for this Grand Prix.") + header;
     std::string out = header;
     for (const PoolSource& s : sources) {
         const std::string line = std::to_string(s.Id) + "*" + std::to_string(s.Date) + "*" +
@@ -124,10 +126,10 @@ std::string Pool::Content(std::string_view user, std::string_view kod, std::stri
                           const std::string& address) {
     std::string key;
     if (std::string refusal = accounts_.CheckLogIn(user, kod, address, key); !refusal.empty())
-        return PoolRefusal(refusal);
+        return PoolMessage(refusal);
     const auto number = Number(id);
     const auto source = number ? store_.FindSource(*number) : std::nullopt;
-    if (!source) return PoolRefusal("This source is no longer shared.");
+    if (!source) return PoolMessage("This source is no longer shared.");
     return source->Content;
 }
 

@@ -43,8 +43,8 @@ class Pool {
     std::string list_;
 };
 
-// The payload of a refused read: the message in the server-message element, which the
-// window shows in its message line.
-std::string PoolRefusal(std::string_view message);
+// The server-message element of a reply, which the window shows in its message line: the
+// operator's message, or why a read was refused.
+std::string PoolMessage(std::string_view message);
 
 } // namespace qor::server

@@ -50,7 +50,7 @@ std::string Service::Dispatch(std::string_view body, const std::string& address)
         // The shared-results window shows only a server message of its reads.
         constexpr std::string_view busy = "Too many requests. Please wait a moment.";
         return master == "gp" && mode != "share" && mode != "gpok"
-                   ? online::FramePayload(PoolRefusal(busy))
+                   ? online::FramePayload(PoolMessage(busy))
                    : Refusal(busy);
     }
     if (!fields.Get("version") || master.empty() || mode.empty()) return Refusal("Bad request.");
