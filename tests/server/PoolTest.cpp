@@ -107,7 +107,7 @@ TEST(ServerPool, SharedGPsAreCheckedBeforeTheyAreStored) {
 
 TEST(ServerPool, EveryGPOfTheShippedDatabaseCanBeShared) {
     // Its early years have shared cars (a driver in up to three lines) and Indianapolis 500s
-    // of 55 results: the checks must let real results through.
+    // of 55 results: the checks must let real results through, and the body limit too.
     qor::The_Class db;
     ASSERT_EQ(db.LoadDatabase(QOR_SOURCE_DIR "/data/f1data5.dat", "", 0), 0) << db.LastError;
     for (int g = 1; g <= db.GPCount; ++g) {
@@ -116,6 +116,8 @@ TEST(ServerPool, EveryGPOfTheShippedDatabaseCanBeShared) {
         EXPECT_TRUE(
             ReadGPUpload(online::GPContentText(db, g), online::GPDriverLines(db, g), upload, error))
             << db.GPs[g].Date << ": " << error;
+        EXPECT_LT(online::ShareGPBody({"abcd", 12345}, db, g).size(), ServerConfig{}.MaxBodyBytes)
+            << db.GPs[g].Date;
     }
 }
 
