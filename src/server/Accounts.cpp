@@ -289,21 +289,30 @@ Accounts::Confirmation Accounts::Confirm(std::string_view user, const std::strin
     return Confirmation::Confirmed;
 }
 
-std::string Accounts::ChangePassword(std::string_view user, std::string_view kod,
-                                     std::string_view data, const std::string& address) {
-    if (!ValidUserName(user))
-        return Status(false, "You must log in before changing your password.");
-    const std::string key = UserKey(user);
-    if (const long wait = guard_.LockedSeconds(key, address); wait > 0)
-        return Status(false, "Too many failed attempts. Try again in " + Minutes(wait));
+std::string Accounts::CheckLogIn(std::string_view user, std::string_view kod,
+                                 const std::string& address, std::string& key) {
     int code = 0;
     const auto [end, ec] = std::from_chars(kod.data(), kod.data() + kod.size(), code);
+    if (!ValidUserName(user) || ec != std::errc() || end != kod.data() + kod.size() ||
+        code < online::LoginCodeMin || code > online::LoginCodeMax)
+        return "Please log in first.";
+    key = UserKey(user);
+    if (const long wait = guard_.LockedSeconds(key, address); wait > 0)
+        return "Too many failed attempts. Try again in " + Minutes(wait);
     const auto session = store_.FindSession(key);
-    if (ec != std::errc() || end != kod.data() + kod.size() || !session || session->Code != code ||
-        session->ExpiresAt < Now()) {
+    if (!session || session->Code != code || session->ExpiresAt < Now()) {
         guard_.Failure(key, address);
-        return Status(false, "Your log-in has expired. Please log in again.");
+        return "Your log-in has expired. Please log in again.";
     }
+    return {};
+}
+
+std::string Accounts::ChangePassword(std::string_view user, std::string_view kod,
+                                     std::string_view data, const std::string& address) {
+    std::string key;
+    if (const std::string refusal = CheckLogIn(user, kod, address, key); !refusal.empty())
+        return Status(false, refusal);
+    const int code = std::stoi(std::string(kod));
     const auto passwords = online::DecodePasswordChange(data, code);
     if (!passwords) return Status(false, "Malformed request.");
     const auto account = store_.FindAccount(key);

@@ -39,6 +39,12 @@ class Accounts {
     std::string ChangePassword(std::string_view user, std::string_view kod, std::string_view data,
                                const std::string& address);
 
+    // Checks that the user is logged in with this log-in number; empty when so, else the
+    // refusal. A wrong number counts as a failed log-in (a number outside the range, which
+    // the program sends when logged out, does not). key is the user's key.
+    std::string CheckLogIn(std::string_view user, std::string_view kod, const std::string& address,
+                           std::string& key);
+
     // Activates an account with a new random password and mails it. With a token (the link of
     // the sign-up mail) only a pending account whose token matches; without one (the
     // operator) any account, which also serves to issue a forgotten password again.

@@ -4,9 +4,11 @@
 #include "ServerConfig.h"
 #include "SqliteStore.h"
 
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <ostream>
+#include <stdexcept>
 
 namespace qor::server {
 
@@ -14,7 +16,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: qor-server admin [--config FILE] [--data-dir DIR] users | confirm USER |"
-    " disable USER | motd TEXT\n";
+    " disable USER | motd TEXT | sources | remove-source ID\n";
 constexpr std::size_t MotdMax = 600;
 
 const char* StateName(AccountState s) {
@@ -39,6 +41,13 @@ std::string Date(std::int64_t seconds) {
     return text;
 }
 
+std::string PackedDate(int packed) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", (packed >> 9) + 1950, packed >> 5 & 15,
+                  packed & 31);
+    return text;
+}
+
 } // namespace
 
 int RunAdmin(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -60,8 +69,9 @@ int RunAdmin(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     const std::string verb = command.empty() ? "" : command[0];
     const bool oneArg = command.size() == 2;
-    if (!((verb == "users" && command.size() == 1) ||
-          ((verb == "confirm" || verb == "disable" || verb == "motd") && oneArg))) {
+    if (!(((verb == "users" || verb == "sources") && command.size() == 1) ||
+          ((verb == "confirm" || verb == "disable" || verb == "motd" || verb == "remove-source") &&
+           oneArg))) {
         err << Usage;
         return 2;
     }
@@ -81,6 +91,30 @@ int RunAdmin(const std::vector<std::string>& args, std::ostream& out, std::ostre
             out << a.Name << '\t' << StateName(a.State) << '\t' << a.Email << '\t'
                 << (a.News ? "yes" : "no") << '\t' << Date(a.CreatedAt) << '\t'
                 << Date(a.ConfirmedAt) << '\n';
+        return 0;
+    }
+    if (verb == "sources") {
+        out << "id\tdate\tgp\ttrack\tuser\tshared\tdownloads\n";
+        for (const PoolSource& s : store->ListSources(0, ""))
+            out << s.Id << '\t' << PackedDate(s.Date) << '\t' << s.Name << '\t' << s.Track << '\t'
+                << s.UserName << '\t' << Date(s.UpdatedAt) << '\t' << s.Downloads << '\n';
+        return 0;
+    }
+    if (verb == "remove-source") {
+        long long id = 0;
+        try {
+            id = std::stoll(command[1]);
+        } catch (const std::exception&) {
+        }
+        if (id <= 0 || !store->FindSource(id)) {
+            err << "no source " << command[1] << '\n';
+            return 1;
+        }
+        if (!store->RemoveSource(id)) {
+            err << "cannot remove source " << command[1] << '\n';
+            return 2;
+        }
+        out << "removed source " << id << '\n';
         return 0;
     }
     if (verb == "motd") {

@@ -71,6 +71,10 @@ const std::map<std::string, Setter>& Setters() {
          [](ServerConfig& c, const std::string& v) { return ToBool(v, c.TrustForwardedFor); }},
         {"threads",
          [](ServerConfig& c, const std::string& v) { return ToNumber(v, c.Threads, 1, 1024); }},
+        {"sources_per_user",
+         [](ServerConfig& c, const std::string& v) {
+             return ToNumber(v, c.SourcesPerUser, 0, 1000000);
+         }},
         {"hash_queue",
          [](ServerConfig& c, const std::string& v) { return ToNumber(v, c.HashQueue, 0, 100000); }},
         {"max_body_bytes",

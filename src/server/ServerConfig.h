@@ -38,6 +38,8 @@ struct ServerConfig {
     double RatePerSecond = 20;
     double RateBurst = 200;
     int SignupsPerHour = 10;
+    // Shared GPs one user may keep in the pool.
+    int SourcesPerUser = 200;
 
     std::string EffectivePublicHost() const;
     std::string EffectivePublicUrl() const;

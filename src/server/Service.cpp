@@ -36,8 +36,9 @@ bool IsServicePost(const httplib::Request& req) {
 
 } // namespace
 
-Service::Service(const ServerConfig& config, Accounts& accounts, Guard& guard, AccessLog* log)
-    : config_(config), accounts_(accounts), guard_(guard), log_(log),
+Service::Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Guard& guard,
+                 AccessLog* log)
+    : config_(config), accounts_(accounts), pool_(pool), guard_(guard), log_(log),
       discovery_(
           online::MakeDiscovery({config.EffectivePublicHost(), std::string(online::ServicePath)})) {
 }
@@ -45,6 +46,13 @@ Service::Service(const ServerConfig& config, Accounts& accounts, Guard& guard, A
 std::string Service::Dispatch(std::string_view body, const std::string& address) {
     const auto fields = online::FormFields::Parse(body);
     const std::string_view master = fields.Value("master"), mode = fields.Value("mode");
+    if (!guard_.AllowRequest(address)) {
+        // The shared-results window shows only a server message of its reads.
+        constexpr std::string_view busy = "Too many requests. Please wait a moment.";
+        return master == "gp" && mode != "share" && mode != "gpok"
+                   ? online::FramePayload(PoolMessage(busy))
+                   : Refusal(busy);
+    }
     if (!fields.Get("version") || master.empty() || mode.empty()) return Refusal("Bad request.");
     if (master == "msg" && !fields.Get("msg_mode")) {
         if (mode == "login")
@@ -55,7 +63,22 @@ std::string Service::Dispatch(std::string_view body, const std::string& address)
             return online::FramePayload(accounts_.ChangePassword(
                 fields.Value("user"), fields.Value("kod"), fields.Value("data"), address));
     }
-    // The shared results, the message boards and the guess game are still to come.
+    if (master == "gp") {
+        const std::string_view user = fields.Value("user"), kod = fields.Value("kod");
+        if (mode == "getallgplist") return online::FramePayload(pool_.List());
+        if (mode == "getgplistsub")
+            return online::FramePayload(
+                pool_.Sources(fields.Value("gpdate"), fields.Value("gpname")));
+        if (mode == "getgp")
+            return online::FramePayload(pool_.Content(user, kod, fields.Value("gpid"), address));
+        if (mode == "gpok")
+            return online::FramePayload(
+                pool_.Acknowledge(user, kod, fields.Value("gpid"), address));
+        if (mode == "share")
+            return online::FramePayload(
+                pool_.Share(user, kod, fields.Value("data"), fields.Value("drivers"), address));
+    }
+    // The message boards and the guess game are still to come.
     return Refusal("Not available yet.");
 }
 
@@ -109,14 +132,11 @@ void Service::Install(httplib::Server& server) {
         // for any client that offers it) costs tens of milliseconds for nothing. The request
         // object is the server's own, not a constant, so dropping the offer is safe.
         const_cast<httplib::Request&>(req).headers.erase("Accept-Encoding");
-        if (guard_.AllowRequest(ClientAddress(req)))
+        // Service posts are limited by Dispatch, which knows from the body how to refuse.
+        if (IsServicePost(req) || guard_.AllowRequest(ClientAddress(req)))
             return httplib::Server::HandlerResponse::Unhandled;
-        if (IsServicePost(req)) {
-            res.set_content(Refusal("Too many requests. Please wait a moment."), "text/plain");
-        } else {
-            res.status = 429;
-            res.set_header("Retry-After", "10");
-        }
+        res.status = 429;
+        res.set_header("Retry-After", "10");
         return httplib::Server::HandlerResponse::Handled;
     });
 

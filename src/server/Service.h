@@ -5,6 +5,7 @@
 #include "AccessLog.h"
 #include "Accounts.h"
 #include "Guard.h"
+#include "Pool.h"
 #include "ServerConfig.h"
 
 #include <string>
@@ -17,13 +18,15 @@ struct Request;
 
 namespace qor::server {
 
-// Routes requests to the account operations; every answer of the service script is a framed
-// payload with HTTP status 200, refusals included.
+// Routes requests to the account and shared-results operations; every answer of the service script
+// is a framed payload with HTTP status 200, refusals included.
 class Service {
   public:
-    Service(const ServerConfig& config, Accounts& accounts, Guard& guard, AccessLog* log);
+    Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Guard& guard,
+            AccessLog* log);
 
-    // The framed reply to one body posted to the service script.
+    // The framed reply to one body posted to the service script (counted against the
+    // address's request rate).
     std::string Dispatch(std::string_view body, const std::string& address);
     // Installs routes, limits, error handlers and the access log on a server.
     void Install(httplib::Server& server);
@@ -35,6 +38,7 @@ class Service {
 
     const ServerConfig& config_;
     Accounts& accounts_;
+    Pool& pool_;
     Guard& guard_;
     AccessLog* log_;
     std::string discovery_;

@@ -30,9 +30,41 @@ const std::vector<std::vector<const char*>>& Migrations() {
             " expires_at BIGINT NOT NULL)",
             "CREATE TABLE settings (name VARCHAR(40) PRIMARY KEY, value TEXT NOT NULL)",
         },
+        {
+            // Ids are handed out from a counter, never reused: a removed source's id must
+            // not come back as another GP to a program that still shows the old list.
+            "CREATE TABLE counters (name VARCHAR(40) PRIMARY KEY, value BIGINT NOT NULL)",
+            "INSERT INTO counters (name, value) VALUES ('sources', 0)",
+            "CREATE TABLE sources ("
+            " id BIGINT PRIMARY KEY,"
+            " name_key VARCHAR(30) NOT NULL REFERENCES accounts (name_key),"
+            " gp_date INTEGER NOT NULL,"
+            " gp_name VARCHAR(30) NOT NULL,"
+            " track VARCHAR(30) NOT NULL,"
+            " content TEXT NOT NULL,"
+            " created_at BIGINT NOT NULL,"
+            " updated_at BIGINT NOT NULL,"
+            " UNIQUE (name_key, gp_date, gp_name))",
+            "CREATE INDEX sources_gp ON sources (gp_date, gp_name)",
+            "CREATE TABLE downloads ("
+            " source_id BIGINT NOT NULL REFERENCES sources (id) ON DELETE CASCADE,"
+            " name_key VARCHAR(30) NOT NULL,"
+            " PRIMARY KEY (source_id, name_key))",
+            "CREATE TABLE source_drivers ("
+            " source_id BIGINT NOT NULL REFERENCES sources (id) ON DELETE CASCADE,"
+            " name VARCHAR(30) NOT NULL,"
+            " nationality VARCHAR(30) NOT NULL,"
+            " PRIMARY KEY (source_id, name))",
+        },
     };
     return migrations;
 }
+
+constexpr const char* SourceColumns =
+    "s.id, s.name_key, a.name, s.gp_date, s.gp_name, s.track, s.created_at, s.updated_at,"
+    " (SELECT COUNT(*) FROM downloads d WHERE d.source_id = s.id)";
+
+PoolSource ReadSource(sqlite3_stmt* st);
 
 constexpr const char* AccountColumns =
     "name_key, name, email, news, state, password_hash, token_hash, must_change, created_at,"
@@ -62,6 +94,20 @@ Account ReadAccount(sqlite3_stmt* st) {
     a.CreatedAt = sqlite3_column_int64(st, 8);
     a.ConfirmedAt = sqlite3_column_int64(st, 9);
     return a;
+}
+
+PoolSource ReadSource(sqlite3_stmt* st) {
+    PoolSource s;
+    s.Id = sqlite3_column_int64(st, 0);
+    s.UserKey = Text(st, 1);
+    s.UserName = Text(st, 2);
+    s.Date = sqlite3_column_int(st, 3);
+    s.Name = Text(st, 4);
+    s.Track = Text(st, 5);
+    s.CreatedAt = sqlite3_column_int64(st, 6);
+    s.UpdatedAt = sqlite3_column_int64(st, 7);
+    s.Downloads = sqlite3_column_int(st, 8);
+    return s;
 }
 
 // Resets a statement when it goes out of use, which also ends its read transaction (a
@@ -287,6 +333,166 @@ bool SqliteStore::DropSession(const std::string& key) {
     const Resetter st{Prepare("DELETE FROM sessions WHERE name_key = ?")};
     Bind(st, 1, key);
     return Done(db_, st);
+}
+
+std::int64_t
+SqliteStore::PutSource(const PoolSource& source,
+                       const std::vector<std::pair<std::string, std::string>>& drivers) {
+    std::lock_guard lock(mutex_);
+    if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return 0;
+    const std::int64_t id = WriteSource(source, drivers);
+    if (id == 0 || sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        return 0;
+    }
+    return id;
+}
+
+std::int64_t
+SqliteStore::WriteSource(const PoolSource& s,
+                         const std::vector<std::pair<std::string, std::string>>& drivers) {
+    std::int64_t id = 0;
+    {
+        const Resetter st{
+            Prepare("SELECT id FROM sources WHERE name_key = ? AND gp_date = ? AND gp_name = ?")};
+        Bind(st, 1, s.UserKey);
+        sqlite3_bind_int(st, 2, s.Date);
+        Bind(st, 3, s.Name);
+        if (sqlite3_step(st) == SQLITE_ROW) id = sqlite3_column_int64(st, 0);
+    }
+    if (id != 0) {
+        const Resetter update{
+            Prepare("UPDATE sources SET track = ?, content = ?, updated_at = ? WHERE id = ?")};
+        Bind(update, 1, s.Track);
+        Bind(update, 2, s.Content);
+        sqlite3_bind_int64(update, 3, s.UpdatedAt);
+        sqlite3_bind_int64(update, 4, id);
+        const Resetter clear{Prepare("DELETE FROM source_drivers WHERE source_id = ?")};
+        sqlite3_bind_int64(clear, 1, id);
+        if (!Done(db_, update, true) || !Done(db_, clear)) return 0;
+    } else {
+        const Resetter next{
+            Prepare("UPDATE counters SET value = value + 1 WHERE name = 'sources'")};
+        if (!Done(db_, next, true)) return 0;
+        const Resetter read{Prepare("SELECT value FROM counters WHERE name = 'sources'")};
+        if (sqlite3_step(read) != SQLITE_ROW) return 0;
+        id = sqlite3_column_int64(read, 0);
+        const Resetter insert{
+            Prepare("INSERT INTO sources (id, name_key, gp_date, gp_name, track, content,"
+                    " created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")};
+        sqlite3_bind_int64(insert, 1, id);
+        Bind(insert, 2, s.UserKey);
+        sqlite3_bind_int(insert, 3, s.Date);
+        Bind(insert, 4, s.Name);
+        Bind(insert, 5, s.Track);
+        Bind(insert, 6, s.Content);
+        sqlite3_bind_int64(insert, 7, s.CreatedAt);
+        sqlite3_bind_int64(insert, 8, s.UpdatedAt);
+        if (!Done(db_, insert, true)) return 0;
+    }
+    for (const auto& [name, nationality] : drivers) {
+        const Resetter st{
+            Prepare("INSERT INTO source_drivers (source_id, name, nationality) VALUES (?, ?, ?)")};
+        sqlite3_bind_int64(st, 1, id);
+        Bind(st, 2, name);
+        Bind(st, 3, nationality);
+        if (!Done(db_, st, true)) return 0;
+    }
+    return id;
+}
+
+std::vector<PoolGP> SqliteStore::ListPool(int limit) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare(
+        "SELECT s.gp_date, s.gp_name, MIN(s.track), COUNT(DISTINCT s.id), COUNT(d.source_id)"
+        " FROM sources s LEFT JOIN downloads d ON d.source_id = s.id"
+        " GROUP BY s.gp_date, s.gp_name ORDER BY s.gp_date DESC, s.gp_name LIMIT ?")};
+    sqlite3_bind_int(st, 1, limit);
+    std::vector<PoolGP> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back({sqlite3_column_int(st, 0), Text(st, 1), Text(st, 2),
+                       sqlite3_column_int(st, 3), sqlite3_column_int(st, 4)});
+    return out;
+}
+
+std::vector<std::pair<std::string, std::string>> SqliteStore::PoolDrivers(int date,
+                                                                          const std::string& name) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{
+        Prepare("SELECT sd.name, MIN(sd.nationality) FROM source_drivers sd"
+                " JOIN sources s ON s.id = sd.source_id WHERE s.gp_date = ? AND s.gp_name = ?"
+                " GROUP BY sd.name ORDER BY sd.name")};
+    sqlite3_bind_int(st, 1, date);
+    Bind(st, 2, name);
+    std::vector<std::pair<std::string, std::string>> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.emplace_back(Text(st, 0), Text(st, 1));
+    return out;
+}
+
+std::vector<PoolSource> SqliteStore::ListSources(int date, const std::string& name) {
+    std::lock_guard lock(mutex_);
+    static const std::string one = std::string("SELECT ") + SourceColumns +
+                                   " FROM sources s JOIN accounts a ON a.name_key = s.name_key"
+                                   " WHERE s.gp_date = ? AND s.gp_name = ?"
+                                   " ORDER BY s.updated_at DESC, s.id DESC";
+    static const std::string all = std::string("SELECT ") + SourceColumns +
+                                   " FROM sources s JOIN accounts a ON a.name_key = s.name_key"
+                                   " ORDER BY s.gp_date DESC, s.gp_name, s.id";
+    const Resetter st{Prepare(date == 0 ? all.c_str() : one.c_str())};
+    if (date != 0) {
+        sqlite3_bind_int(st, 1, date);
+        Bind(st, 2, name);
+    }
+    std::vector<PoolSource> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back(ReadSource(st));
+    return out;
+}
+
+std::optional<PoolSource> SqliteStore::FindSource(std::int64_t id) {
+    std::lock_guard lock(mutex_);
+    static const std::string sql = std::string("SELECT ") + SourceColumns +
+                                   ", s.content FROM sources s"
+                                   " JOIN accounts a ON a.name_key = s.name_key WHERE s.id = ?";
+    const Resetter st{Prepare(sql.c_str())};
+    sqlite3_bind_int64(st, 1, id);
+    if (sqlite3_step(st) != SQLITE_ROW) return std::nullopt;
+    PoolSource s = ReadSource(st);
+    s.Content = Text(st, 9);
+    return s;
+}
+
+int SqliteStore::CountSourcesOf(const std::string& userKey) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("SELECT COUNT(*) FROM sources WHERE name_key = ?")};
+    Bind(st, 1, userKey);
+    return sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : 0;
+}
+
+bool SqliteStore::CountDownload(std::int64_t id, const std::string& userKey) {
+    std::lock_guard lock(mutex_);
+    // A source that is gone fails the reference and counts nothing.
+    const Resetter st{Prepare("INSERT INTO downloads (source_id, name_key) VALUES (?, ?)"
+                              " ON CONFLICT (source_id, name_key) DO NOTHING")};
+    sqlite3_bind_int64(st, 1, id);
+    Bind(st, 2, userKey);
+    return Done(db_, st, true);
+}
+
+bool SqliteStore::RemoveSource(std::int64_t id) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("DELETE FROM sources WHERE id = ?")};
+    sqlite3_bind_int64(st, 1, id);
+    return Done(db_, st, true);
+}
+
+std::pair<std::int64_t, std::int64_t> SqliteStore::Revision() {
+    std::lock_guard lock(mutex_);
+    // data_version moves with other connections' commits, total_changes with this one's.
+    const Resetter st{Prepare("PRAGMA data_version")};
+    const std::int64_t others = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+    return {others, sqlite3_total_changes64(db_)};
 }
 
 std::optional<std::string> SqliteStore::Setting(const std::string& name) {

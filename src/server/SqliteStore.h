@@ -35,6 +35,18 @@ class SqliteStore final : public Store {
     bool PutSession(const std::string& key, const Session& session) override;
     std::optional<Session> FindSession(const std::string& key) override;
     bool DropSession(const std::string& key) override;
+    std::int64_t
+    PutSource(const PoolSource& source,
+              const std::vector<std::pair<std::string, std::string>>& drivers) override;
+    std::vector<PoolGP> ListPool(int limit) override;
+    std::vector<std::pair<std::string, std::string>> PoolDrivers(int date,
+                                                                 const std::string& name) override;
+    std::vector<PoolSource> ListSources(int date, const std::string& name) override;
+    std::optional<PoolSource> FindSource(std::int64_t id) override;
+    int CountSourcesOf(const std::string& userKey) override;
+    bool CountDownload(std::int64_t id, const std::string& userKey) override;
+    bool RemoveSource(std::int64_t id) override;
+    std::pair<std::int64_t, std::int64_t> Revision() override;
     std::optional<std::string> Setting(const std::string& name) override;
     bool PutSetting(const std::string& name, const std::string& value) override;
 
@@ -44,6 +56,9 @@ class SqliteStore final : public Store {
     // A cached prepared statement, reset and with its bindings cleared.
     sqlite3_stmt* Prepare(const char* sql);
     bool WriteAccount(const char* sql, const Account& account);
+    // The writes of PutSource inside its transaction; the id, 0 on failure.
+    std::int64_t WriteSource(const PoolSource& source,
+                             const std::vector<std::pair<std::string, std::string>>& drivers);
 
     std::mutex mutex_;
     sqlite3* db_;

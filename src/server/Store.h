@@ -1,10 +1,11 @@
 #pragma once
-// The storage of accounts, log-in sessions and service settings, behind one interface so that
-// another database can stand in for the embedded one.
+// The storage of accounts, log-in sessions, the shared GP pool and service settings, behind one
+// interface so that another database can stand in for the embedded one.
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qor::server {
@@ -26,6 +27,24 @@ struct Account {
 struct Session {
     int Code = 0;
     std::int64_t ExpiresAt = 0;
+};
+
+// One user's copy of one Grand Prix in the shared pool.
+struct PoolSource {
+    std::int64_t Id = 0;
+    std::string UserKey, UserName;
+    int Date = 0; // packed date number
+    std::string Name, Track;
+    std::string Content; // empty in lists
+    std::int64_t CreatedAt = 0, UpdatedAt = 0;
+    int Downloads = 0;
+};
+
+// One Grand Prix of the pool: all sources of one date and name.
+struct PoolGP {
+    int Date = 0;
+    std::string Name, Track;
+    int Sources = 0, Downloads = 0;
 };
 
 // Every method is safe to call from several threads; each write is durable when it returns
@@ -50,6 +69,28 @@ class Store {
     virtual bool PutSession(const std::string& key, const Session& session) = 0;
     virtual std::optional<Session> FindSession(const std::string& key) = 0;
     virtual bool DropSession(const std::string& key) = 0;
+
+    // Stores a source with the drivers it names (name, nationality). A user's source of the
+    // same date and name is replaced (its id and downloads kept); the id, 0 on failure.
+    virtual std::int64_t
+    PutSource(const PoolSource& source,
+              const std::vector<std::pair<std::string, std::string>>& drivers) = 0;
+    // Grands Prix newest first, at most limit of them.
+    virtual std::vector<PoolGP> ListPool(int limit) = 0;
+    // The drivers (name, nationality) the sources of one Grand Prix name, once each.
+    virtual std::vector<std::pair<std::string, std::string>>
+    PoolDrivers(int date, const std::string& name) = 0;
+    // The sources of one Grand Prix (without content), newest first; all when date is 0.
+    virtual std::vector<PoolSource> ListSources(int date, const std::string& name) = 0;
+    virtual std::optional<PoolSource> FindSource(std::int64_t id) = 0;
+    virtual int CountSourcesOf(const std::string& userKey) = 0;
+    // Counts a download once per user and source; false when it was counted already.
+    virtual bool CountDownload(std::int64_t id, const std::string& userKey) = 0;
+    virtual bool RemoveSource(std::int64_t id) = 0;
+
+    // Changes whenever anything stored changes, written by this process or another (the
+    // operator's commands); equal revisions mean equal contents.
+    virtual std::pair<std::int64_t, std::int64_t> Revision() = 0;
 
     virtual std::optional<std::string> Setting(const std::string& name) = 0;
     virtual bool PutSetting(const std::string& name, const std::string& value) = 0;

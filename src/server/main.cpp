@@ -6,6 +6,7 @@
 #include "Admin.h"
 #include "Guard.h"
 #include "Mailer.h"
+#include "Pool.h"
 #include "ServerConfig.h"
 #include "Service.h"
 #include "SqliteStore.h"
@@ -28,7 +29,8 @@ constexpr const char* Usage =
     "usage: qor-server [--config FILE] [--listen HOST:PORT] [--public-host HOST[:PORT]]\n"
     "                  [--data-dir DIR] [--content-dir DIR]\n"
     "       qor-server admin [--config FILE] [--data-dir DIR] users | confirm USER |"
-    " disable USER | motd TEXT\n";
+    " disable USER | motd TEXT\n"
+    "                  | sources | remove-source ID\n";
 
 int Run(qor::server::ServerConfig config) {
     using namespace qor::server;
@@ -88,7 +90,8 @@ int Run(qor::server::ServerConfig config) {
     AccessLog log(config.EffectiveAccessLog());
     if (!log.IsOpen())
         std::cerr << "qor-server: warning: cannot write " << config.EffectiveAccessLog() << '\n';
-    Service service(config, accounts, guard, &log);
+    Pool pool(*store, accounts, {config.SourcesPerUser});
+    Service service(config, accounts, pool, guard, &log);
     service.Install(server);
 
     std::thread stopper([&server, stopSignals] {

@@ -1,66 +1,14 @@
 // The account operations in-process: the program's own request bodies through the service's
 // dispatch, a store in a temporary folder and a clock the tests move.
 
-#include "Accounts.h"
-#include "Guard.h"
-#include "Mailer.h"
-#include "Service.h"
-#include "SqliteStore.h"
-#include "online/AccountReplies.h"
+#include "ServiceRig.h"
 #include "online/PasswordCodec.h"
 #include "online/Protocol.h"
-#include "online/ReplyFraming.h"
-#include "online/RequestBodies.h"
-#include "support/ServerProcess.h"
-
-#include <gtest/gtest.h>
 
 using namespace qor::server;
 namespace online = qor::online;
 
 namespace {
-
-// A service without HTTP; its data folder is laid out as the real one, so the mail helpers of
-// ServerProcess read its outbox.
-struct Rig {
-    qor::testing::ServerProcess files; // never started: only its folder and mail readers
-    std::unique_ptr<SqliteStore> store;
-    Guard::Clock::time_point now = Guard::Clock::now();
-    Guard guard;
-    Mailer mailer;
-    ServerConfig config;
-    Accounts accounts;
-    Service service;
-
-    explicit Rig(Guard::Limits limits = {3, 10, std::chrono::seconds(60), 1e6, 1e6, 1000})
-        : store(Open(files.DataDir())), guard(limits, [this] { return now; }),
-          mailer(files.DataDir() + "outbox", "qor@test"),
-          accounts(*store, mailer, guard, {false, 24, 8, 1, "http://test"}),
-          service(config, accounts, guard, nullptr) {}
-
-    static std::unique_ptr<SqliteStore> Open(const std::string& dir) {
-        std::string error;
-        auto s = SqliteStore::Open(dir + "db.sqlite", error);
-        EXPECT_TRUE(s) << error;
-        return s;
-    }
-    std::string Post(const std::string& body, const std::string& address = "10.0.0.1") {
-        return online::ExtractPayload(service.Dispatch(body + '\0', address));
-    }
-    online::LoginReply LogIn(const std::string& user, const std::string& password,
-                             const std::string& address = "10.0.0.1") {
-        return online::ParseLoginReply(
-            Post(online::LoginBody("EN", user, online::EncodeLoginPassword(password)), address));
-    }
-    // Signs up and confirms as the operator would; the mailed password.
-    std::string Member(const std::string& user) {
-        EXPECT_TRUE(
-            online::ParseStatusReply(Post(online::RegisterBody(user, user + "@x.org", false)))
-                .Accepted());
-        EXPECT_EQ(accounts.Confirm(user, nullptr), Accounts::Confirmation::Confirmed);
-        return files.MailedPassword(user);
-    }
-};
 
 TEST(ServerAccounts, SignUpFieldsAreCheckedBeforeUse) {
     Rig rig;

@@ -3,6 +3,7 @@
 
 #include "online/AccountReplies.h"
 #include "online/Discovery.h"
+#include "online/FormFields.h"
 #include "online/PasswordCodec.h"
 #include "online/Protocol.h"
 #include "online/ReplyFraming.h"
@@ -74,7 +75,7 @@ TEST(ServerLoopback, FilesAndFramedRefusals) {
     } rows[] = {
         {"\x01\xff garbage", "000Bad request.", "no fields at all"},
         {"version=1.88&master=msg", "000Bad request.", "no mode"},
-        {"version=1.88&master=gp&mode=getallgplist&user=&kod=0", "000Not available yet.",
+        {"version=1.88&master=guess&mode=getgame&user=&kod=0", "000Not available yet.",
          "an area still to come"},
         {"version=1.88&master=msg&msg_mode=general&mode=get&user=&kod=0&page=1",
          "000Not available yet.", "the message board"},
@@ -114,13 +115,41 @@ TEST(ServerLoopback, FloodOfWrongLogInsLocksOnlyThatUser) {
                         Post(server, online::AccountBody({"other", in.LoginCode}, change)).body))
                     .Accepted());
 
+    // A GP near the longest the checks let through fits the body limit; the operator lists
+    // and removes it.
+    std::string content = std::to_string(qor::testing::PackDate(2006, 10, 22)) +
+                          "*Interlagos*Brazilian GP*****71*\r\n",
+                drivers;
+    for (int i = 10; i < 44; ++i) {
+        const std::string name = "Driver With Long Name Number" + std::to_string(i);
+        content += name + "*Team Name With Blanks*" + std::to_string(i) + "*1:31:53.751*" +
+                   std::to_string(i) + "*Retired after a spin in the last corner.*\r\n";
+        drivers += "#" + name + "*Brazilian\r\n";
+    }
+    const std::string share =
+        "version=1.88&master=gp&mode=share&user=other&kod=" + std::to_string(in.LoginCode) +
+        "&data=" + online::PercentEncode(content) + "&drivers=" + online::PercentEncode(drivers);
+    ASSERT_GT(content.size(), 3800u);
+    const auto shared = online::ParseStatusReply(online::ExtractPayload(Post(server, share).body));
+    EXPECT_TRUE(shared.Accepted()) << shared.Message << " (" << share.size() << " bytes)";
+    const std::string admin =
+        "'" + ServerProcess::Binary() + "' admin --data-dir '" + server.DataDir() + "' ";
+    EXPECT_NE(qor::testing::RunProcess(admin + "sources").out.find("\t2006-10-22\tBrazilian GP"),
+              std::string::npos);
+    const std::string list = "version=1.88&master=gp&mode=getallgplist";
+    EXPECT_NE(Post(server, list).body.find("Brazilian GP"), std::string::npos);
+    EXPECT_EQ(qor::testing::RunProcess(admin + "remove-source 1").status, 0);
+    EXPECT_EQ(Post(server, list).body.find("Brazilian GP"), std::string::npos)
+        << "the operator's change shows at once";
+
     // The access log names requests, never what they carry. A line is written once its reply
     // is out: stopping the server first waits for the last one.
     EXPECT_EQ(server.Stop(), 0) << server.Log();
     const std::string log = qor::testing::ReadFileBytes(server.DataDir() + "access.log");
     EXPECT_NE(log.find("msg/account other"), std::string::npos) << log;
     for (const std::string& secret :
-         {online::EncodeLoginPassword(other), change, std::to_string(in.LoginCode)})
+         {online::EncodeLoginPassword(other), change, std::to_string(in.LoginCode),
+          online::PercentEncode(content).substr(0, 40)})
         EXPECT_EQ(log.find(secret), std::string::npos) << secret;
 }
 
