@@ -27,7 +27,7 @@ if [ -z "${QOR_WEB_HOST:-}" ] && [ -x build/release/bin/qor-server ] && ! answer
     printf 'This is your local Qor service. No news yet.\r\n' >"$state/content/update.txt"
   [ -f "$state/content/drivers.txt" ] || printf '*****\r\n' >"$state/content/drivers.txt"
   build/release/bin/qor-server --config "$state/qor-server.ini" --listen 127.0.0.1:8080 \
-    --data-dir "$state" --content-dir "$state/content" 2>>"$state/server.log" &
+    --data-dir "$state" --content-dir "$state/content" >>"$state/server.log" 2>&1 &
   server_pid=$!
   trap 'kill "$server_pid" 2>/dev/null; wait "$server_pid" 2>/dev/null || true' EXIT
   for _ in $(seq 50); do answers && break; sleep 0.1; done

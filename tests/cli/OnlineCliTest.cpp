@@ -5,7 +5,9 @@
 #include "support/Process.h"
 #include "support/ServerProcess.h"
 
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <gtest/gtest.h>
 
 namespace qor {
@@ -89,6 +91,69 @@ TEST_F(OnlineCli, NewsAddsANewDriverOnce) {
                                   "' find 'Abc Def'")
                   .out.find("Abc Def"),
               std::string::npos);
+}
+
+// The rows of tab-separated output.
+std::vector<std::vector<std::string>> Rows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        rows.emplace_back();
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');)
+            rows.back().push_back(cell);
+    }
+    return rows;
+}
+
+// Two users with copies of the shipped data: A shares the 2006 Brazilian GP, B (who deleted
+// it) finds it new, saves it, and then has the same table as A.
+TEST(OnlineSharedGP, AGPSharedByOneIsSavedByAnother) {
+    testing::ServerProcess server;
+    ASSERT_NE(server.Start({"--config", server.WriteConfig("auto_confirm = true\n")}), 0)
+        << server.Log();
+    testing::TempDir a, b;
+    const auto shipped = std::filesystem::path(QOR_CLI).parent_path() / "f1data5.dat";
+    std::filesystem::copy_file(shipped, a.file("f1data5.dat"));
+    std::filesystem::copy_file(shipped, b.file("f1data5.dat"));
+    auto cli = [&](const testing::TempDir& d, const std::string& args) {
+        return testing::RunProcess(std::string(QOR_CLI) + " --data '" + d.path() + "' " + args);
+    };
+    auto online = [&](const testing::TempDir& d, const std::string& args) {
+        return cli(d, "online --web-host " + server.Address() + " --session '" +
+                          d.file("session.txt") + "' " + args);
+    };
+    for (const auto* d : {&a, &b}) {
+        const std::string user = d == &a ? "alice" : "bobby";
+        ASSERT_EQ(online(*d, "register " + user + " " + user + "@example.org").status, 0);
+        ASSERT_EQ(online(*d, "login " + user + " " + server.MailedPassword(user)).status, 0);
+    }
+    const std::string brazil = "'22 Oct 2006'";
+    EXPECT_EQ(online(b, "gp-share " + brazil).status, 0) << "the share of one who has it";
+    ASSERT_EQ(online(a, "gp-share " + brazil).status, 0);
+    ASSERT_EQ(cli(b, "edit delete-gp " + brazil).status, 0);
+
+    const auto list = Rows(online(b, "gp-list").out);
+    ASSERT_GE(list.size(), 2u);
+    EXPECT_EQ(list[1][0], " NEW");
+    EXPECT_EQ(list[1][1], "22 Oct 2006");
+    const auto sources = Rows(online(b, "gp-sources " + brazil + " '" + list[1][2] + "'").out);
+    ASSERT_EQ(sources.size(), 3u) << "both users' copies";
+    const std::string id = sources[1][1];
+    const auto saved = online(b, "gp-save " + id);
+    EXPECT_EQ(saved.status, 0) << saved.out << saved.err;
+    EXPECT_EQ(cli(b, "table gp " + brazil).out, cli(a, "table gp " + brazil).out);
+
+    const auto again = online(b, "gp-save " + id);
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.out.find("There is a GP on 22 Oct 2006 already"), std::string::npos);
+    // The download was acknowledged with the same source id: counted once.
+    const auto after = Rows(online(b, "gp-sources " + brazil + " '" + list[1][2] + "'").out);
+    int counted = 0;
+    for (const auto& row : after)
+        if (row.size() > 5 && row[1] == id) counted = std::stoi(row[5]);
+    EXPECT_EQ(counted, 1);
+    EXPECT_EQ(Rows(online(b, "gp-list").out)[1][0], "") << "no longer new";
 }
 
 } // namespace
