@@ -7,8 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace qor {
 namespace {
@@ -87,10 +87,10 @@ TEST_F(OnlineCli, NewsAddsANewDriverOnce) {
     EXPECT_NE(first.out.find("Driver:Abc Def xyz"), std::string::npos) << first.out;
     const auto second = Online("news");
     EXPECT_EQ(second.out.find("Driver:"), std::string::npos) << second.out;
-    EXPECT_NE(testing::RunProcess(std::string(QOR_CLI) + " --data '" + dir_.path() +
-                                  "' find 'Abc Def'")
-                  .out.find("Abc Def"),
-              std::string::npos);
+    EXPECT_NE(
+        testing::RunProcess(std::string(QOR_CLI) + " --data '" + dir_.path() + "' find 'Abc Def'")
+            .out.find("Abc Def"),
+        std::string::npos);
 }
 
 // The rows of tab-separated output.

@@ -71,7 +71,9 @@ std::string AddNewDrivers(The_Class& db, const std::vector<DriverUpdateFile::Dri
                           std::string_view label, std::string_view gap) {
     std::string list;
     for (const auto& d : drivers) {
-        if (db.FindDriver(d.Name) != 0) continue;
+        // The capitalising rule turns "Pedro de la Rosa" into "Pedro De la rosa": a driver
+        // the database knows in any case is never added a second time.
+        if (db.FindDriver(d.Name) != 0 || db.FindDriverCI(d.Name) != 0) continue;
         // Adding a nationality capitalises it ("xyz" is kept as "Xyz"), so the driver is
         // added with the text the table holds; otherwise the exact lookup would refuse him.
         std::uint16_t nat = db.FindDriverNat(d.Nationality);

@@ -25,11 +25,13 @@ TEST_F(SharedGPTest, ListMarksNewDatesAndTakesTheDriverBlock) {
     const std::string unknown = std::to_string(PackDate(2006, 10, 22));
     const auto reply = ParseGPList(*db, " <newdriver>\r\n#ABC DEF*xyz\r\nno hash*x\r\n"
                                         "#Modern Driver 1*Spanish\r\n#FELIPE MASSA*Brazilian\r\n"
+                                        "#JUAN MANUEL FANGIO*Argentine\r\n"
                                         "</newdriver>\r\n\r\nDate*Name*Track*Sources*\r\n" +
                                             known + "*Sakhir GP*Sakhir*1*\r\n" + unknown +
                                             "*Brazil*Interlagos*2*3*ignored\r\nabc*x*\r\n");
-    ASSERT_EQ(reply.NewDrivers.size(), 3u);
+    ASSERT_EQ(reply.NewDrivers.size(), 4u);
     EXPECT_EQ(reply.NewDrivers[2].Name, "Felipe Massa");
+    EXPECT_EQ(reply.NewDrivers[3].Name, "Juan Manuel fangio") << "the rule's own capitals";
     ASSERT_EQ(reply.Grid.Rows.size(), 4u);
     EXPECT_EQ(reply.Grid.Columns(), 5u);
     EXPECT_EQ(reply.Grid.Rows[0],
