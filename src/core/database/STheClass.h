@@ -50,6 +50,31 @@ struct SeasonTable {
     }
 };
 
+// What a driver's or team's lists and figures read, as chains through the tables in their
+// (so date) order: each driver's and team's result rows with the GP of every row, and each
+// driver's pole positions, fastest laps and drivers' standings rows. Derived from the tables,
+// rebuilt on load and by every edit that moves or changes those rows.
+struct ResultIndex {
+    // First and last row of each driver's (team's) chain of results; 0 when there is none.
+    std::array<std::uint16_t, MaxDrivers + 1> FirstOfDriver{};
+    std::array<std::uint16_t, MaxDrivers + 1> LastOfDriver{};
+    std::array<std::uint16_t, MaxTeams + 1> FirstOfTeam{};
+    std::array<std::uint16_t, MaxTeams + 1> LastOfTeam{};
+    // The next row of the same driver (team) after a row; 0 ends the chain.
+    std::array<std::uint16_t, MaxResults + 1> NextOfDriver{};
+    std::array<std::uint16_t, MaxResults + 1> NextOfTeam{};
+    std::array<std::uint16_t, MaxResults + 1> GPOf{};
+    // A driver's first GP with his pole (fastest lap), then the next one after each GP.
+    std::array<std::uint16_t, MaxDrivers + 1> FirstPoleOfDriver{};
+    std::array<std::uint16_t, MaxGPs + 1> NextPole{};
+    std::array<std::uint16_t, MaxDrivers + 1> FirstFastestLapOfDriver{};
+    std::array<std::uint16_t, MaxGPs + 1> NextFastestLap{};
+    // A driver's first and last drivers' standings row, and the next after each row.
+    std::array<std::uint16_t, MaxDrivers + 1> FirstStandingOfDriver{};
+    std::array<std::uint16_t, MaxDrivers + 1> LastStandingOfDriver{};
+    std::array<std::uint16_t, MaxDriverStandings + 1> NextStanding{};
+};
+
 // Every table, counter and view setting: the part of the database that a load replaces whole.
 struct TheClassData {
     std::array<ShortString<35>, MaxDrivers + 1> DriverNames{};
@@ -109,6 +134,8 @@ struct TheClassData {
 
     std::array<std::uint8_t, 224> Header{};
 
+    ResultIndex Index{};
+
     // View settings kept in the data file header.
     std::uint8_t LanguageMode = 1;
     std::uint8_t ColorTheme = 0;
@@ -121,6 +148,9 @@ struct TheClassData {
     std::uint8_t FontSizeMode = 0;
     std::uint8_t OnlineOption = 0;
 };
+
+// Fills `ix` from the results and GP ranges of `d` (safe on any table contents).
+void BuildResultIndex(const TheClassData& d, ResultIndex& ix);
 
 // The one database object of the program: tables, loading and saving, lookups, formats, edits.
 class The_Class : public TheClassData {
@@ -202,6 +232,47 @@ class The_Class : public TheClassData {
     bool IsYearLoaded(int year) const { return year >= FirstYear && year <= LastYear; }
 
     void Debug(std::string_view message) const;
+
+    // ---- Result index (ResultIndex.cpp) ---------------------------------------------------
+    // Rebuilds the index from the results and GP ranges (safe on any table contents).
+    void RebuildResultIndex();
+    // Add the last result row (which belongs to the last GP) or the last drivers' standings
+    // row to the index, for tables filled row by row at their end.
+    void IndexLastResult();
+    void IndexLastDriverStanding();
+    // Calls visit(row) for each result row of a driver (team), in table order.
+    template <typename Visit> void ForEachResultOfDriver(int driver, Visit visit) const {
+        if (driver < 0 || driver > MaxDrivers) return;
+        for (int r = Index.FirstOfDriver[static_cast<std::size_t>(driver)]; r;
+             r = Index.NextOfDriver[static_cast<std::size_t>(r)])
+            visit(r);
+    }
+    // The same for a driver's pole positions and fastest laps (GP rows) and his drivers'
+    // standings rows.
+    template <typename Visit> void ForEachPoleOfDriver(int driver, Visit visit) const {
+        if (driver < 0 || driver > MaxDrivers) return;
+        for (int g = Index.FirstPoleOfDriver[static_cast<std::size_t>(driver)]; g;
+             g = Index.NextPole[static_cast<std::size_t>(g)])
+            visit(g);
+    }
+    template <typename Visit> void ForEachFastestLapOfDriver(int driver, Visit visit) const {
+        if (driver < 0 || driver > MaxDrivers) return;
+        for (int g = Index.FirstFastestLapOfDriver[static_cast<std::size_t>(driver)]; g;
+             g = Index.NextFastestLap[static_cast<std::size_t>(g)])
+            visit(g);
+    }
+    template <typename Visit> void ForEachStandingOfDriver(int driver, Visit visit) const {
+        if (driver < 0 || driver > MaxDrivers) return;
+        for (int i = Index.FirstStandingOfDriver[static_cast<std::size_t>(driver)]; i;
+             i = Index.NextStanding[static_cast<std::size_t>(i)])
+            visit(i);
+    }
+    template <typename Visit> void ForEachResultOfTeam(int team, Visit visit) const {
+        if (team < 0 || team > MaxTeams) return;
+        for (int r = Index.FirstOfTeam[static_cast<std::size_t>(team)]; r;
+             r = Index.NextOfTeam[static_cast<std::size_t>(r)])
+            visit(r);
+    }
 
     // ---- Editing (Editing.cpp, Standings.cpp) ------------------------------------------------
     // Every operation keeps the tables ordered and every range field consistent. A failure
