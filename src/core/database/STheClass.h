@@ -6,11 +6,47 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qor {
+
+// A short text formatted in place (dates, times, numbers), so that a table fill copies it
+// into its cell without a string of its own.
+struct ShortText {
+    std::array<char, 32> chars{};
+    std::size_t size = 0;
+
+    std::string_view view() const { return std::string_view(chars.data(), size); }
+    std::string str() const { return std::string(view()); }
+    // Text beyond the capacity is cut (no caller formats anything that long).
+    void add(std::string_view s) {
+        const std::size_t n = std::min(s.size(), chars.size() - size);
+        std::memcpy(chars.data() + size, s.data(), n);
+        size += n;
+    }
+    void add(char c) {
+        if (size < chars.size()) chars[size++] = c;
+    }
+    void addNumber(unsigned long v) {
+        // Digits backwards into a scratch buffer, then forwards into place.
+        char digits[20];
+        int n = 0;
+        do {
+            digits[n++] = static_cast<char>('0' + v % 10);
+            v /= 10;
+        } while (v != 0);
+        while (n > 0 && size < chars.size())
+            chars[size++] = digits[--n];
+    }
+    // At least two digits ("07", "12", "123").
+    void addTwoDigits(unsigned v) {
+        if (v < 10) add('0');
+        addNumber(v);
+    }
+};
 
 // Table capacities (maximum number of rows; row 0 is never used).
 inline constexpr int MaxDrivers = 850;
@@ -226,6 +262,15 @@ class The_Class : public TheClassData {
     std::uint16_t ParseDate(std::string_view text) const;
     static std::uint32_t ParseTime(std::string_view text);
     static std::string FormatTime(std::uint32_t code);
+    // The same texts formatted in place, for the table fills.
+    ShortText FormatDateText(std::uint16_t date) const;
+    ShortText FormatDateAltText(std::uint16_t date) const;
+    static ShortText FormatTimeText(std::uint32_t code);
+    static ShortText NumberText(unsigned long value) {
+        ShortText t;
+        t.addNumber(value);
+        return t;
+    }
 
     // Number of seasons' GPs or results in a range (0 for an empty range).
     static int RangeCount(int first, int last) { return last >= first ? last - first + 1 : 0; }

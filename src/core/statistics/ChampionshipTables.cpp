@@ -29,6 +29,13 @@ std::uint16_t YearListIndex(const std::vector<std::string>& list, int year, int 
     return static_cast<std::uint16_t>(i < 0 ? 0 : i);
 }
 
+// "12 gp": a champion's wins.
+ShortText WinsText(unsigned wins) {
+    ShortText t = The_Class::NumberText(wins);
+    t.add(" gp");
+    return t;
+}
+
 std::string Points(float points, int precision) {
     return PointsText(points, precision);
 }
@@ -126,8 +133,8 @@ bool DriverStandingsTable(TableContext& ctx, int year) {
     ForEachDriverStanding(db, year, [&](const TDriverStanding& s) {
         ++n;
         AddRow(ctx.grid, n,
-               {std::to_string(n), db.DriverNameView(s.Driver), db.DriverNatNameView(s.Driver),
-                Points(s.Points, DriverPointsPrecision), NoKey});
+               {The_Class::NumberText(static_cast<unsigned>(n)).view(), db.DriverNameView(s.Driver),
+                db.DriverNatNameView(s.Driver), Points(s.Points, DriverPointsPrecision), NoKey});
     });
     Finish(ctx, l.Text(slot::DriversChampionship) + "   " + std::to_string(year), n);
     return true;
@@ -170,9 +177,9 @@ void DriverChampionsTable(TableContext& ctx) {
         const TSeasonRow& s = db.Seasons[y];
         // The year stands in the row-number column, so rows alternate with its parity.
         AddRow(ctx.grid, ++n,
-               {std::to_string(y), db.DriverNameView(s.ChampDriver),
-                db.DriverNatNameView(s.ChampDriver), db.TeamNameView(s.ChampDriverTeam),
-                std::to_string(s.ChampDriverWins) + " gp", NoKey});
+               {The_Class::NumberText(static_cast<unsigned>(y)).view(),
+                db.DriverNameView(s.ChampDriver), db.DriverNatNameView(s.ChampDriver),
+                db.TeamNameView(s.ChampDriverTeam), WinsText(s.ChampDriverWins).view(), NoKey});
     }
     Finish(ctx, l.Text(slot::DriversChampionshipTitle), ctx.grid.tablo1.RowCount() - 1);
 }

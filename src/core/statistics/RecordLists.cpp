@@ -201,18 +201,21 @@ void WriteList(TableContext& ctx, RecordKind kind, const ListShape& shape, Scan 
         const TResultRec& rec = db.Results[U(r)];
         ++n;
         grid.StartGridRow(n);
-        grid.AddGridCell(std::to_string(n));
-        grid.AddGridCell(db.FormatDate(gp.Date));
+        grid.AddGridNumber(static_cast<unsigned>(n));
+        grid.AddGridText(db.FormatDateText(gp.Date).view());
         if (withTrack) grid.AddGridText(db.TrackNameView(gp.Track));
         grid.AddGridText(db.DriverNameView(rec.Driver));
         grid.AddGridText(db.TeamNameView(rec.Team));
-        grid.AddGridCell(The_Class::NumText(rec.Pos));
+        if (rec.Pos)
+            grid.AddGridNumber(rec.Pos);
+        else
+            grid.AddGridText(std::string_view());
         std::uint32_t time = rec.Time;
         if (kind == rkFastestLaps) time = gp.FLTime;
         if (kind == rkPoles) time = gp.PoleTime;
-        grid.AddGridCell(The_Class::FormatTime(time));
+        grid.AddGridText(The_Class::FormatTimeText(time).view());
         grid.AddGridText(db.ReasonTextView(rec.Reason));
-        grid.AddGridCell(std::to_string(r));
+        grid.AddGridNumber(static_cast<unsigned>(r));
     }
     grid.tablo1kayitsayisi(static_cast<std::uint16_t>(n));
     table.Visible = true;
