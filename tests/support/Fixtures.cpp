@@ -76,6 +76,7 @@ std::uint16_t DatabaseBuilder::Result(std::uint16_t driver, std::uint8_t pos, st
     const auto r = ++db_.ResultCount;
     db_.Results[r] = TResultRec{driver, pos, team, time, reason, grid};
     db_.GPs[db_.GPCount].LastResult = r;
+    db_.IndexLastResult();
     return r;
 }
 
@@ -85,6 +86,7 @@ std::uint16_t DatabaseBuilder::DriverStanding(int year, std::uint16_t driver, st
     const auto i = ++db_.DriverStandingCount;
     db_.DriverStandings[i] = TDriverStanding{driver, team, 0, points};
     db_.Seasons[year].LastDriverStanding = i;
+    db_.IndexLastDriverStanding();
     return i;
 }
 
@@ -148,6 +150,7 @@ std::unique_ptr<The_Class> MakeSmallDatabase() {
     TGPRow& g = db->GPs[1];
     g.FLDriver = g.PoleDriver = farina, g.Remark = 1;
     g.FLTime = The_Class::ParseTime("1:50.600"), g.PoleTime = The_Class::ParseTime("1:50.800");
+    db->RebuildResultIndex(); // poles and fastest laps were set in the rows
     return db;
 }
 
@@ -243,6 +246,7 @@ std::unique_ptr<The_Class> MakeModernDatabase() {
         TSeasonRow& s = db->Seasons[year];
         s.ChampDriver = drivers[0], s.ChampDriverTeam = s.ChampTeam = teams[0];
     }
+    db->RebuildResultIndex(); // poles and fastest laps were set in the rows
     return db;
 }
 

@@ -61,6 +61,7 @@ std::unique_ptr<The_Class> MakeRecordDatabase() {
         g.FLDriver = gp.fl, g.FLTime = time(gp.flTime);
         g.PoleDriver = gp.pole, g.PoleTime = time(gp.poleTime);
     }
+    db->RebuildResultIndex(); // poles and fastest laps were set in the rows
     return db;
 }
 

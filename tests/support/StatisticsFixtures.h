@@ -166,6 +166,7 @@ class AnalysisTest : public ProducerTest {
         result(bob_, 2, alfa_, "+0.500", none);
         g9_ = b_.GP(2005, 9, 4, monza, name);
         result(bob_, 1, alfa_, "1 hr 14:28.659", none);
+        db_->RebuildResultIndex(); // poles and fastest laps were set in the rows
     }
 
     // A GP with its fastest lap and pole.

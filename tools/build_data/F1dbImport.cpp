@@ -474,6 +474,7 @@ void F1dbImport::Fill(The_Class& db) {
     db.TeamStandingCount = static_cast<std::uint16_t>(ts);
     db.SeasonCount = static_cast<std::uint16_t>(lastYear - FirstYear + 1);
     db.LastYear = lastYear;
+    db.RebuildResultIndex();
 }
 
 std::vector<std::string> F1dbImport::OtherNameLines(std::size_t limit) const {

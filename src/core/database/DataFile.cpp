@@ -375,6 +375,7 @@ int DatabaseLoader::LoadImage(The_Class& db, const std::vector<std::uint8_t>& fi
         d.NoteCount = count;
     }
 
+    fresh->RebuildResultIndex();
     if (!FirstViolation(*fresh).empty()) return 1;
 
     if (!otherNamesPath.empty()) fresh->LoadOtherNames(otherNamesPath);

@@ -124,6 +124,7 @@ std::uint16_t The_Class::AddGP(const TGPRow& row) {
     added = row;
     added.FirstResult = static_cast<std::uint16_t>(start);
     added.LastResult = static_cast<std::uint16_t>(start - 1);
+    RebuildResultIndex(); // every later row now belongs to a GP one further on
     return static_cast<std::uint16_t>(p);
 }
 
@@ -149,6 +150,7 @@ void The_Class::UpdateGP(const TGPRow& row) {
     updated.LastResult = target.LastResult;
     updated.Reserved = target.Reserved;
     target = updated;
+    RebuildResultIndex(); // the pole and fastest lap may have changed hands
 }
 
 std::uint16_t The_Class::DeleteGP(std::string_view dateText) {
@@ -174,6 +176,7 @@ std::uint16_t The_Class::DeleteGP(std::string_view dateText) {
         --Seasons[y].FirstGP;
         --Seasons[y].LastGP;
     }
+    RebuildResultIndex();
     return static_cast<std::uint16_t>(g);
 }
 
@@ -204,6 +207,7 @@ std::uint16_t The_Class::AddResult(const TResultRec& rec, std::string_view dateT
     rows::OpenRow(Results, i, ResultCount);
     ++ResultCount;
     Results[U(i)] = rec;
+    RebuildResultIndex();
     return static_cast<std::uint16_t>(i);
 }
 
@@ -222,6 +226,7 @@ void The_Class::SetResult(const TResultRec& rec, int result) {
         return;
     }
     Results[U(result)] = rec;
+    RebuildResultIndex();
 }
 
 std::uint16_t The_Class::DeleteResult(std::string_view dateText, int row) {
@@ -244,6 +249,7 @@ std::uint16_t The_Class::DeleteResult(std::string_view dateText, int row) {
     }
     rows::RemoveRows(Results, i, 1, ResultCount);
     --ResultCount;
+    RebuildResultIndex();
     return static_cast<std::uint16_t>(i);
 }
 

@@ -39,18 +39,16 @@ const MonthNames& TurkishMonths() {
     return m;
 }
 
-// Built by insertion: "0" + std::to_string(v) trips GCC 12's -Wrestrict at -O3.
-std::string TwoDigits(unsigned v) {
-    std::string s = std::to_string(v);
-    if (v < 10) s.insert(s.begin(), '0');
-    return s;
-}
-
-std::string FormatWith(std::uint16_t date, const std::array<std::string, 13>& names) {
+ShortText FormatWith(std::uint16_t date, const std::array<std::string, 13>& names) {
     const unsigned day = date & 0x1Fu;
     const unsigned month = (date >> 5) & 0x0Fu;
-    const std::string monthText = (month >= 1 && month <= 12) ? names[month] : std::string("???");
-    return TwoDigits(day) + " " + monthText + " " + std::to_string(The_Class::YearOfDate(date));
+    ShortText t;
+    t.addTwoDigits(day);
+    t.add(' ');
+    t.add((month >= 1 && month <= 12) ? std::string_view(names[month]) : std::string_view("???"));
+    t.add(' ');
+    t.addNumber(static_cast<unsigned long>(The_Class::YearOfDate(date)));
+    return t;
 }
 
 // Upper-cases a first letter, including the Turkish letters a month name can start with.
@@ -109,12 +107,20 @@ void RemoveFirst(std::string& s, std::string_view what) {
 
 } // namespace
 
-std::string The_Class::FormatDate(std::uint16_t date) const {
+ShortText The_Class::FormatDateText(std::uint16_t date) const {
     return FormatWith(date, (LanguageMode != 0 ? EnglishMonths() : TurkishMonths()).shortName);
 }
 
-std::string The_Class::FormatDateAlt(std::uint16_t date) const {
+ShortText The_Class::FormatDateAltText(std::uint16_t date) const {
     return FormatWith(date, (LanguageMode != 0 ? EnglishMonths() : TurkishMonths()).fullName);
+}
+
+std::string The_Class::FormatDate(std::uint16_t date) const {
+    return FormatDateText(date).str();
+}
+
+std::string The_Class::FormatDateAlt(std::uint16_t date) const {
+    return FormatDateAltText(date).str();
 }
 
 std::uint16_t The_Class::ParseDate(std::string_view text) const {
@@ -196,44 +202,60 @@ std::uint32_t The_Class::ParseTime(std::string_view text) {
     return Assemble(1, fraction, hours, minutes, seconds);
 }
 
-std::string The_Class::FormatTime(std::uint32_t code) {
+ShortText The_Class::FormatTimeText(std::uint32_t code) {
     const unsigned style = code >> 29;
     const unsigned fr = (((code >> 27) & 3u) << 8) | (code & 0xFFu);
     const bool thousandths = (code >> 26) & 1u;
     const unsigned hours = (code >> 24) & 3u;
     const unsigned minutes = (code >> 16) & 0xFFu;
     const unsigned seconds = (code >> 8) & 0xFFu;
+    ShortText out;
     switch (style) {
     case 0:
-        return std::string();
+        return out;
     case 4:
-        return "+ " + std::to_string(fr) + " laps";
+        out.add("+ ");
+        out.addNumber(fr);
+        out.add(" laps");
+        return out;
     case 5:
-        return "lap " + std::to_string(fr);
+        out.add("lap ");
+        out.addNumber(fr);
+        return out;
     default:
         break;
     }
-    std::string out;
     if (style == 1) {
-        if (hours > 0) out = std::to_string(hours) + " hr ";
+        if (hours > 0) {
+            out.addNumber(hours);
+            out.add(" hr ");
+        }
     } else {
-        out = "+ ";
+        out.add("+ ");
     }
     // With hours shown the minutes are too: "2 hr 28.006" would read as 2 h 28 min.
-    if (minutes > 0 || (style == 1 && hours > 0)) out += TwoDigits(minutes) + ":";
-    out += TwoDigits(seconds) + ".";
+    if (minutes > 0 || (style == 1 && hours > 0)) {
+        out.addTwoDigits(minutes);
+        out.add(':');
+    }
+    out.addTwoDigits(seconds);
+    out.add('.');
     if (!thousandths) {
-        out += TwoDigits(fr);
+        out.addTwoDigits(fr);
     } else {
         unsigned f = fr;
         if (f >= 1 && f <= 9)
-            out += "00";
+            out.add("00");
         else if (f < 100)
-            out += "0";
+            out.add('0');
         if (f % 10 == 0) f /= 10;
-        out += std::to_string(f);
+        out.addNumber(f);
     }
     return out;
+}
+
+std::string The_Class::FormatTime(std::uint32_t code) {
+    return FormatTimeText(code).str();
 }
 
 } // namespace qor

@@ -2,6 +2,8 @@
 
 #include "database/STheClass.h"
 
+#include <memory>
+
 namespace qor {
 namespace {
 
@@ -179,6 +181,28 @@ void CheckIndexes(const TheClassData& d, Report& r) {
               [&] { return "team standing " + S(i); });
 }
 
+// Rule 6: the index of each driver's and team's rows is the one the tables give now.
+void CheckResultIndex(const TheClassData& d, Report& r) {
+    const auto fresh = std::make_unique<ResultIndex>();
+    BuildResultIndex(d, *fresh);
+    const ResultIndex& ix = d.Index;
+    if (fresh->FirstOfDriver != ix.FirstOfDriver || fresh->LastOfDriver != ix.LastOfDriver ||
+        fresh->NextOfDriver != ix.NextOfDriver)
+        r.add("6: the index of each driver's results is stale");
+    if (fresh->FirstOfTeam != ix.FirstOfTeam || fresh->LastOfTeam != ix.LastOfTeam ||
+        fresh->NextOfTeam != ix.NextOfTeam)
+        r.add("6: the index of each team's results is stale");
+    if (fresh->GPOf != ix.GPOf) r.add("6: the GP of some result row is stale");
+    if (fresh->FirstPoleOfDriver != ix.FirstPoleOfDriver || fresh->NextPole != ix.NextPole ||
+        fresh->FirstFastestLapOfDriver != ix.FirstFastestLapOfDriver ||
+        fresh->NextFastestLap != ix.NextFastestLap)
+        r.add("6: the index of each driver's poles and fastest laps is stale");
+    if (fresh->FirstStandingOfDriver != ix.FirstStandingOfDriver ||
+        fresh->LastStandingOfDriver != ix.LastStandingOfDriver ||
+        fresh->NextStanding != ix.NextStanding)
+        r.add("6: the index of each driver's standings is stale");
+}
+
 // Counters above their table's capacity make every other check unsafe.
 bool CheckCounters(const TheClassData& d, Report& r) {
     const struct {
@@ -228,6 +252,7 @@ std::vector<std::string> CheckInvariants(const TheClassData& d, std::size_t limi
     CheckResults(d, r);
     CheckStandings(d, r);
     CheckIndexes(d, r);
+    CheckResultIndex(d, r);
     return r.take();
 }
 

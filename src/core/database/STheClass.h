@@ -6,11 +6,47 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qor {
+
+// A short text formatted in place (dates, times, numbers), so that a table fill copies it
+// into its cell without a string of its own.
+struct ShortText {
+    std::array<char, 32> chars{};
+    std::size_t size = 0;
+
+    std::string_view view() const { return std::string_view(chars.data(), size); }
+    std::string str() const { return std::string(view()); }
+    // Text beyond the capacity is cut (no caller formats anything that long).
+    void add(std::string_view s) {
+        const std::size_t n = std::min(s.size(), chars.size() - size);
+        std::memcpy(chars.data() + size, s.data(), n);
+        size += n;
+    }
+    void add(char c) {
+        if (size < chars.size()) chars[size++] = c;
+    }
+    void addNumber(unsigned long v) {
+        // Digits backwards into a scratch buffer, then forwards into place.
+        char digits[20];
+        int n = 0;
+        do {
+            digits[n++] = static_cast<char>('0' + v % 10);
+            v /= 10;
+        } while (v != 0);
+        while (n > 0 && size < chars.size())
+            chars[size++] = digits[--n];
+    }
+    // At least two digits ("07", "12", "123").
+    void addTwoDigits(unsigned v) {
+        if (v < 10) add('0');
+        addNumber(v);
+    }
+};
 
 // Table capacities (maximum number of rows; row 0 is never used).
 inline constexpr int MaxDrivers = 850;
@@ -48,6 +84,31 @@ struct SeasonTable {
         assert(year >= FirstYear && year <= LastPossibleYear);
         return rows[static_cast<std::size_t>(year - FirstYear)];
     }
+};
+
+// What a driver's or team's lists and figures read, as chains through the tables in their
+// (so date) order: each driver's and team's result rows with the GP of every row, and each
+// driver's pole positions, fastest laps and drivers' standings rows. Derived from the tables,
+// rebuilt on load and by every edit that moves or changes those rows.
+struct ResultIndex {
+    // First and last row of each driver's (team's) chain of results; 0 when there is none.
+    std::array<std::uint16_t, MaxDrivers + 1> FirstOfDriver{};
+    std::array<std::uint16_t, MaxDrivers + 1> LastOfDriver{};
+    std::array<std::uint16_t, MaxTeams + 1> FirstOfTeam{};
+    std::array<std::uint16_t, MaxTeams + 1> LastOfTeam{};
+    // The next row of the same driver (team) after a row; 0 ends the chain.
+    std::array<std::uint16_t, MaxResults + 1> NextOfDriver{};
+    std::array<std::uint16_t, MaxResults + 1> NextOfTeam{};
+    std::array<std::uint16_t, MaxResults + 1> GPOf{};
+    // A driver's first GP with his pole (fastest lap), then the next one after each GP.
+    std::array<std::uint16_t, MaxDrivers + 1> FirstPoleOfDriver{};
+    std::array<std::uint16_t, MaxGPs + 1> NextPole{};
+    std::array<std::uint16_t, MaxDrivers + 1> FirstFastestLapOfDriver{};
+    std::array<std::uint16_t, MaxGPs + 1> NextFastestLap{};
+    // A driver's first and last drivers' standings row, and the next after each row.
+    std::array<std::uint16_t, MaxDrivers + 1> FirstStandingOfDriver{};
+    std::array<std::uint16_t, MaxDrivers + 1> LastStandingOfDriver{};
+    std::array<std::uint16_t, MaxDriverStandings + 1> NextStanding{};
 };
 
 // Every table, counter and view setting: the part of the database that a load replaces whole.
@@ -109,6 +170,8 @@ struct TheClassData {
 
     std::array<std::uint8_t, 224> Header{};
 
+    ResultIndex Index{};
+
     // View settings kept in the data file header.
     std::uint8_t LanguageMode = 1;
     std::uint8_t ColorTheme = 0;
@@ -121,6 +184,9 @@ struct TheClassData {
     std::uint8_t FontSizeMode = 0;
     std::uint8_t OnlineOption = 0;
 };
+
+// Fills `ix` from the results and GP ranges of `d` (safe on any table contents).
+void BuildResultIndex(const TheClassData& d, ResultIndex& ix);
 
 // The one database object of the program: tables, loading and saving, lookups, formats, edits.
 class The_Class : public TheClassData {
@@ -196,12 +262,62 @@ class The_Class : public TheClassData {
     std::uint16_t ParseDate(std::string_view text) const;
     static std::uint32_t ParseTime(std::string_view text);
     static std::string FormatTime(std::uint32_t code);
+    // The same texts formatted in place, for the table fills.
+    ShortText FormatDateText(std::uint16_t date) const;
+    ShortText FormatDateAltText(std::uint16_t date) const;
+    static ShortText FormatTimeText(std::uint32_t code);
+    static ShortText NumberText(unsigned long value) {
+        ShortText t;
+        t.addNumber(value);
+        return t;
+    }
 
     // Number of seasons' GPs or results in a range (0 for an empty range).
     static int RangeCount(int first, int last) { return last >= first ? last - first + 1 : 0; }
     bool IsYearLoaded(int year) const { return year >= FirstYear && year <= LastYear; }
 
     void Debug(std::string_view message) const;
+
+    // ---- Result index (ResultIndex.cpp) ---------------------------------------------------
+    // Rebuilds the index from the results and GP ranges (safe on any table contents).
+    void RebuildResultIndex();
+    // Add the last result row (which belongs to the last GP) or the last drivers' standings
+    // row to the index, for tables filled row by row at their end.
+    void IndexLastResult();
+    void IndexLastDriverStanding();
+    // Calls visit(row) for each result row of a driver (team), in table order.
+    template <typename Visit> void ForEachResultOfDriver(int driver, Visit visit) const {
+        if (driver < 0 || driver > MaxDrivers) return;
+        for (int r = Index.FirstOfDriver[static_cast<std::size_t>(driver)]; r;
+             r = Index.NextOfDriver[static_cast<std::size_t>(r)])
+            visit(r);
+    }
+    // The same for a driver's pole positions and fastest laps (GP rows) and his drivers'
+    // standings rows.
+    template <typename Visit> void ForEachPoleOfDriver(int driver, Visit visit) const {
+        if (driver < 0 || driver > MaxDrivers) return;
+        for (int g = Index.FirstPoleOfDriver[static_cast<std::size_t>(driver)]; g;
+             g = Index.NextPole[static_cast<std::size_t>(g)])
+            visit(g);
+    }
+    template <typename Visit> void ForEachFastestLapOfDriver(int driver, Visit visit) const {
+        if (driver < 0 || driver > MaxDrivers) return;
+        for (int g = Index.FirstFastestLapOfDriver[static_cast<std::size_t>(driver)]; g;
+             g = Index.NextFastestLap[static_cast<std::size_t>(g)])
+            visit(g);
+    }
+    template <typename Visit> void ForEachStandingOfDriver(int driver, Visit visit) const {
+        if (driver < 0 || driver > MaxDrivers) return;
+        for (int i = Index.FirstStandingOfDriver[static_cast<std::size_t>(driver)]; i;
+             i = Index.NextStanding[static_cast<std::size_t>(i)])
+            visit(i);
+    }
+    template <typename Visit> void ForEachResultOfTeam(int team, Visit visit) const {
+        if (team < 0 || team > MaxTeams) return;
+        for (int r = Index.FirstOfTeam[static_cast<std::size_t>(team)]; r;
+             r = Index.NextOfTeam[static_cast<std::size_t>(r)])
+            visit(r);
+    }
 
     // ---- Editing (Editing.cpp, Standings.cpp) ------------------------------------------------
     // Every operation keeps the tables ordered and every range field consistent. A failure

@@ -85,8 +85,10 @@ std::uint16_t The_Class::AddDriverStanding(int year, std::uint16_t driver, float
         return 0;
     }
     const TDriverStanding row{driver, team, 0, points};
-    return static_cast<std::uint16_t>(
+    const auto added = static_cast<std::uint16_t>(
         InsertByPoints(*this, year, DriverStandings, DriverStandingCount, DriverRange, row));
+    RebuildResultIndex();
+    return added;
 }
 
 std::uint16_t The_Class::AddTeamStanding(int year, std::string_view name, float points,
@@ -163,6 +165,7 @@ void The_Class::RecalcStandings(int year) {
 
     ClearSeason(*this, year, DriverStandings, DriverStandingCount, DriverRange);
     ClearSeason(*this, year, TeamStandings, TeamStandingCount, TeamRange);
+    RebuildResultIndex(); // the season's rows are gone, whether or not any come back
     // In index order, so that ties list the lower index first.
     for (int d = 1; d <= DriverCount; ++d)
         if (driverPoints[U(d)] > 0.0f)

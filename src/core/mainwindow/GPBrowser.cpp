@@ -2,6 +2,8 @@
 
 #include "text/Encoding.h"
 
+#include <algorithm>
+
 namespace qor {
 namespace {
 
@@ -46,14 +48,15 @@ void FillGPInfoPanel(const The_Class& db, int g, GPInfoPanel& panel) {
     }
     const TGPRow& gp = db.GPs[static_cast<std::size_t>(g)];
     panel.Visible = true;
-    panel.FastestLap = db.DriverName(gp.FLDriver);
-    panel.FastestLapTime = The_Class::FormatTime(gp.FLTime);
-    panel.PolePosition = db.DriverName(gp.PoleDriver);
-    panel.PolePositionTime = The_Class::FormatTime(gp.PoleTime);
+    // Assigned from views, so that the labels keep their buffers from one GP to the next.
+    panel.FastestLap.assign(db.DriverNameView(gp.FLDriver));
+    panel.FastestLapTime.assign(The_Class::FormatTimeText(gp.FLTime).view());
+    panel.PolePosition.assign(db.DriverNameView(gp.PoleDriver));
+    panel.PolePositionTime.assign(The_Class::FormatTimeText(gp.PoleTime).view());
     panel.Weather = db.RemarkText(gp.Remark);
     panel.WeatherCaptionVisible = panel.Weather != Unknown;
     if (!panel.WeatherCaptionVisible) panel.Weather.clear();
-    panel.Laps = std::to_string(gp.Laps);
+    panel.Laps.assign(The_Class::NumberText(gp.Laps).view());
 }
 
 void FillYearLists(TableContext& ctx) {
@@ -117,22 +120,31 @@ void FillGPResultsTable(ResultGrid& grid, const The_Class& db, int g) {
                               l.Title(slot::Time), l.Title(slot::Notes), ""});
     }
     if (year < FirstHtmlYear) grid.HtmlButtonVisible = false;
-    grid.tablo1.TitleLabel = db.GPNameOf(gp.GPName) + "       " + db.TrackNameOf(gp.Track) +
-                             "     " + db.FormatDateAlt(gp.Date);
+    std::string& title = grid.tablo1.TitleLabel;
+    title.assign(db.GPNameOf(gp.GPName));
+    title.append("       ");
+    title.append(db.TrackNameView(gp.Track));
+    title.append("     ");
+    title.append(db.FormatDateAltText(gp.Date).view());
+    // The grid grows once; the cells are written from the tables without strings of their own.
+    const int last = std::min<int>(gp.LastResult, MaxResults);
+    grid.tablo1.SetRowCount(std::max(last - gp.FirstResult + 1, 0) + 1);
     int n = 0;
-    for (int r = gp.FirstResult; r <= gp.LastResult && r <= MaxResults; ++r) {
+    for (int r = gp.FirstResult; r <= last; ++r) {
         const TResultRec& rec = db.Results[static_cast<std::size_t>(r)];
         ++n;
-        grid.tablo1.SetRowCount(n + 1);
         grid.StartGridRow(n);
-        grid.AddGridCell(std::to_string(n));
+        grid.AddGridNumber(static_cast<unsigned>(n));
         grid.AddGridText(db.ResultDriverNameView(r));
         grid.AddGridText(db.ResultTeamNameView(r));
-        grid.AddGridCell(The_Class::NumText(rec.Pos));
-        grid.AddGridCell(The_Class::FormatTime(rec.Time));
-        if (withGrid) grid.AddGridCell(std::to_string(rec.Grid));
+        if (rec.Pos)
+            grid.AddGridNumber(rec.Pos);
+        else
+            grid.AddGridText(std::string_view());
+        grid.AddGridText(The_Class::FormatTimeText(rec.Time).view());
+        if (withGrid) grid.AddGridNumber(rec.Grid);
         grid.AddGridText(db.ReasonTextView(rec.Reason));
-        grid.AddGridCell(std::to_string(r));
+        grid.AddGridNumber(static_cast<unsigned>(r));
     }
     grid.tablo1kayitsayisi(static_cast<std::uint16_t>(grid.tablo1.RowCount() - 1));
 }
@@ -164,7 +176,8 @@ void gpListBox1Click(TableContext& ctx) {
 
     if (year >= FirstShareYear) {
         b.ShareTag = gp.Date;
-        b.ShareCaption = "Share GP " + db.FormatDateAlt(gp.Date);
+        b.ShareCaption.assign("Share GP ");
+        b.ShareCaption.append(db.FormatDateAltText(gp.Date).view());
         grid.ShareItemEnabled = true;
     }
 }

@@ -43,11 +43,6 @@ void GridTable::SetCell(int col, int row, const std::string& text) {
     cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = text;
 }
 
-void GridTable::SetCellText(int col, int row, std::string_view text) {
-    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) return;
-    cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].assign(text);
-}
-
 int GridTable::ColWidth(int col) const {
     if (col < 0 || col >= ColCount()) return 0;
     return colWidths_[static_cast<std::size_t>(col)];

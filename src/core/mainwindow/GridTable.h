@@ -2,6 +2,7 @@
 // The content of one result grid (tablo1 or tablo2) without its widget: cells, column widths,
 // row heights, Tag and the three labels that belong to the grid.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,18 @@ class GridTable {
     // Writes a cell; writes outside the grid are ignored. A copied text reuses the cell's buffer.
     void SetCell(int col, int row, std::string&& text);
     void SetCell(int col, int row, const std::string& text);
-    void SetCellText(int col, int row, std::string_view text);
+    // Inline: the table fills write every cell through it.
+    void SetCellText(int col, int row, std::string_view text) {
+        if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) return;
+        std::string& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+        // Cleared and appended, which is cheaper than assign, unless the text lies in the cell.
+        if (Overlaps(cell, text)) {
+            cell.assign(text);
+            return;
+        }
+        cell.clear();
+        cell.append(text);
+    }
     // Title of a column (the text in row 0).
     const std::string& Title(int col) const { return Cell(col, 0); }
 
@@ -61,6 +73,12 @@ class GridTable {
     std::string FilterLabel;
 
   private:
+    static bool Overlaps(const std::string& cell, std::string_view text) {
+        const std::less<const char*> below;
+        return !below(text.data(), cell.data()) &&
+               below(text.data(), cell.data() + cell.capacity() + 1);
+    }
+
     // [row][col]; rows past RowCount() are spares kept from a longer fill.
     std::vector<std::vector<std::string>> cells_;
     std::vector<int> colWidths_;

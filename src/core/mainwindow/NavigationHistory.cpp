@@ -22,20 +22,18 @@ void NavigationHistory::menuekle(std::uint16_t value1, std::uint16_t value2, std
     if (replaying_) return;
     nextEnabled_ = false;
     if (histCount_ == MaxHistoryEntries) {
-        for (int i = 2; i <= MaxHistoryEntries; ++i)
-            entries_[static_cast<std::size_t>(i - 1)] =
-                std::move(entries_[static_cast<std::size_t>(i)]);
+        // The oldest entry goes: the ring's start moves on instead of every entry moving down.
+        first_ = (first_ + 1) % MaxHistoryEntries;
         --histIndex_;
         histCount_ = MaxHistoryEntries - 1;
     }
     // After going back the new table goes right after the current one; the later entries stay.
     if (histIndex_ < histCount_)
         for (int i = histCount_; i >= histIndex_ + 1; --i)
-            entries_[static_cast<std::size_t>(i + 1)] =
-                std::move(entries_[static_cast<std::size_t>(i)]);
+            At(i + 1) = std::move(At(i));
     ++histCount_;
     ++histIndex_;
-    THistoryEntry& e = entries_[static_cast<std::size_t>(histIndex_)];
+    THistoryEntry& e = At(histIndex_);
     e = THistoryEntry{};
     e.Handler = std::move(handler);
     e.Value1 = value1;
@@ -46,7 +44,7 @@ void NavigationHistory::menuekle(std::uint16_t value1, std::uint16_t value2, std
 
 void NavigationHistory::SetHistoryCaption(const std::string& title) {
     if (replaying_ || histIndex_ < 1) return;
-    entries_[static_cast<std::size_t>(histIndex_)].Caption = title;
+    At(histIndex_).Caption = title;
 }
 
 void NavigationHistory::Restore(const THistoryEntry& e) {
@@ -71,7 +69,7 @@ void NavigationHistory::domenuevent() {
     if (histIndex_ < 1 || histIndex_ > histCount_) return;
     // A copy: the command may not change the history (Replaying), but it must not see the
     // entry change under it either.
-    const THistoryEntry e = entries_[static_cast<std::size_t>(histIndex_)];
+    const THistoryEntry e = At(histIndex_);
     if (e.Kind == history_kind::NotReplayed) return;
     ReplayGuard guard(replaying_);
     Restore(e);
@@ -102,7 +100,7 @@ void NavigationHistory::ChooseItem(int position) {
 }
 
 void NavigationHistory::CopyCurrentToSecond() {
-    if (histIndex_ >= 1) entries_[0] = entries_[static_cast<std::size_t>(histIndex_)];
+    if (histIndex_ >= 1) entries_[0] = At(histIndex_);
 }
 
 void NavigationHistory::SetButtons() {

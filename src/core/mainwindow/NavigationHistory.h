@@ -69,7 +69,7 @@ class NavigationHistory {
     int HistCount() const { return histCount_; }
     bool Replaying() const { return replaying_; }
     // Entries 1..HistCount; entry 0 is the second grid's.
-    const THistoryEntry& Entry(int i) const { return entries_[static_cast<std::size_t>(i)]; }
+    const THistoryEntry& Entry(int i) const { return entries_[Slot(i)]; }
 
     // Widget states: "<--", "-->", the "|" menu button, and the menu item carrying the mark.
     bool BackEnabled() const { return backEnabled_; }
@@ -80,11 +80,18 @@ class NavigationHistory {
     std::string ItemCaption(int position) const { return Entry(position + 1).Caption; }
 
   private:
+    // Entries 1..MaxHistoryEntries are a ring starting at slot first_ + 1; slot 0 is entry 0.
+    std::size_t Slot(int i) const {
+        if (i <= 0) return 0;
+        return 1 + static_cast<std::size_t>((first_ + i - 1) % MaxHistoryEntries);
+    }
+    THistoryEntry& At(int i) { return entries_[Slot(i)]; }
     void Restore(const THistoryEntry& e);
     void SetButtons();
 
     HistoryRestore restore_;
     std::array<THistoryEntry, MaxHistoryEntries + 1> entries_{};
+    int first_ = 0;
     int histIndex_ = 0;
     int histCount_ = 0;
     bool replaying_ = false;

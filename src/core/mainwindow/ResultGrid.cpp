@@ -1,5 +1,7 @@
 #include "mainwindow/ResultGrid.h"
 
+#include "database/STheClass.h"
+
 #include "mainwindow/CellStyle.h"
 #include "mainwindow/Rounding.h"
 #include "text/Encoding.h"
@@ -49,7 +51,11 @@ void ResultGrid::SetTableColumns(const std::vector<int>& countThenWidths) {
 void ResultGrid::SetColumnTitles(const std::vector<std::string>& titles) {
     for (int i = 0; i < tablo1.ColCount(); ++i) {
         const auto at = static_cast<std::size_t>(i);
-        tablo1.SetCell(i, 0, at < titles.size() ? titles[at] : std::string());
+        // Copied into the cell's buffer, without a temporary string.
+        if (at < titles.size())
+            tablo1.SetCell(i, 0, titles[at]);
+        else
+            tablo1.SetCellText(i, 0, std::string_view());
     }
 }
 
@@ -63,8 +69,16 @@ void ResultGrid::AddGridCell(std::string&& text) {
     ++GridCol;
 }
 
-void ResultGrid::AddGridText(std::string_view text) {
-    tablo1.SetCellText(GridCol, GridRow, text);
+void ResultGrid::AddGridNumber(unsigned long value) {
+    // The digits backwards from the end of a scratch buffer: no text object in between.
+    char digits[20];
+    char* const end = digits + sizeof digits;
+    char* p = end;
+    do {
+        *--p = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    tablo1.SetCellText(GridCol, GridRow, std::string_view(p, static_cast<std::size_t>(end - p)));
     ++GridCol;
 }
 
@@ -86,7 +100,11 @@ void ResultGrid::fixedcolrow() {
 void ResultGrid::tablo1kayitsayisi(std::uint16_t count) {
     fixedcolrow();
     tablo1.FilterLabel.clear();
-    tablo1.CountLabel = std::to_string(count) + "  " + langs_.Text(slot::RecordsFound);
+    // Built in the label's own buffer.
+    std::string& label = tablo1.CountLabel;
+    label.assign(The_Class::NumberText(count).view());
+    label.append("  ");
+    label.append(langs_.Text(slot::RecordsFound));
 
     if (MeasureText) FitColumnsToTexts();
 

@@ -83,7 +83,9 @@ class ResultGrid {
     void StartGridRow(int row);
     void AddGridCell(std::string&& text);
     void AddGridCell(const std::string& text);
-    void AddGridText(std::string_view text);
+    void AddGridText(std::string_view text) { tablo1.SetCellText(GridCol++, GridRow, text); }
+    // The decimal digits of a number (no string of its own on the way).
+    void AddGridNumber(unsigned long value);
     // Row 0 and column 0 fixed; a table without body rows gets one blank row.
     void fixedcolrow();
     // Ends a table: fixed row and column, filter note cleared, the count label, the columns

@@ -12,6 +12,7 @@ namespace {
 
 using grid_rows::AddRow;
 using grid_rows::Count;
+using grid_rows::WriteRow;
 
 // Significant digits of the points texts, per table.
 constexpr int DriverPointsPrecision = 4;
@@ -27,6 +28,13 @@ std::uint16_t YearListIndex(const std::vector<std::string>& list, int year, int 
     const auto it = std::find(list.begin(), list.end(), text);
     const long i = it != list.end() ? it - list.begin() : lastYear - year;
     return static_cast<std::uint16_t>(i < 0 ? 0 : i);
+}
+
+// "12 gp": a champion's wins.
+ShortText WinsText(unsigned wins) {
+    ShortText t = The_Class::NumberText(wins);
+    t.add(" gp");
+    return t;
 }
 
 std::string Points(float points, int precision) {
@@ -122,12 +130,17 @@ bool DriverStandingsTable(TableContext& ctx, int year) {
     ctx.grid.SetTableColumns({5, 25, w.ColWName, w.ColWPoints, w.ColWPos + 15, 0});
     ctx.grid.SetColumnTitles(
         {"", l.Title(slot::Driver), l.Title(slot::Nationality), l.Title(slot::Points), ""});
+    // The grid grows once, to the season's rows.
+    int rows = 0;
+    ForEachDriverStanding(db, year, [&](const TDriverStanding&) { ++rows; });
+    ctx.grid.tablo1.SetRowCount(rows + 1);
     int n = 0;
     ForEachDriverStanding(db, year, [&](const TDriverStanding& s) {
         ++n;
-        AddRow(ctx.grid, n,
-               {std::to_string(n), db.DriverNameView(s.Driver), db.DriverNatNameView(s.Driver),
-                Points(s.Points, DriverPointsPrecision), NoKey});
+        WriteRow(ctx.grid, n,
+                 {The_Class::NumberText(static_cast<unsigned>(n)).view(),
+                  db.DriverNameView(s.Driver), db.DriverNatNameView(s.Driver),
+                  Points(s.Points, DriverPointsPrecision), NoKey});
     });
     Finish(ctx, l.Text(slot::DriversChampionship) + "   " + std::to_string(year), n);
     return true;
@@ -165,14 +178,15 @@ void DriverChampionsTable(TableContext& ctx) {
     ctx.grid.SetColumnTitles({l.Title(slot::Year), l.Title(slot::ChampionDriver),
                               l.Title(slot::Nationality), l.Title(slot::Car), l.Title(slot::Wins),
                               ""});
+    ctx.grid.tablo1.SetRowCount(std::max(db.LastYear - FirstYear + 1, 0) + 1);
     int n = 0;
     for (int y = db.LastYear; y >= FirstYear; --y) {
         const TSeasonRow& s = db.Seasons[y];
         // The year stands in the row-number column, so rows alternate with its parity.
-        AddRow(ctx.grid, ++n,
-               {std::to_string(y), db.DriverNameView(s.ChampDriver),
-                db.DriverNatNameView(s.ChampDriver), db.TeamNameView(s.ChampDriverTeam),
-                std::to_string(s.ChampDriverWins) + " gp", NoKey});
+        WriteRow(ctx.grid, ++n,
+                 {The_Class::NumberText(static_cast<unsigned>(y)).view(),
+                  db.DriverNameView(s.ChampDriver), db.DriverNatNameView(s.ChampDriver),
+                  db.TeamNameView(s.ChampDriverTeam), WinsText(s.ChampDriverWins).view(), NoKey});
     }
     Finish(ctx, l.Text(slot::DriversChampionshipTitle), ctx.grid.tablo1.RowCount() - 1);
 }

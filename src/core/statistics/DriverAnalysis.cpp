@@ -16,10 +16,6 @@ GPMark MarkOf(const TGPRow& gp, int g) {
     return GPMark{static_cast<std::uint16_t>(g), The_Class::YearOfDate(gp.Date), gp.Track};
 }
 
-bool IsPodiumPlace(std::uint8_t pos) {
-    return pos >= 1 && pos <= 3;
-}
-
 } // namespace
 
 DriverFigures ComputeDriverFigures(const The_Class& db, std::uint16_t driver, int fromYear,
@@ -33,99 +29,90 @@ DriverFigures ComputeDriverFigures(const The_Class& db, std::uint16_t driver, in
     toYear = std::min(toYear, db.LastYear);
     f.FromYear = fromYear;
     f.ToYear = toYear;
-    if (driver == 0) return f;
+    if (driver == 0 || fromYear > toYear) return f;
 
+    // The range's GPs and standings rows: the seasons' ranges tile both tables in year order.
     const int lastGP = std::min<int>(db.GPCount, MaxGPs);
-    const int lastResult = std::min<int>(db.ResultCount, MaxResults);
-    for (int y = fromYear; y <= toYear; ++y) {
-        const TSeasonRow& season = db.Seasons[y];
-        if (season.ChampDriver == driver) ++f.Championships;
-        for (int i = season.FirstDriverStanding;
-             i <= season.LastDriverStanding && i <= MaxDriverStandings; ++i) {
-            if (i < 1) continue;
-            const TDriverStanding& s = db.DriverStandings[static_cast<std::size_t>(i)];
-            if (s.Driver == driver) f.TotalPoints += static_cast<double>(s.Points);
-        }
-        for (int g = std::max<int>(season.FirstGP, 1); g <= season.LastGP && g <= lastGP; ++g) {
-            const TGPRow& gp = db.GPs[static_cast<std::size_t>(g)];
-            // Fastest laps and poles count whether or not he has a record in that GP.
-            if (gp.FLDriver == driver) ++f.FastestLaps;
-            if (gp.PoleDriver == driver) {
-                ++f.Poles;
-                if (!f.FirstPole.IsSet()) f.FirstPole = MarkOf(gp, g);
-                f.LastPole = MarkOf(gp, g);
-            }
-            const int last = std::min<int>(gp.LastResult, lastResult);
-            int r = std::max<int>(gp.FirstResult, 1);
-            // The podium places lead the GP's records, so a podium record is his first.
-            int found = 0;
-            for (; r <= last; ++r) {
-                const TResultRec& rec = db.Results[static_cast<std::size_t>(r)];
-                if (!IsPodiumPlace(rec.Pos)) break;
-                if (rec.Driver != driver) continue;
-                found = r;
-                if (rec.Pos == 1) {
-                    ++f.First;
-                    if (!f.FirstWin.IsSet()) f.FirstWin = MarkOf(gp, g);
-                    f.LastWin = MarkOf(gp, g);
-                } else if (rec.Pos == 2) {
-                    ++f.Second;
-                } else {
-                    ++f.Third;
-                }
-                break;
-            }
-            if (found == 0) {
-                for (; r <= last; ++r) {
-                    if (db.Results[static_cast<std::size_t>(r)].Driver == driver) {
-                        found = r;
-                        break;
-                    }
-                }
-            }
-            if (found == 0) continue;
+    const int firstGP = std::max<int>(db.Seasons[fromYear].FirstGP, 1);
+    const int endGP = std::min<int>(db.Seasons[toYear].LastGP, lastGP);
+    const int firstStanding = std::max<int>(db.Seasons[fromYear].FirstDriverStanding, 1);
+    const int endStanding =
+        std::min<int>(db.Seasons[toYear].LastDriverStanding, MaxDriverStandings);
+    for (int y = fromYear; y <= toYear; ++y)
+        if (db.Seasons[y].ChampDriver == driver) ++f.Championships;
+    db.ForEachStandingOfDriver(driver, [&](int i) {
+        if (i >= firstStanding && i <= endStanding)
+            f.TotalPoints +=
+                static_cast<double>(db.DriverStandings[static_cast<std::size_t>(i)].Points);
+    });
+    // Fastest laps and poles count whether or not he has a record in that GP.
+    db.ForEachFastestLapOfDriver(driver, [&](int g) {
+        if (g >= firstGP && g <= endGP) ++f.FastestLaps;
+    });
+    db.ForEachPoleOfDriver(driver, [&](int g) {
+        if (g < firstGP || g > endGP) return;
+        const TGPRow& gp = db.GPs[static_cast<std::size_t>(g)];
+        ++f.Poles;
+        if (!f.FirstPole.IsSet()) f.FirstPole = MarkOf(gp, g);
+        f.LastPole = MarkOf(gp, g);
+    });
 
-            const TResultRec& rec = db.Results[static_cast<std::size_t>(found)];
-            ++f.Entries;
-            if (f.FirstEntryRecord == 0) f.FirstEntryRecord = static_cast<std::uint16_t>(found);
-            if (rec.Team <= MaxTeams)
-                f.LastRecordOfTeam[rec.Team] = static_cast<std::uint16_t>(found);
-            if (history)
-                history->push_back(RaceHistoryEntry{static_cast<std::uint16_t>(g), rec.Pos});
-            bool madeFirst = false;
-            if (!f.FirstGP.IsSet()) {
-                f.FirstGP = MarkOf(gp, g);
-                f.FirstRecord = static_cast<std::uint16_t>(found);
-                madeFirst = true;
-            }
-            const GPMark previousLast = f.LastGP;
-            f.LastGP = MarkOf(gp, g);
-            if (rec.Pos != 0) continue;
-            switch (StatusOfReason(db, rec.Reason)) {
-            case ResultStatus::Disq:
-                ++f.Disq;
-                break;
-            case ResultStatus::DNS:
-                ++f.DNS;
-                break;
-            case ResultStatus::DNQ:
-                ++f.DNQ;
-                break;
-            case ResultStatus::DNPQ:
-                ++f.DNPQ;
-                break;
-            case ResultStatus::Other:
-                ++f.Retirements;
-                continue;
-            }
-            // A GP he did not start in is no date of his career.
-            if (madeFirst) {
-                f.FirstGP = GPMark{};
-                f.FirstRecord = 0;
-            }
-            f.LastGP = previousLast;
+    // His records in the GPs of the range; the first of each GP counts (positions are sorted
+    // within a GP, so that is his best one).
+    int previousGP = 0;
+    db.ForEachResultOfDriver(driver, [&](int found) {
+        const int g = db.Index.GPOf[static_cast<std::size_t>(found)];
+        if (g == previousGP || g < firstGP || g > endGP) return;
+        previousGP = g;
+        const TGPRow& gp = db.GPs[static_cast<std::size_t>(g)];
+        const TResultRec& rec = db.Results[static_cast<std::size_t>(found)];
+        if (rec.Pos == 1) {
+            ++f.First;
+            if (!f.FirstWin.IsSet()) f.FirstWin = MarkOf(gp, g);
+            f.LastWin = MarkOf(gp, g);
+        } else if (rec.Pos == 2) {
+            ++f.Second;
+        } else if (rec.Pos == 3) {
+            ++f.Third;
         }
-    }
+
+        ++f.Entries;
+        if (f.FirstEntryRecord == 0) f.FirstEntryRecord = static_cast<std::uint16_t>(found);
+        if (rec.Team <= MaxTeams) f.LastRecordOfTeam[rec.Team] = static_cast<std::uint16_t>(found);
+        if (history) history->push_back(RaceHistoryEntry{static_cast<std::uint16_t>(g), rec.Pos});
+        bool madeFirst = false;
+        if (!f.FirstGP.IsSet()) {
+            f.FirstGP = MarkOf(gp, g);
+            f.FirstRecord = static_cast<std::uint16_t>(found);
+            madeFirst = true;
+        }
+        const GPMark previousLast = f.LastGP;
+        f.LastGP = MarkOf(gp, g);
+        if (rec.Pos != 0) return;
+        switch (StatusOfReason(db, rec.Reason)) {
+        case ResultStatus::Disq:
+            ++f.Disq;
+            break;
+        case ResultStatus::DNS:
+            ++f.DNS;
+            break;
+        case ResultStatus::DNQ:
+            ++f.DNQ;
+            break;
+        case ResultStatus::DNPQ:
+            ++f.DNPQ;
+            break;
+        case ResultStatus::Other:
+            ++f.Retirements;
+            return;
+        }
+        // A GP he did not start in is no date of his career.
+        if (madeFirst) {
+            f.FirstGP = GPMark{};
+            f.FirstRecord = 0;
+        }
+        f.LastGP = previousLast;
+    });
     f.Starts = f.Entries - f.DNS - f.DNQ - f.DNPQ - f.Disq;
     return f;
 }

@@ -42,16 +42,13 @@ ListScope ScopeOf(const The_Class& db, std::uint16_t record, bool season) {
 // Calls f(gp, record) for the driver's first record of every GP of the scope that has one.
 template <typename F> void ForEachFirstRecord(const The_Class& db, const ListScope& s, F f) {
     if (s.Driver == 0) return;
-    const int lastResult = std::min<int>(db.ResultCount, MaxResults);
-    for (int g = s.FirstGP; g <= s.LastGP; ++g) {
-        const TGPRow& gp = db.GPs[static_cast<std::size_t>(g)];
-        const int last = std::min<int>(gp.LastResult, lastResult);
-        for (int r = std::max<int>(gp.FirstResult, 1); r <= last; ++r) {
-            if (db.Results[static_cast<std::size_t>(r)].Driver != s.Driver) continue;
-            f(gp, r);
-            break;
-        }
-    }
+    int previousGP = 0;
+    db.ForEachResultOfDriver(s.Driver, [&](int r) {
+        const int g = db.Index.GPOf[static_cast<std::size_t>(r)];
+        if (g == previousGP || g < s.FirstGP || g > s.LastGP) return;
+        previousGP = g;
+        f(db.GPs[static_cast<std::size_t>(g)], r);
+    });
 }
 
 void Record(TableContext& ctx, std::uint16_t kind, std::function<void()> rerun) {

@@ -1,7 +1,9 @@
 #include "statistics/GeneralNumberText.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string_view>
 
 namespace qor {
 namespace {
@@ -14,23 +16,27 @@ struct Digits {
 };
 
 Digits RoundedDigits(double value, int precision) {
-    // The exact decimal expansion of the binary value: %f never rounds before the 60th
-    // decimal, far beyond any digit kept here for the values the statistics show.
+    // The exact decimal expansion of the binary value to 60 decimals (as "%.60f" writes it,
+    // without printf's big-number arithmetic): far beyond any digit kept here for the values
+    // the statistics show.
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.60f", std::fabs(value));
-    std::string all;
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, 60);
+    std::string_view all;
     int intDigits = 0;
-    for (const char* p = buf; *p; ++p) {
-        if (*p == '.')
-            intDigits = static_cast<int>(all.size());
-        else
-            all += *p;
+    if (written.ec == std::errc()) {
+        // The digits without the point, moved one place left over it.
+        char* end = written.ptr;
+        char* point = std::find(buf, end, '.');
+        intDigits = static_cast<int>(point - buf);
+        if (point != end) end = std::copy(point + 1, end, point);
+        all = std::string_view(buf, static_cast<std::size_t>(end - buf));
     }
     const std::size_t first = all.find_first_not_of('0');
     Digits d;
     if (first == std::string::npos) return d;
     d.exponent = intDigits - static_cast<int>(first);
-    d.digits = all.substr(first, static_cast<std::size_t>(precision));
+    d.digits = std::string(all.substr(first, static_cast<std::size_t>(precision)));
     d.digits.resize(static_cast<std::size_t>(precision), '0');
     const std::size_t next = first + static_cast<std::size_t>(precision);
     if (next < all.size() && all[next] >= '5') {

@@ -18,6 +18,13 @@ inline void AddRow(ResultGrid& grid, int n, std::initializer_list<std::string_vi
         grid.AddGridText(c);
 }
 
+// Writes grid row n of a grid already grown to hold it.
+inline void WriteRow(ResultGrid& grid, int n, std::initializer_list<std::string_view> cells) {
+    grid.StartGridRow(n);
+    for (const std::string_view c : cells)
+        grid.AddGridText(c);
+}
+
 // Appends one empty row (a separator between groups of rows).
 inline void AddBlankRow(ResultGrid& grid) {
     const int row = grid.tablo1.RowCount();

@@ -79,40 +79,37 @@ bool OnPodium(const TResultRec& rec) {
     return rec.Pos >= 1 && rec.Pos <= 3;
 }
 
-// The row of the driver lists: the subject driver's first record of the GP that counts (with
-// the subject team too when `team` is set); 0 for no row. A shared car credits each of its
-// drivers: every record classified in the winner's place is a win, and each of the driver's
-// records is tested for the podium.
-int DriverRecordOf(const The_Class& db, const TGPRow& gp, RecordKind kind, std::uint16_t driver,
-                   const std::uint8_t* team) {
-    if (kind == rkFastestLaps && gp.FLDriver != driver) return 0;
-    if (kind == rkPoles && gp.PoleDriver != driver) return 0;
-    const int first = gp.FirstResult;
-    const int last = std::min<int>(gp.LastResult, db.ResultCount);
-    for (int r = first; r <= last; ++r) {
-        const TResultRec& rec = db.Results[U(r)];
-        // The driver test first: it rejects nearly every record of a GP at one compare.
-        if (rec.Driver != driver || (team && rec.Team != *team)) continue;
-        if (kind == rkWins && r != first) {
-            // An unclassified first record is the GP's win alone.
-            const std::uint8_t winner = db.Results[U(first)].Pos;
-            if (winner == 0 || rec.Pos != winner) continue;
-        }
-        if (kind == rkPodiums && !OnPodium(rec)) continue;
-        return r;
-    }
-    return 0;
+// Whether GP g lies in a range.
+bool InRange(const The_Class& db, const GPRange& range, int g) {
+    if (g < std::max(range.first, 1) || g > std::min<int>(range.last, db.GPCount)) return false;
+    return !range.byTrack || db.GPs[U(g)].Track == range.track;
 }
 
-// The rows of the team and track lists: every matching record of the GP (of the subject team
-// when `team` is set); the fastest lap and the pole give one row at most.
+// Whether record r of GP gp makes a row of the driver lists (with the subject team too when
+// `team` is set). A driver's row of a GP is his first record there that counts. A shared car
+// credits each of its drivers: every record classified in the winner's place is a win, and
+// each of the driver's records is tested for the podium.
+bool DriverRecordCounts(const The_Class& db, const TGPRow& gp, RecordKind kind, int r,
+                        std::uint16_t driver, const std::uint8_t* team) {
+    if (kind == rkFastestLaps && gp.FLDriver != driver) return false;
+    if (kind == rkPoles && gp.PoleDriver != driver) return false;
+    const TResultRec& rec = db.Results[U(r)];
+    if (team && rec.Team != *team) return false;
+    if (kind == rkWins && r != gp.FirstResult) {
+        // An unclassified first record is the GP's win alone.
+        const std::uint8_t winner = db.Results[U(gp.FirstResult)].Pos;
+        if (winner == 0 || rec.Pos != winner) return false;
+    }
+    return kind != rkPodiums || OnPodium(rec);
+}
+
+// The rows of the track lists: every matching record of the GP; the fastest lap and the pole
+// give one row at most.
 template <typename Emit>
-void TeamRecordsOf(const The_Class& db, const TGPRow& gp, RecordKind kind, const std::uint8_t* team,
-                   Emit emit) {
+void TrackRecordsOf(const The_Class& db, const TGPRow& gp, RecordKind kind, Emit emit) {
     const auto [first, last] = Candidates(db, gp, kind);
     for (int r = first; r <= last; ++r) {
         const TResultRec& rec = db.Results[U(r)];
-        if (team && rec.Team != *team) continue;
         if (kind == rkFastestLaps && rec.Driver != gp.FLDriver) continue;
         if (kind == rkPoles && rec.Driver != gp.PoleDriver) continue;
         if (kind == rkPodiums && !OnPodium(rec)) continue;
@@ -204,30 +201,40 @@ void WriteList(TableContext& ctx, RecordKind kind, const ListShape& shape, Scan 
         const TResultRec& rec = db.Results[U(r)];
         ++n;
         grid.StartGridRow(n);
-        grid.AddGridCell(std::to_string(n));
-        grid.AddGridCell(db.FormatDate(gp.Date));
+        grid.AddGridNumber(static_cast<unsigned>(n));
+        grid.AddGridText(db.FormatDateText(gp.Date).view());
         if (withTrack) grid.AddGridText(db.TrackNameView(gp.Track));
         grid.AddGridText(db.DriverNameView(rec.Driver));
         grid.AddGridText(db.TeamNameView(rec.Team));
-        grid.AddGridCell(The_Class::NumText(rec.Pos));
+        if (rec.Pos)
+            grid.AddGridNumber(rec.Pos);
+        else
+            grid.AddGridText(std::string_view());
         std::uint32_t time = rec.Time;
         if (kind == rkFastestLaps) time = gp.FLTime;
         if (kind == rkPoles) time = gp.PoleTime;
-        grid.AddGridCell(The_Class::FormatTime(time));
+        grid.AddGridText(The_Class::FormatTimeText(time).view());
         grid.AddGridText(db.ReasonTextView(rec.Reason));
-        grid.AddGridCell(std::to_string(r));
+        grid.AddGridNumber(static_cast<unsigned>(r));
     }
     grid.tablo1kayitsayisi(static_cast<std::uint16_t>(n));
     table.Visible = true;
 }
 
+// The driver and team lists read only the subject's own records, through the result index.
 void DriverList(TableContext& ctx, RecordKind kind, const ListShape& shape, const GPRange& range,
                 const Subject& s, bool withTeam) {
     const The_Class& db = ctx.db;
     WriteList(ctx, kind, shape, [&](auto row) {
-        ForEachGP(db, range, [&](const TGPRow& gp) {
-            if (const int r = DriverRecordOf(db, gp, kind, s.driver, withTeam ? &s.team : nullptr))
-                row(gp, r);
+        int rowGP = 0;
+        db.ForEachResultOfDriver(s.driver, [&](int r) {
+            const int g = db.Index.GPOf[U(r)];
+            if (g == rowGP || !InRange(db, range, g)) return;
+            const TGPRow& gp = db.GPs[U(g)];
+            if (!DriverRecordCounts(db, gp, kind, r, s.driver, withTeam ? &s.team : nullptr))
+                return;
+            rowGP = g;
+            row(gp, r);
         });
     });
 }
@@ -235,9 +242,29 @@ void DriverList(TableContext& ctx, RecordKind kind, const ListShape& shape, cons
 void TeamList(TableContext& ctx, RecordKind kind, const ListShape& shape, const GPRange& range,
               const Subject& s, bool anyTeam) {
     const The_Class& db = ctx.db;
+    if (anyTeam) {
+        WriteList(ctx, kind, shape, [&](auto row) {
+            ForEachGP(db, range, [&](const TGPRow& gp) {
+                TrackRecordsOf(db, gp, kind, [&](int r) { row(gp, r); });
+            });
+        });
+        return;
+    }
     WriteList(ctx, kind, shape, [&](auto row) {
-        ForEachGP(db, range, [&](const TGPRow& gp) {
-            TeamRecordsOf(db, gp, kind, anyTeam ? nullptr : &s.team, [&](int r) { row(gp, r); });
+        // The fastest lap and the pole give one row of a GP at most.
+        const bool onePerGP = kind == rkFastestLaps || kind == rkPoles;
+        int rowGP = 0;
+        db.ForEachResultOfTeam(s.team, [&](int r) {
+            const int g = db.Index.GPOf[U(r)];
+            if ((onePerGP && g == rowGP) || !InRange(db, range, g)) return;
+            const TGPRow& gp = db.GPs[U(g)];
+            const TResultRec& rec = db.Results[U(r)];
+            if (kind == rkWins && r != gp.FirstResult) return;
+            if (kind == rkFastestLaps && rec.Driver != gp.FLDriver) return;
+            if (kind == rkPoles && rec.Driver != gp.PoleDriver) return;
+            if (kind == rkPodiums && !OnPodium(rec)) return;
+            rowGP = g;
+            row(gp, r);
         });
     });
 }
