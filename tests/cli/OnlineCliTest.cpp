@@ -156,5 +156,51 @@ TEST(OnlineSharedGP, AGPSharedByOneIsSavedByAnother) {
     EXPECT_EQ(Rows(online(b, "gp-list").out)[1][0], "") << "no longer new";
 }
 
+// Drivers B lacks come with the list: three new ones are added once and saved once.
+TEST(OnlineSharedGP, TheListBringsTheDriversItsSourcesName) {
+    testing::ServerProcess server;
+    ASSERT_NE(server.Start({"--config", server.WriteConfig("auto_confirm = true\n")}), 0);
+    testing::TempDir a, b;
+    const auto shipped = std::filesystem::path(QOR_CLI).parent_path() / "f1data5.dat";
+    std::filesystem::copy_file(shipped, a.file("f1data5.dat"));
+    std::filesystem::copy_file(shipped, b.file("f1data5.dat"));
+    auto cli = [&](const testing::TempDir& d, const std::string& args) {
+        return testing::RunProcess(std::string(QOR_CLI) + " --data '" + d.path() + "' " + args);
+    };
+    auto online = [&](const testing::TempDir& d, const std::string& args) {
+        return cli(d, "online --web-host " + server.Address() + " --session '" +
+                          d.file("session.txt") + "' " + args);
+    };
+    // A learns three drivers from the news check, races them and shares the race.
+    std::ofstream(server.ContentDir() + "/update.txt") << "News\r\n";
+    std::ofstream(server.ContentDir() + "/drivers.txt")
+        << "*****\r\n#ALPHA ONE*British\r\n#BETA TWO*German\r\n#GAMMA THREE*French\r\n";
+    ASSERT_EQ(online(a, "news").status, 0);
+    ASSERT_EQ(
+        cli(a, "edit new-gp --name Portugal --date 29.10.2006 --track Estoril --laps 70").status,
+        0);
+    for (const char* d : {"Alpha One", "Beta Two", "Gamma Three"})
+        ASSERT_EQ(cli(a, std::string("edit add-result '29 Oct 2006' --team Renault --time "
+                                     "'lap 3' --driver '") +
+                             d + "'")
+                      .status,
+                  0);
+    ASSERT_EQ(online(a, "register alice alice@example.org").status, 0);
+    ASSERT_EQ(online(a, "login alice " + server.MailedPassword("alice")).status, 0);
+    ASSERT_EQ(online(a, "gp-share '29 Oct 2006'").status, 0);
+
+    const auto first = online(b, "gp-list");
+    EXPECT_EQ(first.status, 0);
+    EXPECT_NE(first.err.find("New driver:Alpha One  British\nNew driver:Beta Two  German\n"
+                             "New driver:Gamma Three  French"),
+              std::string::npos)
+        << first.err;
+    const auto saved = std::filesystem::last_write_time(b.file("f1data5.dat"));
+    const auto second = online(b, "gp-list");
+    EXPECT_EQ(second.err.find("New driver:"), std::string::npos) << second.err;
+    EXPECT_EQ(std::filesystem::last_write_time(b.file("f1data5.dat")), saved) << "saved once";
+    EXPECT_NE(cli(b, "find 'Gamma Three'").out.find("Gamma Three"), std::string::npos);
+}
+
 } // namespace
 } // namespace qor
