@@ -108,21 +108,28 @@ std::vector<std::vector<std::string>> Rows(const std::string& text) {
 
 // Two users with copies of the shipped data: A shares the 2006 Brazilian GP, B (who deleted
 // it) finds it new, saves it, and then has the same table as A.
-TEST(OnlineSharedGP, AGPSharedByOneIsSavedByAnother) {
-    testing::ServerProcess server;
-    ASSERT_NE(server.Start({"--config", server.WriteConfig("auto_confirm = true\n")}), 0)
-        << server.Log();
-    testing::TempDir a, b;
-    const auto shipped = std::filesystem::path(QOR_CLI).parent_path() / "f1data5.dat";
-    std::filesystem::copy_file(shipped, a.file("f1data5.dat"));
-    std::filesystem::copy_file(shipped, b.file("f1data5.dat"));
-    auto cli = [&](const testing::TempDir& d, const std::string& args) {
+// Two users, each with a copy of the shipped data, and a service that confirms at once.
+class OnlineSharedGP : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(server.Start({"--config", server.WriteConfig("auto_confirm = true\n")}), 0)
+            << server.Log();
+        const auto shipped = std::filesystem::path(QOR_CLI).parent_path() / "f1data5.dat";
+        std::filesystem::copy_file(shipped, a.file("f1data5.dat"));
+        std::filesystem::copy_file(shipped, b.file("f1data5.dat"));
+    }
+    testing::ProcessResult cli(const testing::TempDir& d, const std::string& args) const {
         return testing::RunProcess(std::string(QOR_CLI) + " --data '" + d.path() + "' " + args);
-    };
-    auto online = [&](const testing::TempDir& d, const std::string& args) {
+    }
+    testing::ProcessResult online(const testing::TempDir& d, const std::string& args) const {
         return cli(d, "online --web-host " + server.Address() + " --session '" +
                           d.file("session.txt") + "' " + args);
-    };
+    }
+    testing::ServerProcess server;
+    testing::TempDir a, b;
+};
+
+TEST_F(OnlineSharedGP, AGPSharedByOneIsSavedByAnother) {
     for (const auto* d : {&a, &b}) {
         const std::string user = d == &a ? "alice" : "bobby";
         ASSERT_EQ(online(*d, "register " + user + " " + user + "@example.org").status, 0);
@@ -157,20 +164,7 @@ TEST(OnlineSharedGP, AGPSharedByOneIsSavedByAnother) {
 }
 
 // Drivers B lacks come with the list: three new ones are added once and saved once.
-TEST(OnlineSharedGP, TheListBringsTheDriversItsSourcesName) {
-    testing::ServerProcess server;
-    ASSERT_NE(server.Start({"--config", server.WriteConfig("auto_confirm = true\n")}), 0);
-    testing::TempDir a, b;
-    const auto shipped = std::filesystem::path(QOR_CLI).parent_path() / "f1data5.dat";
-    std::filesystem::copy_file(shipped, a.file("f1data5.dat"));
-    std::filesystem::copy_file(shipped, b.file("f1data5.dat"));
-    auto cli = [&](const testing::TempDir& d, const std::string& args) {
-        return testing::RunProcess(std::string(QOR_CLI) + " --data '" + d.path() + "' " + args);
-    };
-    auto online = [&](const testing::TempDir& d, const std::string& args) {
-        return cli(d, "online --web-host " + server.Address() + " --session '" +
-                          d.file("session.txt") + "' " + args);
-    };
+TEST_F(OnlineSharedGP, TheListBringsTheDriversItsSourcesName) {
     // A learns three drivers from the news check, races them and shares the race.
     std::ofstream(server.ContentDir() + "/update.txt") << "News\r\n";
     std::ofstream(server.ContentDir() + "/drivers.txt")
