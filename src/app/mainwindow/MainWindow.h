@@ -323,7 +323,7 @@ class MainWindow : public QMainWindow {
     // the window shown modally.
     SharedResultsWindow& OpenSharedResults();
     // The window, created with the main window (Timer_updater presses its refresh button).
-    SharedResultsWindow& SharedResults() { return *sharedResults_; }
+    SharedResultsWindow& SharedResults();
     // A listed GP the database lacks: Sbt25's tag becomes 1.
     void SetGPUpdatesWaiting(bool waiting);
     // Timer4 started: Sbt25's text colour toggled every 500 ms while its tag is 1.

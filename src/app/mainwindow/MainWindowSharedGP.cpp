@@ -77,7 +77,6 @@ void MainWindow::BuildSharedResults() {
     });
 
     shareRequest_ = new WindowRequest(this, nullptr);
-    sharedResults_ = new SharedResultsWindow(*this);
     timerUpdater_ = new QTimer(this);
     timerUpdater_->setObjectName(QStringLiteral("Timer_updater"));
     timerUpdater_->setSingleShot(true);
@@ -86,10 +85,17 @@ void MainWindow::BuildSharedResults() {
     timerUpdater_->start();
 }
 
-SharedResultsWindow& MainWindow::OpenSharedResults() {
-    sharedResults_->ApplyTheme();
-    prompts_.RunModal(*sharedResults_);
+SharedResultsWindow& MainWindow::SharedResults() {
+    // Built when first needed, not at start-up: the first table comes sooner.
+    if (!sharedResults_) sharedResults_ = new SharedResultsWindow(*this);
     return *sharedResults_;
+}
+
+SharedResultsWindow& MainWindow::OpenSharedResults() {
+    SharedResultsWindow& w = SharedResults();
+    w.ApplyTheme();
+    prompts_.RunModal(w);
+    return w;
 }
 
 void MainWindow::SetGPUpdatesWaiting(bool waiting) {
@@ -113,7 +119,7 @@ void MainWindow::CheckForUpdates() {
                                settings_.ReadNumber(setting::Access)))
         return;
     ShowStatus(ToQt(session_.langs.MsgQueryingUpdates));
-    sharedResults_->RefreshList();
+    SharedResults().RefreshList();
 }
 
 void MainWindow::ShowSharedGP(std::uint16_t gp, bool written) {
@@ -165,7 +171,7 @@ QString MainWindow::ShowSharedResultsView(const QStringList& args) {
         return QStringLiteral("usage: gp-updates [sources|content]");
     // Shown beside the main window (not modal, for pictures and scripts); the pages after
     // the list follow its first row as soon as each request has ended.
-    SharedResultsWindow& w = *sharedResults_;
+    SharedResultsWindow& w = SharedResults();
     w.ApplyTheme();
     w.setModal(false);
     w.show();
