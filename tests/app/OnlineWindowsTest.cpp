@@ -8,6 +8,7 @@
 #include "mainwindow/QtText.h"
 
 #include "lang/DefaultStrings.h"
+#include "online/AccountClient.h"
 #include "online/AccountReplies.h"
 #include "online/Discovery.h"
 #include "online/FormFields.h"
@@ -215,7 +216,6 @@ class OnlineWindowsTest : public AppTest {
         QTRY_VERIFY(!w.Busy());
     }
 
-  private slots:
     // The real service with the account "tester", confirmed at once; its mailed password.
     std::string RealService(qor::testing::ServerProcess& server) {
         const std::string config = server.WriteConfig("auto_confirm = true\n");
@@ -228,6 +228,7 @@ class OnlineWindowsTest : public AppTest {
         return server.MailedPassword("tester");
     }
 
+  private slots:
     void anAcceptedLogInIsShownRememberedAndOffered() {
         qor::testing::ServerProcess server;
         const std::string password = RealService(server);
@@ -475,6 +476,36 @@ class OnlineWindowsTest : public AppTest {
         f->window.reset();
         QVERIFY(f->Start());
         QVERIFY(f->session->db.FindGPByDate("22 Oct 2006") != 0);
+    }
+
+    void aGPSharedOnTheRealServiceIsDownloadedAsItWasShared() {
+        qor::testing::ServerProcess server;
+        const std::string password = RealService(server);
+        The_Class& db = f->session->db;
+        const auto login = online::RunRequest(online::StartLogin("tester", password));
+        online::ApplyLoginReply(login.Payload, "tester", f->Folder().toStdString());
+        const int code = online::OnlineState::Instance().LoginCode();
+        QVERIFY(code >= online::LoginCodeMin);
+        const int g = db.FindGPByDate("22 Oct 2006");
+        const std::string shared = online::GPContentText(db, g);
+        const auto share = online::RunRequest(online::ShareGPBody({"tester", code}, db, g));
+        QVERIFY(online::ParseStatusReply(share.Payload).Accepted());
+        QVERIFY(db.DeleteGP("22 Oct 2006") != 0);
+
+        SharedResultsWindow& w = W().SharedResults();
+        RefreshList();
+        QCOMPARE(Cell("gridlist1", 0, 0), QStringLiteral(" NEW"));
+        w.OpenCurrentGP();
+        QTRY_VERIFY(!w.Busy());
+        QCOMPARE(w.Page(), 1);
+        w.OpenCurrentSource();
+        QTRY_VERIFY(!w.Busy());
+        QCOMPARE(w.Page(), 2);
+        In<QPushButton>(w, "SpeedButton7")->click();
+        QCOMPARE(f->prompts.messages.last(),
+                 QStringLiteral("GP results succesfully downloaded and automatically saved to "
+                                "your database."));
+        QCOMPARE(online::GPContentText(db, db.FindGPByDate("22 Oct 2006")), shared);
     }
 
     void aFailedListKeepsTheGridAndStillCountsForTheDay() {
