@@ -45,6 +45,18 @@ shot screenshot-help --show help
 shot screenshot-gp-dialog --show new-gp Monaco
 shot screenshot-record-dialog --show update-record 2
 
+# The port a stand-in server started in the background names in its log (sed expression),
+# waiting up to 5 s for it.
+listening_port() {
+  local port=""
+  for _ in $(seq 50); do
+    port=$(sed -n "$2" "$1")
+    [ -n "$port" ] && break
+    sleep 0.1
+  done
+  echo "$port"
+}
+
 # The online windows: the log-in window offering the remembered name, and the news window
 # after a check against a web host that a static server on a free port stands in for.
 printf 'tester\r\n' >"$work/qoruser.txt"
@@ -56,12 +68,8 @@ news_shot() {
   printf '*****\r\n#LEWIS HAMILTON*British\r\n#HEIKKI KOVALAINEN*Finnish\r\n' \
     >"$work/web/trevask/drivers.txt"
   python3 -u -m http.server --bind 127.0.0.1 0 --directory "$work/web" >"$work/http.log" 2>&1 &
-  local server=$! port=""
-  for _ in $(seq 50); do
-    port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$work/http.log")
-    [ -n "$port" ] && break
-    sleep 0.1
-  done
+  local server=$! port
+  port=$(listening_port "$work/http.log" 's/.* port \([0-9]*\) .*/\1/p')
   shot screenshot-news --web-host "127.0.0.1:$port" --show news || { kill "$server"; return 1; }
   kill "$server"
 }
@@ -87,12 +95,8 @@ for line in sys.stdin.read().splitlines():
         sys.stdout.buffer.write(("*".join(c.strip() for c in cells[1:7]) + "*\r\n").encode("cp1254"))'
   } >"$pool/getgp.txt"
   python3 -u scripts/gp-pool-standin.py "$pool" >"$work/pool.log" 2>&1 &
-  local server=$! port=""
-  for _ in $(seq 50); do
-    port=$(sed -n 's/^port \([0-9]*\)$/\1/p' "$work/pool.log")
-    [ -n "$port" ] && break
-    sleep 0.1
-  done
+  local server=$! port
+  port=$(listening_port "$work/pool.log" 's/^port \([0-9]*\)$/\1/p')
   local page
   for page in "" sources content; do
     cp build/release/bin/f1data5.dat "$work/f1data5.dat"

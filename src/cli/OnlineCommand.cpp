@@ -126,7 +126,7 @@ int News(CliContext& ctx, std::ostream& out, std::ostream& err) {
     if (!ctx.Load(err)) return TransportFailed;
     std::string news, progress, updates;
     // Steps run where they arrive: nothing else touches the database meanwhile.
-    NewsCheck check(*ctx.db, ctx.dataDir, [](std::function<void()> f) { f(); },
+    NewsCheck check(*ctx.db, [](std::function<void()> f) { f(); },
                     {[&](const std::string& s) { news = s; },
                      [&](const std::string& s) { progress = s; },
                      [&](const std::string& s) { updates = s; }, nullptr});

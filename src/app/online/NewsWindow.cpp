@@ -56,7 +56,7 @@ NewsWindow::NewsWindow(MainWindow& main) : QWidget(&main, Qt::Tool), main_(main)
     };
     QObject* steps = steps_;
     check_ = std::make_unique<online::NewsCheck>(
-        main_.Session().db, main_.Session().ProgramFolder,
+        main_.Session().db,
         [steps](std::function<void()> step) {
             QMetaObject::invokeMethod(steps, std::move(step), Qt::QueuedConnection);
         },

@@ -14,12 +14,11 @@ TMyThread2::~TMyThread2() {
 }
 
 void TMyThread2::Start() {
-    Wait();
-    thread_ = std::thread([this] { Execute(); });
+    worker_.Run([this] { Execute(); });
 }
 
 void TMyThread2::Wait() {
-    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
+    worker_.Wait();
 }
 
 void TMyThread2::Execute() {
@@ -39,12 +38,11 @@ TMyThread::~TMyThread() {
 }
 
 void TMyThread::Start() {
-    Wait();
-    thread_ = std::thread([this] { Execute(); });
+    worker_.Run([this] { Execute(); });
 }
 
 void TMyThread::Wait() {
-    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
+    worker_.Wait();
 }
 
 void TMyThread::Execute() {

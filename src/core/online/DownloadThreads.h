@@ -3,11 +3,11 @@
 // posts a notification without reading the reply.
 
 #include "online/Protocol.h"
+#include "online/WorkerThread.h"
 
 #include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 
 namespace qor::online {
 
@@ -33,7 +33,7 @@ class TMyThread2 {
     std::string url_, data_;
     std::size_t readSize_;
     std::atomic<bool> done_{false};
-    std::thread thread_;
+    WorkerThread worker_; // last: joined before the other members go
 };
 
 // Posts "version=1.88" to host and path; the reply is not read.
@@ -53,7 +53,7 @@ class TMyThread {
   private:
     std::string host_, path_;
     std::atomic<bool> done_{false};
-    std::thread thread_;
+    WorkerThread worker_; // last: joined before the other members go
 };
 
 } // namespace qor::online

@@ -8,9 +8,8 @@
 
 namespace qor::online {
 
-NewsCheck::NewsCheck(The_Class& db, std::string dataDir, Post post, Listener listener)
-    : db_(db), dataDir_(std::move(dataDir)), post_(std::move(post)),
-      listener_(std::move(listener)) {}
+NewsCheck::NewsCheck(The_Class& db, Post post, Listener listener)
+    : db_(db), post_(std::move(post)), listener_(std::move(listener)) {}
 
 NewsCheck::~NewsCheck() {
     WaitIdle();

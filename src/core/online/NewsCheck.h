@@ -32,7 +32,7 @@ class NewsCheck {
         std::function<void()> DriversChanged;             // refill the driver name list
     };
 
-    NewsCheck(The_Class& db, std::string dataDir, Post post, Listener listener);
+    NewsCheck(The_Class& db, Post post, Listener listener);
     // Waits for every download it started.
     ~NewsCheck();
 
@@ -50,7 +50,7 @@ class NewsCheck {
     void Finish(int delta);
 
     The_Class& db_;
-    std::string dataDir_, webHost_;
+    std::string webHost_;
     Post post_;
     Listener listener_;
     std::atomic<int> pending_{0};

@@ -118,12 +118,11 @@ tQorConnect::~tQorConnect() {
 }
 
 void tQorConnect::Start() {
-    Wait();
-    thread_ = std::thread([this] { Execute(); });
+    worker_.Run([this] { Execute(); });
 }
 
 void tQorConnect::Wait() {
-    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
+    worker_.Wait();
 }
 
 bool tQorConnect::Discover() {

@@ -3,13 +3,13 @@
 // not known yet, then the form-encoded POST, the reply handed on in blocks.
 
 #include "online/Protocol.h"
+#include "online/WorkerThread.h"
 
 #include <atomic>
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 
 namespace qor::online {
 
@@ -60,7 +60,7 @@ class tQorConnect {
     int sendOnly_;
     bool useDiscovery_;
     std::atomic<int> connectState_{NothingSent};
-    std::thread thread_;
+    WorkerThread worker_; // last: joined before the other members go
 };
 
 // A request as every window builds it: the configured web host and the cached service

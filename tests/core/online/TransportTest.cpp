@@ -138,7 +138,7 @@ TEST_F(Transport, NewsCheckAddsNewDriversOnceAndNotifies) {
         };
     };
     NewsCheck check(
-        *db, dir.path(), [](std::function<void()> f) { f(); },
+        *db, [](std::function<void()> f) { f(); },
         {[&](const std::string& s) { news = s; }, record(progress), record(updates), nullptr});
     web.delay = std::chrono::milliseconds(200);
     ASSERT_TRUE(check.Start(web.Host()));
