@@ -84,14 +84,19 @@ std::optional<QString> MainWindow::ShowMessagingView(const QStringList& args) {
         return QString();
     }
     GuessWindow& w = OpenGuess();
-    if (!history) return QString();
-    // The first player's past guesses once the first reply has been read.
+    if (rest == 0 && !history) return QString();
+    // Once the first reply has been read: the user's own guess, or the first player's past
+    // guesses.
     auto* step = new QTimer(&w);
     step->setInterval(50);
-    connect(step, &QTimer::timeout, &w, [&w, step] {
+    connect(step, &QTimer::timeout, &w, [&w, step, history] {
         auto* players = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
         if (w.Busy() || players->count() == 0) return;
         step->deleteLater();
+        if (!history) {
+            w.MakeGuess();
+            return;
+        }
         players->setCurrentRow(0);
         w.ViewHistory();
     });

@@ -114,6 +114,7 @@ QWidget* GuessWindow::BuildHeader() {
     buttons->addStretch(1);
     buttons->addWidget(Caption("User:", header));
     buttons->addWidget(label13_);
+    buttons->addSpacing(12);
     buttons->addWidget(progress_);
 
     label74_ = MakeLabel("Label74", header);
