@@ -147,4 +147,17 @@ TEST(ServerBoard, SendingAndMarksNeedALogIn) {
     EXPECT_EQ(r.page.Total, "3");
 }
 
+TEST(ServerBoard, ReadingPastTheLogInLocksNobodyOut) {
+    Rig rig;
+    const std::string password = rig.Member("ann_w");
+    const online::Caller ann{"ann_w", rig.LogIn("ann_w", password).LoginCode};
+    ASSERT_TRUE(rig.store->PutSession("ann_w", {ann.Code, 1})) << "ran out long ago";
+    for (int i = 0; i < 5; ++i) {
+        const Read r = ReadPage(rig, ann, 0);
+        EXPECT_TRUE(r.rating && r.page.PageCount) << "read as logged out";
+    }
+    EXPECT_EQ(Send(rig, ann, "hi"), "Your log-in has expired. Please log in again.");
+    EXPECT_TRUE(rig.LogIn("ann_w", password).Accepted()) << "not locked out";
+}
+
 } // namespace
