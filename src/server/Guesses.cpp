@@ -157,7 +157,7 @@ std::string Guesses::Answer(const online::FormFields& fields, const std::string&
     if (flag("kaydet")) status += StatusOnly(Save(fields, key, in, refusal));
     const std::int64_t now = Now();
     const auto gp = store_.ActiveGuessGP();
-    // A's date and B's name make the window's "active GP" line; with none open it reads "---".
+    // Date and name make the window's active-GP line; with none open its fields read "---".
     const std::string active = gp ? GuessDateText(gp->Date) + "_" + gp->Name + "_" +
                                         Clock(gp->ClosesAt) + "_" + Clock(now) + "_" +
                                         Remaining(gp->ClosesAt - now) + "_"
