@@ -174,8 +174,9 @@ std::string Boards::Send(const online::FormFields& fields, const std::string& ad
     if (!text.empty() &&
         store_.PutMessage({0, board, key, "", Version(fields.Value("version")), text, now}) == 0)
         return "The service cannot store your message now. Please try later.";
-    if (text.empty()) return "Your mark is saved. Thank you.";
-    return mark ? "Your message and your mark are saved." : "Your message is saved.";
+    return std::string(text.empty() ? online::BoardMarkSaved
+                       : mark       ? online::BoardBothSaved
+                                    : online::BoardMessageSaved);
 }
 
 } // namespace qor::server

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -129,8 +130,9 @@ std::string Guesses::Save(const online::FormFields& fields, const std::string& k
                                               "u6", "u7", "u8", "ufl", "upp"};
     for (std::size_t k = 0; k < ids.size(); ++k) {
         const auto id = Number(fields.Value(names[k]));
-        if (!id || *id < 0) return "Your guess could not be read.";
-        ids[k] = *id;
+        if (!id || *id < 0 || *id > std::numeric_limits<int>::max())
+            return "Your guess could not be read.";
+        ids[k] = static_cast<int>(*id);
     }
     if (std::string problem = online::GuessSaveProblem(ids); !problem.empty()) return problem;
     // A blank choice (0) is allowed and scores nothing; a guess of blanks only is no guess.
@@ -157,12 +159,13 @@ std::string Guesses::Answer(const online::FormFields& fields, const std::string&
     if (flag("kaydet")) status += StatusOnly(Save(fields, key, in, refusal));
     const std::int64_t now = Now();
     const auto gp = store_.ActiveGuessGP();
-    // Date and name make the window's active-GP line; with none open its fields read "---".
-    const std::string active = gp ? GuessDateText(gp->Date) + "_" + gp->Name + "_" +
-                                        Clock(gp->ClosesAt) + "_" + Clock(now) + "_" +
-                                        Remaining(gp->ClosesAt - now) + "_"
-                                  : "---__---_" + Clock(now) + "_---_";
-    std::string fixed = status + Section("[activegp]", active);
+    // Date and name make the window's active-GP line; with none ever opened the section is
+    // left out, so the line keeps its "---" (which the window's "no GP" test knows).
+    std::string fixed = status;
+    if (gp)
+        fixed += Section("[activegp]", GuessDateText(gp->Date) + "_" + gp->Name + "_" +
+                                           Clock(gp->ClosesAt) + "_" + Clock(now) + "_" +
+                                           Remaining(gp->ClosesAt - now) + "_");
     if (flag("driver_list")) {
         fixed += "drivers:";
         for (const auto& [id, name] : store_.GuessDrivers())

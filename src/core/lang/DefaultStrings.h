@@ -85,6 +85,9 @@ inline constexpr int ServerNotAvailable = 214;
 inline constexpr int PasswordRepeatWrong = 215;
 inline constexpr int Waiting = 217;
 inline constexpr int LoginBeforePassword = 219;
+// The message board's texts the command line prints too.
+inline constexpr int WriteOrRateFirst = 202, RateNeedsLogin = 203, MessagesTotal = 208,
+                     PageHeading = 210;
 
 // Slots copied into the named message texts after every load.
 inline constexpr int MessagesFirst = 184, MessagesLast = 222;
