@@ -2,10 +2,8 @@
 // does: a new connection per request, the body with its trailing zero byte.
 
 #include "online/AccountReplies.h"
-#include "online/Board.h"
 #include "online/Discovery.h"
 #include "online/FormFields.h"
-#include "online/GuessGame.h"
 #include "online/PasswordCodec.h"
 #include "online/Protocol.h"
 #include "online/ReplyFraming.h"
@@ -149,53 +147,6 @@ TEST(ServerLoopback, FloodOfWrongLogInsLocksOnlyThatUser) {
          {online::EncodeLoginPassword(other), change, std::to_string(in.LoginCode),
           online::PercentEncode(content).substr(0, 40)})
         EXPECT_EQ(log.find(secret), std::string::npos) << secret;
-}
-
-TEST(ServerLoopback, TwoUsersOnTheBoardAndInTheGuessGame) {
-    ServerProcess server;
-    ASSERT_GT(
-        server.Start({"--config", server.WriteConfig(std::string(Cheap) + "auto_confirm = 1\n")}),
-        0)
-        << server.Log();
-    const std::string names[] = {"ann_l", "bob_l"};
-    std::vector<online::Caller> users;
-    for (const std::string& name : names) {
-        ASSERT_TRUE(SignUp(server, name));
-        users.push_back({name, LogIn(server, name, server.MailedPassword(name)).LoginCode});
-        const auto sent = online::ExtractPayload(
-            Post(server, online::BoardSendBody(users.back(), "general", "", "hi from " + name))
-                .body);
-        EXPECT_EQ(sent, "Your message is saved.");
-    }
-    std::string page =
-        online::ExtractPayload(Post(server, online::BoardReadBody(users[0], "general", 0)).body);
-    ASSERT_TRUE(online::TakeRating(page));
-    EXPECT_EQ(online::ParseBoardPage(page).Messages.size(), 2u) << page;
-
-    const std::string admin =
-        "'" + ServerProcess::Binary() + "' admin --data-dir '" + server.DataDir() + "' ";
-    const std::string drivers = "Alpha Bravo Charlie Delta Echo Foxtrot Golf Hotel India Juliett";
-    for (const std::string& command :
-         {"guess-drivers " + drivers,
-          std::string(
-              "guess-open --date 2026-12-13 --name 'Test GP' --closes '2099-01-01 12:00'")}) {
-        const auto run = qor::testing::RunProcess(admin + command);
-        ASSERT_EQ(run.status, 0) << command << ": " << run.err;
-    }
-    const online::GuessIds guesses[] = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {2, 1, 3}};
-    for (std::size_t i = 0; i < users.size(); ++i) {
-        const auto saved = online::ParseGuessReply(online::ExtractPayload(
-            Post(server, online::GuessBody(users[i], online::SaveGuessPart(guesses[i]), "")).body));
-        EXPECT_EQ(saved.Status, std::vector<std::string>{"Your guess is saved."});
-    }
-    const auto result =
-        qor::testing::RunProcess(admin + "guess-result --date 2026-12-13 " + drivers);
-    ASSERT_EQ(result.status, 0) << result.err;
-    const auto ranking = online::ParseGuessReply(online::ExtractPayload(
-        Post(server, online::GuessBody({}, online::GuessListPagePart(0), "")).body));
-    ASSERT_TRUE(ranking.Players);
-    EXPECT_EQ(ranking.Players->Lines,
-              (std::vector<std::string>{"1. ann-l  (185)", "2. bob-l  (16)"}));
 }
 
 TEST(ServerLoopback, KilledServiceKeepsConfirmedAccounts) {
