@@ -1,6 +1,7 @@
 // qor-cli online ...: the account requests and the news check, printing what the windows show.
 
 #include "CliContext.h"
+#include "OnlineCommands.h"
 
 #include "database/AtomicFile.h"
 #include "lang/DefaultStrings.h"
@@ -295,9 +296,11 @@ int CmdOnline(CliContext& ctx, std::ostream& out, std::ostream& err) {
     if (verb == "gp-show" && a.size() == 2) return GPShow(ctx, a[1], out, err);
     if (verb == "gp-save" && a.size() == 2) return GPSave(ctx, a[1], out, err);
     if (verb == "gp-share" && a.size() == 2) return GPShare(ctx, a[1], out, err);
+    if (verb == "board") return OnlineBoard(a, out, err);
+    if (verb == "guess") return OnlineGuess(a, out, err);
     err << "usage: qor-cli online [--web-host HOST[:PORT]] [--session FILE] register USER EMAIL "
            "[--news] | login USER PASSWORD | passwd OLD NEW | news | gp-list | gp-sources DATE "
-           "NAME | gp-show ID | gp-save ID | gp-share DATE\n";
+           "NAME | gp-show ID | gp-save ID | gp-share DATE | board ... | guess ...\n";
     return 64;
 }
 

@@ -301,7 +301,9 @@ std::string Accounts::CheckLogIn(std::string_view user, std::string_view kod,
         return "Too many failed attempts. Try again in " + Minutes(wait);
     const auto session = store_.FindSession(key);
     if (!session || session->Code != code || session->ExpiresAt < Now()) {
-        guard_.Failure(key, address);
+        // The right number of a log-in that has run out is no guess: a window left open
+        // reads on without locking its user out.
+        if (!session || session->Code != code) guard_.Failure(key, address);
         return "Your log-in has expired. Please log in again.";
     }
     return {};

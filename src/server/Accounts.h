@@ -41,7 +41,8 @@ class Accounts {
 
     // Checks that the user is logged in with this log-in number; empty when so, else the
     // refusal. A wrong number counts as a failed log-in (a number outside the range, which
-    // the program sends when logged out, does not). key is the user's key.
+    // the program sends when logged out, does not, nor the number of a log-in that has
+    // expired). key is the user's key.
     std::string CheckLogIn(std::string_view user, std::string_view kod, const std::string& address,
                            std::string& key);
 

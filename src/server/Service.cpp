@@ -36,9 +36,10 @@ bool IsServicePost(const httplib::Request& req) {
 
 } // namespace
 
-Service::Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Guard& guard,
-                 AccessLog* log)
-    : config_(config), accounts_(accounts), pool_(pool), guard_(guard), log_(log),
+Service::Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Boards& boards,
+                 Guesses& guesses, Guard& guard, AccessLog* log)
+    : config_(config), accounts_(accounts), pool_(pool), boards_(boards), guesses_(guesses),
+      guard_(guard), log_(log),
       discovery_(
           online::MakeDiscovery({config.EffectivePublicHost(), std::string(online::ServicePath)})) {
 }
@@ -46,14 +47,26 @@ Service::Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Gua
 std::string Service::Dispatch(std::string_view body, const std::string& address) {
     const auto fields = online::FormFields::Parse(body);
     const std::string_view master = fields.Value("master"), mode = fields.Value("mode");
+    const bool board = master == "msg" && fields.Get("msg_mode");
     if (!guard_.AllowRequest(address)) {
-        // The shared-results window shows only a server message of its reads.
+        // Each window shows the refusal where it shows its other messages: the shared-results
+        // window only a server message of its reads, the board a status of its reads and the
+        // whole reply of a send, the guess game its status sections.
         constexpr std::string_view busy = "Too many requests. Please wait a moment.";
-        return master == "gp" && mode != "share" && mode != "gpok"
-                   ? online::FramePayload(PoolMessage(busy))
-                   : Refusal(busy);
+        if (master == "gp" && mode != "share" && mode != "gpok")
+            return online::FramePayload(PoolMessage(busy));
+        if (board)
+            return online::FramePayload(mode == "get" ? Boards::StatusOnly(busy)
+                                                      : std::string(busy));
+        if (master == "guess") return online::FramePayload(Guesses::StatusOnly(busy));
+        return Refusal(busy);
     }
+    // The guess game's one request names no mode.
+    if (fields.Get("version") && master == "guess")
+        return online::FramePayload(guesses_.Answer(fields, address));
     if (!fields.Get("version") || master.empty() || mode.empty()) return Refusal("Bad request.");
+    if (board && mode == "get") return online::FramePayload(boards_.Read(fields, address));
+    if (board && mode == "send") return online::FramePayload(boards_.Send(fields, address));
     if (master == "msg" && !fields.Get("msg_mode")) {
         if (mode == "login")
             return online::FramePayload(accounts_.Login(fields.Value("data"), address));
@@ -78,8 +91,7 @@ std::string Service::Dispatch(std::string_view body, const std::string& address)
             return online::FramePayload(
                 pool_.Share(user, kod, fields.Value("data"), fields.Value("drivers"), address));
     }
-    // The message boards and the guess game are still to come.
-    return Refusal("Not available yet.");
+    return Refusal("Unknown request.");
 }
 
 std::string Service::ClientAddress(const httplib::Request& req) const {

@@ -4,7 +4,9 @@
 
 #include "AccessLog.h"
 #include "Accounts.h"
+#include "Boards.h"
 #include "Guard.h"
+#include "Guesses.h"
 #include "Pool.h"
 #include "ServerConfig.h"
 
@@ -18,12 +20,12 @@ struct Request;
 
 namespace qor::server {
 
-// Routes requests to the account and shared-results operations; every answer of the service script
-// is a framed payload with HTTP status 200, refusals included.
+// Routes requests to the account, shared-results, message-board and guess-game operations; every
+// answer of the service script is a framed payload with HTTP status 200, refusals included.
 class Service {
   public:
-    Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Guard& guard,
-            AccessLog* log);
+    Service(const ServerConfig& config, Accounts& accounts, Pool& pool, Boards& boards,
+            Guesses& guesses, Guard& guard, AccessLog* log);
 
     // The framed reply to one body posted to the service script (counted against the
     // address's request rate).
@@ -39,6 +41,8 @@ class Service {
     const ServerConfig& config_;
     Accounts& accounts_;
     Pool& pool_;
+    Boards& boards_;
+    Guesses& guesses_;
     Guard& guard_;
     AccessLog* log_;
     std::string discovery_;

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <chrono>
+#include <stdexcept>
 
 namespace qor::server {
 
@@ -55,6 +56,45 @@ const std::vector<std::vector<const char*>>& Migrations() {
             " name VARCHAR(30) NOT NULL,"
             " nationality VARCHAR(30) NOT NULL,"
             " PRIMARY KEY (source_id, name))",
+        },
+        {
+            // Message ids come from a counter too: the program deletes by id.
+            "INSERT INTO counters (name, value) VALUES ('messages', 0)",
+            "CREATE TABLE board_messages ("
+            " id BIGINT PRIMARY KEY,"
+            " board VARCHAR(10) NOT NULL,"
+            " name_key VARCHAR(30) NOT NULL REFERENCES accounts (name_key),"
+            " version VARCHAR(10) NOT NULL,"
+            " text_bytes INTEGER NOT NULL,"
+            " body TEXT NOT NULL,"
+            " created_at BIGINT NOT NULL)",
+            "CREATE INDEX board_messages_board ON board_messages (board, id)",
+            "CREATE TABLE marks ("
+            " name_key VARCHAR(30) PRIMARY KEY REFERENCES accounts (name_key),"
+            " mark SMALLINT NOT NULL,"
+            " updated_at BIGINT NOT NULL)",
+            "CREATE TABLE guess_drivers ("
+            " id INTEGER PRIMARY KEY,"
+            " name_key VARCHAR(30) NOT NULL UNIQUE,"
+            " name VARCHAR(30) NOT NULL)",
+            // Driver ids are kept as ten numbers separated by blanks: they are only ever
+            // read and written whole.
+            "CREATE TABLE guess_gps ("
+            " id BIGINT PRIMARY KEY,"
+            " gp_date INTEGER NOT NULL,"
+            " name VARCHAR(30) NOT NULL,"
+            " closes_at BIGINT NOT NULL,"
+            " is_open SMALLINT NOT NULL,"
+            " scored SMALLINT NOT NULL,"
+            " result VARCHAR(80) NOT NULL,"
+            " UNIQUE (gp_date, name))",
+            "CREATE TABLE guesses ("
+            " gp_id BIGINT NOT NULL REFERENCES guess_gps (id),"
+            " name_key VARCHAR(30) NOT NULL REFERENCES accounts (name_key),"
+            " ids VARCHAR(80) NOT NULL,"
+            " points INTEGER NOT NULL,"
+            " saved_at BIGINT NOT NULL,"
+            " PRIMARY KEY (gp_id, name_key))",
         },
     };
     return migrations;
@@ -124,7 +164,73 @@ bool Done(sqlite3* db, sqlite3_stmt* st, bool mustChangeRows = false) {
     return !mustChangeRows || sqlite3_changes(db) > 0;
 }
 
+std::string IdsText(const qor::online::GuessIds& ids) {
+    std::string out;
+    for (int id : ids)
+        out += (out.empty() ? "" : " ") + std::to_string(id);
+    return out;
+}
+
+qor::online::GuessIds ReadIds(const std::string& text) {
+    qor::online::GuessIds ids{};
+    std::size_t at = 0;
+    for (int& id : ids) {
+        std::size_t used = 0;
+        try {
+            id = std::stoi(text.substr(at), &used);
+        } catch (const std::exception&) {
+            break;
+        }
+        at += used;
+    }
+    return ids;
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+constexpr const char* GPColumns = "id, gp_date, name, closes_at, is_open, scored, result";
+
+GuessGP ReadGP(sqlite3_stmt* st) {
+    GuessGP gp;
+    gp.Id = sqlite3_column_int64(st, 0);
+    gp.Date = sqlite3_column_int(st, 1);
+    gp.Name = Text(st, 2);
+    gp.ClosesAt = sqlite3_column_int64(st, 3);
+    gp.Open = sqlite3_column_int(st, 4) != 0;
+    gp.Scored = sqlite3_column_int(st, 5) != 0;
+    gp.Result = ReadIds(Text(st, 6));
+    return gp;
+}
+
+constexpr const char* GuessColumns =
+    "g.gp_id, g.name_key, a.name, g.ids, g.points, g.saved_at FROM guesses g"
+    " JOIN accounts a ON a.name_key = g.name_key";
+
+GuessEntry ReadGuess(sqlite3_stmt* st) {
+    GuessEntry g;
+    g.GP = sqlite3_column_int64(st, 0);
+    g.UserKey = Text(st, 1);
+    g.UserName = Text(st, 2);
+    g.Ids = ReadIds(Text(st, 3));
+    g.Points = sqlite3_column_int(st, 4);
+    g.SavedAt = sqlite3_column_int64(st, 5);
+    return g;
+}
+
 } // namespace
+
+template <class F> bool SqliteStore::InTransaction(F body) {
+    if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return false;
+    if (!body() || sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    }
+    return true;
+}
 
 std::unique_ptr<SqliteStore> SqliteStore::Open(const std::string& path, std::string& error) {
     sqlite3* db = nullptr;
@@ -485,6 +591,267 @@ bool SqliteStore::RemoveSource(std::int64_t id) {
     const Resetter st{Prepare("DELETE FROM sources WHERE id = ?")};
     sqlite3_bind_int64(st, 1, id);
     return Done(db_, st, true);
+}
+
+std::int64_t SqliteStore::PutMessage(const BoardPost& p) {
+    std::lock_guard lock(mutex_);
+    std::int64_t id = 0;
+    const bool ok = InTransaction([&] {
+        const Resetter next{
+            Prepare("UPDATE counters SET value = value + 1 WHERE name = 'messages'")};
+        if (!Done(db_, next, true)) return false;
+        const Resetter read{Prepare("SELECT value FROM counters WHERE name = 'messages'")};
+        if (sqlite3_step(read) != SQLITE_ROW) return false;
+        id = sqlite3_column_int64(read, 0);
+        const Resetter st{
+            Prepare("INSERT INTO board_messages (id, board, name_key, version, text_bytes, body,"
+                    " created_at) VALUES (?, ?, ?, ?, ?, ?, ?)")};
+        sqlite3_bind_int64(st, 1, id);
+        Bind(st, 2, p.Board);
+        Bind(st, 3, p.UserKey);
+        Bind(st, 4, p.Version);
+        sqlite3_bind_int64(st, 5, static_cast<std::int64_t>(p.Text.size()));
+        Bind(st, 6, p.Text);
+        sqlite3_bind_int64(st, 7, p.CreatedAt);
+        return Done(db_, st, true);
+    });
+    return ok ? id : 0;
+}
+
+std::vector<std::size_t> SqliteStore::MessageSizes(const std::string& board) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{
+        Prepare("SELECT text_bytes FROM board_messages WHERE board = ? ORDER BY id DESC")};
+    Bind(st, 1, board);
+    std::vector<std::size_t> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back(static_cast<std::size_t>(sqlite3_column_int64(st, 0)));
+    return out;
+}
+
+std::vector<BoardPost> SqliteStore::ListMessages(const std::string& board, int offset, int limit) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{
+        Prepare("SELECT m.id, m.board, m.name_key, a.name, m.version, m.body, m.created_at"
+                " FROM board_messages m JOIN accounts a ON a.name_key = m.name_key"
+                " WHERE m.board = ? ORDER BY m.id DESC LIMIT ? OFFSET ?")};
+    Bind(st, 1, board);
+    sqlite3_bind_int(st, 2, limit);
+    sqlite3_bind_int(st, 3, offset);
+    std::vector<BoardPost> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back({sqlite3_column_int64(st, 0), Text(st, 1), Text(st, 2), Text(st, 3),
+                       Text(st, 4), Text(st, 5), sqlite3_column_int64(st, 6)});
+    return out;
+}
+
+bool SqliteStore::RemoveMessage(const std::string& board, std::int64_t id,
+                                const std::string& userKey) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{
+        Prepare("DELETE FROM board_messages WHERE id = ? AND board = ? AND name_key = ?")};
+    sqlite3_bind_int64(st, 1, id);
+    Bind(st, 2, board);
+    Bind(st, 3, userKey);
+    return Done(db_, st, true);
+}
+
+bool SqliteStore::PutMark(const std::string& userKey, int mark, std::int64_t now) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("INSERT INTO marks (name_key, mark, updated_at) VALUES (?, ?, ?)"
+                              " ON CONFLICT (name_key) DO UPDATE SET mark = excluded.mark,"
+                              " updated_at = excluded.updated_at")};
+    Bind(st, 1, userKey);
+    sqlite3_bind_int(st, 2, mark);
+    sqlite3_bind_int64(st, 3, now);
+    return Done(db_, st, true);
+}
+
+std::pair<std::int64_t, int> SqliteStore::Marks() {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("SELECT COALESCE(SUM(mark), 0), COUNT(*) FROM marks")};
+    if (sqlite3_step(st) != SQLITE_ROW) return {0, 0};
+    return {sqlite3_column_int64(st, 0), sqlite3_column_int(st, 1)};
+}
+
+int SqliteStore::PutGuessDriver(const std::string& name) {
+    std::lock_guard lock(mutex_);
+    int id = 0;
+    const bool ok = InTransaction([&] {
+        {
+            const Resetter find{Prepare("SELECT id FROM guess_drivers WHERE name_key = ?")};
+            Bind(find, 1, Lower(name));
+            if (sqlite3_step(find) == SQLITE_ROW) {
+                id = sqlite3_column_int(find, 0);
+                return true;
+            }
+        }
+        // Drivers are never removed, so the next id is never one handed out before.
+        const Resetter next{Prepare("SELECT COALESCE(MAX(id), 0) + 1 FROM guess_drivers")};
+        if (sqlite3_step(next) != SQLITE_ROW) return false;
+        id = sqlite3_column_int(next, 0);
+        const Resetter st{
+            Prepare("INSERT INTO guess_drivers (id, name_key, name) VALUES (?, ?, ?)")};
+        sqlite3_bind_int(st, 1, id);
+        Bind(st, 2, Lower(name));
+        Bind(st, 3, name);
+        return Done(db_, st, true);
+    });
+    return ok ? id : 0;
+}
+
+std::vector<std::pair<int, std::string>> SqliteStore::GuessDrivers() {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("SELECT id, name FROM guess_drivers ORDER BY id")};
+    std::vector<std::pair<int, std::string>> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.emplace_back(sqlite3_column_int(st, 0), Text(st, 1));
+    return out;
+}
+
+std::int64_t SqliteStore::OpenGuessGP(int date, const std::string& name, std::int64_t closesAt) {
+    std::lock_guard lock(mutex_);
+    std::int64_t id = 0;
+    const bool ok = InTransaction([&] {
+        const Resetter close{Prepare("UPDATE guess_gps SET is_open = 0")};
+        if (!Done(db_, close)) return false;
+        {
+            const Resetter find{Prepare("SELECT id FROM guess_gps WHERE gp_date = ? AND name = ?")};
+            sqlite3_bind_int(find, 1, date);
+            Bind(find, 2, name);
+            if (sqlite3_step(find) == SQLITE_ROW) id = sqlite3_column_int64(find, 0);
+        }
+        if (id != 0) {
+            const Resetter st{
+                Prepare("UPDATE guess_gps SET is_open = 1, closes_at = ? WHERE id = ?")};
+            sqlite3_bind_int64(st, 1, closesAt);
+            sqlite3_bind_int64(st, 2, id);
+            return Done(db_, st, true);
+        }
+        const Resetter next{Prepare("SELECT COALESCE(MAX(id), 0) + 1 FROM guess_gps")};
+        if (sqlite3_step(next) != SQLITE_ROW) return false;
+        id = sqlite3_column_int64(next, 0);
+        const Resetter st{Prepare("INSERT INTO guess_gps (id, gp_date, name, closes_at, is_open,"
+                                  " scored, result) VALUES (?, ?, ?, ?, 1, 0, ?)")};
+        sqlite3_bind_int64(st, 1, id);
+        sqlite3_bind_int(st, 2, date);
+        Bind(st, 3, name);
+        sqlite3_bind_int64(st, 4, closesAt);
+        Bind(st, 5, IdsText({}));
+        return Done(db_, st, true);
+    });
+    return ok ? id : 0;
+}
+
+int SqliteStore::CloseGuessGPs() {
+    std::lock_guard lock(mutex_);
+    const Resetter st{Prepare("UPDATE guess_gps SET is_open = 0 WHERE is_open = 1")};
+    return Done(db_, st) ? sqlite3_changes(db_) : -1;
+}
+
+std::optional<GuessGP> SqliteStore::ActiveGuessGP() {
+    std::lock_guard lock(mutex_);
+    static const std::string sql =
+        std::string("SELECT ") + GPColumns + " FROM guess_gps WHERE is_open = 1";
+    const Resetter st{Prepare(sql.c_str())};
+    if (sqlite3_step(st) != SQLITE_ROW) return std::nullopt;
+    return ReadGP(st);
+}
+
+std::vector<GuessGP> SqliteStore::GuessGPsOn(int date) {
+    std::lock_guard lock(mutex_);
+    static const std::string sql =
+        std::string("SELECT ") + GPColumns + " FROM guess_gps WHERE gp_date = ? ORDER BY id DESC";
+    const Resetter st{Prepare(sql.c_str())};
+    sqlite3_bind_int(st, 1, date);
+    std::vector<GuessGP> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back(ReadGP(st));
+    return out;
+}
+
+std::vector<GuessGP> SqliteStore::ScoredGuessGPs(int limit) {
+    std::lock_guard lock(mutex_);
+    static const std::string sql = std::string("SELECT ") + GPColumns +
+                                   " FROM guess_gps WHERE scored = 1"
+                                   " ORDER BY gp_date DESC, id DESC LIMIT ?";
+    const Resetter st{Prepare(sql.c_str())};
+    sqlite3_bind_int(st, 1, limit);
+    std::vector<GuessGP> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back(ReadGP(st));
+    return out;
+}
+
+bool SqliteStore::PutGuess(const GuessEntry& g) {
+    std::lock_guard lock(mutex_);
+    const Resetter st{
+        Prepare("INSERT INTO guesses (gp_id, name_key, ids, points, saved_at)"
+                " VALUES (?, ?, ?, ?, ?) ON CONFLICT (gp_id, name_key) DO UPDATE SET"
+                " ids = excluded.ids, points = excluded.points, saved_at = excluded.saved_at")};
+    sqlite3_bind_int64(st, 1, g.GP);
+    Bind(st, 2, g.UserKey);
+    Bind(st, 3, IdsText(g.Ids));
+    sqlite3_bind_int(st, 4, g.Points);
+    sqlite3_bind_int64(st, 5, g.SavedAt);
+    return Done(db_, st, true);
+}
+
+std::vector<GuessEntry> SqliteStore::GuessesOfGP(std::int64_t gp) {
+    std::lock_guard lock(mutex_);
+    static const std::string sql =
+        std::string("SELECT ") + GuessColumns + " WHERE g.gp_id = ? ORDER BY g.name_key";
+    const Resetter st{Prepare(sql.c_str())};
+    sqlite3_bind_int64(st, 1, gp);
+    std::vector<GuessEntry> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back(ReadGuess(st));
+    return out;
+}
+
+std::vector<GuessEntry> SqliteStore::GuessesOfUser(const std::string& userKey) {
+    std::lock_guard lock(mutex_);
+    static const std::string sql =
+        std::string("SELECT ") + GuessColumns + " WHERE g.name_key = ? ORDER BY g.gp_id DESC";
+    const Resetter st{Prepare(sql.c_str())};
+    Bind(st, 1, userKey);
+    std::vector<GuessEntry> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back(ReadGuess(st));
+    return out;
+}
+
+bool SqliteStore::PutGuessResult(std::int64_t gp, const qor::online::GuessIds& result,
+                                 const std::vector<std::pair<std::string, int>>& points) {
+    std::lock_guard lock(mutex_);
+    return InTransaction([&] {
+        const Resetter st{
+            Prepare("UPDATE guess_gps SET result = ?, scored = 1, is_open = 0 WHERE id = ?")};
+        Bind(st, 1, IdsText(result));
+        sqlite3_bind_int64(st, 2, gp);
+        if (!Done(db_, st, true)) return false;
+        for (const auto& [key, value] : points) {
+            const Resetter score{
+                Prepare("UPDATE guesses SET points = ? WHERE gp_id = ? AND name_key = ?")};
+            sqlite3_bind_int(score, 1, value);
+            sqlite3_bind_int64(score, 2, gp);
+            Bind(score, 3, key);
+            if (!Done(db_, score, true)) return false;
+        }
+        return true;
+    });
+}
+
+std::vector<GuessStanding> SqliteStore::GuessRanking() {
+    std::lock_guard lock(mutex_);
+    const Resetter st{
+        Prepare("SELECT a.name, SUM(g.points) AS total FROM guesses g"
+                " JOIN guess_gps p ON p.id = g.gp_id JOIN accounts a ON a.name_key = g.name_key"
+                " WHERE p.scored = 1 GROUP BY g.name_key, a.name ORDER BY total DESC, g.name_key")};
+    std::vector<GuessStanding> out;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        out.push_back({Text(st, 0), sqlite3_column_int(st, 1)});
+    return out;
 }
 
 std::pair<std::int64_t, std::int64_t> SqliteStore::Revision() {

@@ -46,6 +46,26 @@ class SqliteStore final : public Store {
     int CountSourcesOf(const std::string& userKey) override;
     bool CountDownload(std::int64_t id, const std::string& userKey) override;
     bool RemoveSource(std::int64_t id) override;
+    std::int64_t PutMessage(const BoardPost& post) override;
+    std::vector<std::size_t> MessageSizes(const std::string& board) override;
+    std::vector<BoardPost> ListMessages(const std::string& board, int offset, int limit) override;
+    bool RemoveMessage(const std::string& board, std::int64_t id,
+                       const std::string& userKey) override;
+    bool PutMark(const std::string& userKey, int mark, std::int64_t now) override;
+    std::pair<std::int64_t, int> Marks() override;
+    int PutGuessDriver(const std::string& name) override;
+    std::vector<std::pair<int, std::string>> GuessDrivers() override;
+    std::int64_t OpenGuessGP(int date, const std::string& name, std::int64_t closesAt) override;
+    int CloseGuessGPs() override;
+    std::optional<GuessGP> ActiveGuessGP() override;
+    std::vector<GuessGP> GuessGPsOn(int date) override;
+    std::vector<GuessGP> ScoredGuessGPs(int limit) override;
+    bool PutGuess(const GuessEntry& guess) override;
+    std::vector<GuessEntry> GuessesOfGP(std::int64_t gp) override;
+    std::vector<GuessEntry> GuessesOfUser(const std::string& userKey) override;
+    bool PutGuessResult(std::int64_t gp, const qor::online::GuessIds& result,
+                        const std::vector<std::pair<std::string, int>>& points) override;
+    std::vector<GuessStanding> GuessRanking() override;
     std::pair<std::int64_t, std::int64_t> Revision() override;
     std::optional<std::string> Setting(const std::string& name) override;
     bool PutSetting(const std::string& name, const std::string& value) override;
@@ -59,6 +79,9 @@ class SqliteStore final : public Store {
     // The writes of PutSource inside its transaction; the id, 0 on failure.
     std::int64_t WriteSource(const PoolSource& source,
                              const std::vector<std::pair<std::string, std::string>>& drivers);
+
+    // Runs body inside BEGIN IMMEDIATE .. COMMIT; rolls back when it returns false.
+    template <class F> bool InTransaction(F body);
 
     std::mutex mutex_;
     sqlite3* db_;

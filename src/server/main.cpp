@@ -30,7 +30,9 @@ constexpr const char* Usage =
     "                  [--data-dir DIR] [--content-dir DIR]\n"
     "       qor-server admin [--config FILE] [--data-dir DIR] users | confirm USER |"
     " disable USER | motd TEXT\n"
-    "                  | sources | remove-source ID\n";
+    "                  | sources | remove-source ID | guess-drivers NAME...\n"
+    "                  | guess-open --date YYYY-MM-DD --name NAME --closes \"YYYY-MM-DD HH:MM\"\n"
+    "                  | guess-close | guess-result --date YYYY-MM-DD P1 ... P8 FL POLE\n";
 
 int Run(qor::server::ServerConfig config) {
     using namespace qor::server;
@@ -91,7 +93,9 @@ int Run(qor::server::ServerConfig config) {
     if (!log.IsOpen())
         std::cerr << "qor-server: warning: cannot write " << config.EffectiveAccessLog() << '\n';
     Pool pool(*store, accounts, {config.SourcesPerUser});
-    Service service(config, accounts, pool, guard, &log);
+    Boards boards(*store, accounts);
+    Guesses guesses(*store, accounts);
+    Service service(config, accounts, pool, boards, guesses, guard, &log);
     service.Install(server);
 
     std::thread stopper([&server, stopSignals] {

@@ -190,7 +190,7 @@ class MessagingWindowsTest : public AppTest {
         In<QPlainTextEdit>(frame, "Memo2")->clear();
         In<QPushButton>(frame, "SpeedButton3")->click();
         QCOMPARE(f->prompts.messages,
-                 (QStringList{Text(slot::RatingNeedsLogin) + "\n" + Text(slot::SeeReviewsHelp),
+                 (QStringList{Text(slot::RateNeedsLogin) + "\n" + Text(slot::SeeReviewsHelp),
                               Text(slot::CharacterNotAllowed), Text(slot::WriteOrRateFirst)}));
         QVERIFY(!frame.Busy());
         QVERIFY(In<QLabel>(frame, "Label3")->text().isEmpty());

@@ -75,11 +75,7 @@ TEST(ServerLoopback, FilesAndFramedRefusals) {
     } rows[] = {
         {"\x01\xff garbage", "000Bad request.", "no fields at all"},
         {"version=1.88&master=msg", "000Bad request.", "no mode"},
-        {"version=1.88&master=guess&mode=getgame&user=&kod=0", "000Not available yet.",
-         "an area still to come"},
-        {"version=1.88&master=msg&msg_mode=general&mode=get&user=&kod=0&page=1",
-         "000Not available yet.", "the message board"},
-        {"version=1.88&master=msg&mode=nosuch", "000Not available yet.", "an unknown mode"},
+        {"version=1.88&master=msg&mode=nosuch", "000Unknown request.", "an unknown mode"},
         {"version=1.88&master=msg&mode=login&data=" + std::string(40000, 'x'), "000Bad request.",
          "a body over the size limit"},
     };

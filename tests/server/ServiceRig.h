@@ -3,6 +3,7 @@
 // the tests move, and the program's own request bodies through the dispatch.
 
 #include "Accounts.h"
+#include "Admin.h"
 #include "Guard.h"
 #include "Mailer.h"
 #include "Pool.h"
@@ -15,6 +16,8 @@
 #include "support/ServerProcess.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace qor::server {
 
@@ -29,6 +32,8 @@ struct Rig {
     ServerConfig config;
     Accounts accounts;
     Pool pool;
+    Boards boards;
+    Guesses guesses;
     Service service;
 
     explicit Rig(Guard::Limits limits = {3, 10, std::chrono::seconds(60), 1e6, 1e6, 1000},
@@ -36,12 +41,14 @@ struct Rig {
         : store(Open(files.DataDir())), guard(limits, [this] { return now; }),
           mailer(files.DataDir() + "outbox", "qor@test"),
           accounts(*store, mailer, guard, {false, 24, 8, 1, "http://test"}),
-          pool(*store, accounts, {sourcesPerUser}),
-          service(config, accounts, pool, guard, nullptr) {}
+          pool(*store, accounts, {sourcesPerUser}), boards(*store, accounts),
+          guesses(*store, accounts),
+          service(config, accounts, pool, boards, guesses, guard, nullptr) {}
 
     static std::unique_ptr<SqliteStore> Open(const std::string& dir) {
         std::string error;
-        auto s = SqliteStore::Open(dir + "db.sqlite", error);
+        // Where the operator's commands look for it, so tests can run them on the same data.
+        auto s = SqliteStore::Open(dir + "/qor-server.sqlite", error);
         EXPECT_TRUE(s) << error;
         return s;
     }
@@ -61,6 +68,15 @@ struct Rig {
                         .Accepted());
         EXPECT_EQ(accounts.Confirm(user, nullptr), Accounts::Confirmation::Confirmed);
         return files.MailedPassword(user);
+    }
+    // Runs "qor-server admin --data-dir DIR ARGS..." in-process; its exit status, its output
+    // in out when given.
+    int Admin(std::vector<std::string> args, std::string* out = nullptr) {
+        std::ostringstream o, e;
+        args.insert(args.begin(), {"--data-dir", files.DataDir()});
+        const int status = RunAdmin(args, o, e);
+        if (out) *out = o.str() + e.str();
+        return status;
     }
     // A member who is logged in: his log-in number.
     int LoggedIn(const std::string& user) {

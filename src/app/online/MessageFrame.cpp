@@ -268,7 +268,7 @@ void MessageFrame::DrawPage() {
     if (page.Total)
         label7_->setText(ToQt(*page.Total) + QLatin1Char(' ') + Text(slot::MessagesTotal));
     if (page.Page) {
-        label5_->setText(Text(slot::PageUpper) + QStringLiteral("  ") + ToQt(*page.Page));
+        label5_->setText(Text(slot::PageHeading) + QStringLiteral("  ") + ToQt(*page.Page));
         label5_->adjustSize();
     }
     if (page.ServerTime) {
@@ -339,7 +339,7 @@ void MessageFrame::AskDelete(const QString& id) {
 
 void MessageFrame::MarkChosen() {
     if (online::OnlineState::Instance().LoginCode() >= online::LoginCodeMin) return;
-    main_.Inform(Text(slot::RatingNeedsLogin) + QLatin1Char('\n') + Text(slot::SeeReviewsHelp));
+    main_.Inform(Text(slot::RateNeedsLogin) + QLatin1Char('\n') + Text(slot::SeeReviewsHelp));
     comboBox2_->setCurrentIndex(-1);
 }
 

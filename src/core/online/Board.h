@@ -39,6 +39,14 @@ std::string BoardSendText(std::string_view text);
 // The 0-based page of the page chooser: its text as a number, else its item index; -1 is 0.
 int BoardPageNumber(std::string_view chooserText, int itemIndex);
 
+// The service's answers to an accepted send; any other answer is a refusal, shown as it came.
+inline constexpr std::string_view BoardMessageSaved = "Your message is saved.",
+                                  BoardMarkSaved = "Your mark is saved. Thank you.",
+                                  BoardBothSaved = "Your message and your mark are saved.";
+inline bool BoardSendAccepted(std::string_view payload) {
+    return payload == BoardMessageSaved || payload == BoardMarkSaved || payload == BoardBothSaved;
+}
+
 // The service side: a record whose end-token never occurs in its text, and the page elements.
 std::string FormatMessageRecord(const BoardMessage& message);
 std::string FormatBoardElements(int pageCount, std::string_view total, int page,
