@@ -136,54 +136,30 @@ board_guess_shots() {
   local host="127.0.0.1:$port" user
   local -A password
   admin() { build/release/bin/qor-server admin --data-dir "$data" "$@" >/dev/null; }
-  for user in tester racer; do
+  # qor-cli acting as one of the two users.
+  as_user() { # user, then the online command
+    local user=$1; shift
     build/release/bin/qor-cli --data "$work" online --web-host "$host" \
-      --session "$work/$user.session" register "$user" "$user@example.org" >/dev/null
+      --session "$work/$user.session" "$@" >/dev/null
+  }
+  for user in tester racer; do
+    as_user "$user" register "$user" "$user@example.org"
     password[$user]=$(grep -l "User name: $user" "$data"/outbox/*.eml | xargs cat |
       sed -n 's/^Password: \([^\r]*\).*/\1/p' | tail -1)
-    build/release/bin/qor-cli --data "$work" online --web-host "$host" \
-      --session "$work/$user.session" login "$user" "${password[$user]}" >/dev/null
+    as_user "$user" login "$user" "${password[$user]}"
   done
-  # Posts and guesses as the program sends them, for the user of a session file.
-  play() { # session file, then "msg TEXT RATE" or "guess NAME..."
-    python3 - "$host" "$@" <<'PY'
-import sys, urllib.parse, urllib.request
-host, session, kind, *rest = sys.argv[1:]
-fields = dict(l.strip().split("=", 1) for l in open(session) if "=" in l)
-me = "&user=" + fields["LoginUser"] + "&kod=" + fields["LoginCode"]
-def post(body):
-    with urllib.request.urlopen("http://%s/trevask/qor" % host, body.encode("cp1254")) as r:
-        return r.read().decode("cp1254").split("*" * 10)[1]
-if kind == "msg":
-    text, rate = rest
-    post("version=1.88&rate=%s&master=msg&msg_mode=general&mode=send%s&data=%s"
-         % (rate, me, urllib.parse.quote(text.replace("\n", "\r\n"), encoding="cp1254")))
-else:
-    listed = post("version=1.88&master=guess" + me + "&driver_list=1").split("drivers:")[1]
-    ids = {}
-    for item in listed.split("*"):
-        number, _, name = item.partition("_")
-        if not number.isdigit() or number == "0":
-            break
-        ids[name] = number
-    picks = [ids[name] for name in rest]
-    post("version=1.88&master=guess" + me + "&kaydet=1&my_guess=1"
-         + "".join("&u%d=%s" % (k + 1, picks[k]) for k in range(8))
-         + "&ufl=%s&upp=%s" % (picks[8], picks[9]))
-PY
-  }
-  play "$work/tester.session" msg $'Good to have the board back.\nWho takes Melbourne?' 9
-  play "$work/racer.session" msg 'Raikkonen in his first race for Ferrari, I say.' 8
+  as_user tester board send $'Good to have the board back.\nWho takes Melbourne?' --rate 9
+  as_user racer board send 'Raikkonen in his first race for Ferrari, I say.' --rate 8
   local drivers=("Kimi Raikkonen" "Fernando Alonso" "Lewis Hamilton" "Nick Heidfeld"
                  "Giancarlo Fisichella" "Mark Webber" "Robert Kubica" "Ralf Schumacher"
                  "Felipe Massa" "Jarno Trulli" "Nico Rosberg" "David Coulthard")
   closes=$(date -u -d '+3 days' '+%Y-%m-%d %H:%M')
   admin guess-drivers "${drivers[@]}"
   admin guess-open --date 2007-03-18 --name "Australian GP" --closes "$closes"
-  play "$work/tester.session" guess "Kimi Raikkonen" "Lewis Hamilton" "Fernando Alonso" \
+  as_user tester guess save "Kimi Raikkonen" "Lewis Hamilton" "Fernando Alonso" \
     "Nick Heidfeld" "Giancarlo Fisichella" "Robert Kubica" "Mark Webber" "Nico Rosberg" \
     "Kimi Raikkonen" "Kimi Raikkonen"
-  play "$work/racer.session" guess "Fernando Alonso" "Kimi Raikkonen" "Felipe Massa" \
+  as_user racer guess save "Fernando Alonso" "Kimi Raikkonen" "Felipe Massa" \
     "Lewis Hamilton" "Nick Heidfeld" "Jarno Trulli" "Ralf Schumacher" "David Coulthard" \
     "Felipe Massa" "Felipe Massa"
   admin guess-close
@@ -191,7 +167,7 @@ PY
     "Nick Heidfeld" "Giancarlo Fisichella" "Nico Rosberg" "Ralf Schumacher" "Robert Kubica" \
     "Kimi Raikkonen" "Kimi Raikkonen"
   admin guess-open --date 2007-04-08 --name "Malaysian GP" --closes "$closes"
-  play "$work/tester.session" guess "Felipe Massa" "Kimi Raikkonen" "Fernando Alonso" \
+  as_user tester guess save "Felipe Massa" "Kimi Raikkonen" "Fernando Alonso" \
     "Lewis Hamilton" "Nick Heidfeld" "Robert Kubica" "Mark Webber" "Nico Rosberg" \
     "Lewis Hamilton" "Felipe Massa"
   local view
