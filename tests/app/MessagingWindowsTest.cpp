@@ -26,7 +26,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
-#include <QToolButton>
+#include <QTimer>
 
 #include <map>
 
@@ -47,6 +47,12 @@ const char* const Drivers[] = {
     "Kimi Raikkonen", "Fernando Alonso", "Lewis Hamilton", "Felipe Massa", "Nick Heidfeld",
     "Robert Kubica",  "Nico Rosberg",    "Mark Webber",    "Jarno Trulli", "David Coulthard"};
 const char* const GPDate = "2007-03-18";
+
+// Waits for a window's request and then for the timer that reads its reply.
+template <typename Window> void Settle(Window& w, const char* timer) {
+    QTRY_VERIFY(!w.Busy());
+    QTRY_VERIFY(!In<QTimer>(w, timer)->isActive());
+}
 
 // A user's choice in a drop-down list (its popup ignores a click that comes at once).
 void Pick(QComboBox& box, int index) {
@@ -107,13 +113,8 @@ class MessagingWindowsTest : public AppTest {
     // The board window's frame after page 0 was read and drawn.
     MessageFrame& ReadBoard() {
         MessageFrame& frame = W().OpenMessaging().Frame();
-        if (frame.Busy() || !frame.EverRead()) {
-            [&] { QTRY_VERIFY(!frame.Busy()); }();
-        } else {
-            In<QPushButton>(frame, "SpeedButton1")->click();
-            [&] { QTRY_VERIFY(!frame.Busy()); }();
-        }
-        QTest::qWait(300); // Timer_showmsg draws the page
+        if (!frame.Busy() && frame.EverRead()) In<QPushButton>(frame, "SpeedButton1")->click();
+        Settle(frame, "Timer_showmsg");
         return frame;
     }
     void Post(MessageFrame& frame, const QString& text) {
@@ -137,8 +138,7 @@ class MessagingWindowsTest : public AppTest {
 
     GuessWindow& Guess() {
         GuessWindow& w = W().OpenGuess();
-        [&] { QTRY_VERIFY(!w.Busy()); }();
-        QTest::qWait(200); // Timer_guess reads the reply
+        Settle(w, "Timer_guess");
         return w;
     }
     QComboBox& Chooser(GuessWindow& w, int k) {
@@ -236,8 +236,7 @@ class MessagingWindowsTest : public AppTest {
         QVERIFY(W().findChild<LoginWindow*>() && W().findChild<LoginWindow*>()->isVisible());
         LogInAs("tester");
         In<QPushButton>(w, "SpeedButton2")->click();
-        QTRY_VERIFY(!w.Busy());
-        QTest::qWait(200);
+        Settle(w, "Timer_guess");
         // Positions 1 to 8 and fastest lap; position 5 repeats position 1.
         const int picks[10] = {1, 2, 3, 4, 1, 6, 7, 8, 1, 0};
         for (int k = 1; k <= 10; ++k) {
