@@ -4,13 +4,13 @@
 # all seasons far down (row numbers of three digits), then the statistics windows (a driver's
 # analysis with its race chart, top lists, track statistics, a comparison, team-mates, Find
 # Name, Help), the editing windows (both dialogs and the import) and the online windows (log-in
-# and news, and the three pages of the shared GP results).
+# and news, the three pages of the shared GP results, the message board and the guess game).
 # Usage: scripts/screenshots.sh [WIDTHxHEIGHT]   (default 1366x768)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh screenshots
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQOR_TESTS=OFF >/dev/null
-cmake --build build/release -j "$(nproc)" --target qor qor-cli >/dev/null
+cmake --build build/release -j "$(nproc)" --target qor qor-cli qor-server >/dev/null
 
 size="${1:-1366x768}"
 # The program writes its view settings back on closing: it runs on a copy of the data.
@@ -121,3 +121,65 @@ import_shot() {
   echo docs/screenshot-import.png
 }
 import_shot
+
+# The message board and the guess game against the service of this build, in a scratch data
+# folder that confirms sign-ups at once: two users post and rate, guess a Grand Prix whose
+# result is then entered, and the next one is open with tester's guess.
+board_guess_shots() {
+  local data="$work/service" closes
+  mkdir -p "$data"
+  printf 'auto_confirm = true\n' >"$work/service.ini"
+  build/release/bin/qor-server --config "$work/service.ini" --listen 127.0.0.1:0 \
+    --data-dir "$data" >"$work/service.log" 2>&1 &
+  local server=$! port
+  port=$(listening_port "$work/service.log" 's/^listening on .*:\([0-9]*\)$/\1/p')
+  local host="127.0.0.1:$port" user
+  local -A password
+  admin() { build/release/bin/qor-server admin --data-dir "$data" "$@" >/dev/null; }
+  # qor-cli acting as one of the two users.
+  as_user() { # user, then the online command
+    local user=$1; shift
+    build/release/bin/qor-cli --data "$work" online --web-host "$host" \
+      --session "$work/$user.session" "$@" >/dev/null
+  }
+  for user in tester racer; do
+    as_user "$user" register "$user" "$user@example.org"
+    password[$user]=$(grep -l "User name: $user" "$data"/outbox/*.eml | xargs cat |
+      sed -n 's/^Password: \([^\r]*\).*/\1/p' | tail -1)
+    as_user "$user" login "$user" "${password[$user]}"
+  done
+  as_user tester board send $'Good to have the board back.\nWho takes Melbourne?' --rate 9
+  as_user racer board send 'Raikkonen in his first race for Ferrari, I say.' --rate 8
+  local drivers=("Kimi Raikkonen" "Fernando Alonso" "Lewis Hamilton" "Nick Heidfeld"
+                 "Giancarlo Fisichella" "Mark Webber" "Robert Kubica" "Ralf Schumacher"
+                 "Felipe Massa" "Jarno Trulli" "Nico Rosberg" "David Coulthard")
+  closes=$(date -u -d '+3 days' '+%Y-%m-%d %H:%M')
+  admin guess-drivers "${drivers[@]}"
+  admin guess-open --date 2007-03-18 --name "Australian GP" --closes "$closes"
+  as_user tester guess save "Kimi Raikkonen" "Lewis Hamilton" "Fernando Alonso" \
+    "Nick Heidfeld" "Giancarlo Fisichella" "Robert Kubica" "Mark Webber" "Nico Rosberg" \
+    "Kimi Raikkonen" "Kimi Raikkonen"
+  as_user racer guess save "Fernando Alonso" "Kimi Raikkonen" "Felipe Massa" \
+    "Lewis Hamilton" "Nick Heidfeld" "Jarno Trulli" "Ralf Schumacher" "David Coulthard" \
+    "Felipe Massa" "Felipe Massa"
+  admin guess-close
+  admin guess-result --date 2007-03-18 "Kimi Raikkonen" "Fernando Alonso" "Lewis Hamilton" \
+    "Nick Heidfeld" "Giancarlo Fisichella" "Nico Rosberg" "Ralf Schumacher" "Robert Kubica" \
+    "Kimi Raikkonen" "Kimi Raikkonen"
+  admin guess-open --date 2007-04-08 --name "Malaysian GP" --closes "$closes"
+  as_user tester guess save "Felipe Massa" "Kimi Raikkonen" "Fernando Alonso" \
+    "Lewis Hamilton" "Nick Heidfeld" "Robert Kubica" "Mark Webber" "Nico Rosberg" \
+    "Lewis Hamilton" "Felipe Massa"
+  local view
+  for view in board guess "guess history"; do
+    local name="screenshot-${view// /-}"
+    cp build/release/bin/f1data5.dat "$work/f1data5.dat"
+    # shellcheck disable=SC2086 # the view is two words
+    xvfb-run -a -s "-screen 0 ${size}x24 -dpi 96" build/release/bin/qor --data "$work" \
+      --theme 0 --web-host "$host" --show $view tester "${password[tester]}" \
+      --screenshot "docs/$name.png" || { kill "$server"; return 1; }
+    echo "docs/$name.png"
+  done
+  kill "$server"
+}
+board_guess_shots

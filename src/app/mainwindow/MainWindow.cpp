@@ -59,6 +59,7 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     BuildPopups();
     BuildOnline();
     BuildSharedResults();
+    BuildMessaging();
     BuildCompare();
     BuildEditing();
     BuildStatistics();

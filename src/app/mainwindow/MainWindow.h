@@ -50,6 +50,9 @@ class PasswordWindow;
 // The shared-results window (MainWindowSharedGP.cpp).
 class SharedResultsWindow;
 class WindowRequest;
+// The message board and guess game windows (MainWindowMessaging.cpp).
+class GuessWindow;
+class MessagingWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -353,6 +356,24 @@ class MainWindow : public QMainWindow {
     QTimer* flashTimer_ = nullptr;
     QTimer* timerUpdater_ = nullptr;
     WindowRequest* shareRequest_ = nullptr;
+
+    // ---- Online: message board and guess game (MainWindowMessaging.cpp) -------------------
+  public:
+    // "Qor Messaging" (ReviewsandMessages1) and Sbt24: the board window, built when first
+    // opened.
+    MessagingWindow& OpenMessaging();
+    // "<F1 Guess Game>" (Sbt28): the guess game window, built when first opened.
+    GuessWindow& OpenGuess();
+    // A question with Yes and No over the main window; true for Yes.
+    bool Ask(const QString& question);
+
+  private:
+    void BuildMessaging();
+    // `board [USER PASSWORD]` and `guess [history] [USER PASSWORD]` of ShowView; empty when
+    // the view is neither.
+    std::optional<QString> ShowMessagingView(const QStringList& args);
+    MessagingWindow* messagingWindow_ = nullptr;
+    GuessWindow* guessWindow_ = nullptr;
 };
 
 } // namespace qor::app

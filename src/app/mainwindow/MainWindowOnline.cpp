@@ -88,6 +88,7 @@ void MainWindow::DriversChanged() {
 std::optional<QString> MainWindow::ShowOnlineView(const QStringList& args) {
     if (!args.isEmpty() && args[0] == QLatin1String("gp-updates"))
         return ShowSharedResultsView(args);
+    if (const std::optional<QString> board = ShowMessagingView(args)) return board;
     if (args.isEmpty() || (args[0] != QLatin1String("login") && args[0] != QLatin1String("news")))
         return std::nullopt;
     if (args.size() != 1) return QStringLiteral("usage: ") + args[0];

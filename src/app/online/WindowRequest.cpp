@@ -12,8 +12,9 @@ constexpr int ProgressLength = 15;
 constexpr int ProgressTickMs = 500;
 } // namespace
 
-WindowRequest::WindowRequest(QObject* owner, QLabel* progress, bool takeServerMessage)
-    : QObject(owner), assembler_(online::PayloadKeep, takeServerMessage), progress_(progress),
+WindowRequest::WindowRequest(QObject* owner, QLabel* progress, bool takeServerMessage,
+                             std::size_t keep)
+    : QObject(owner), assembler_(keep, takeServerMessage), progress_(progress),
       progressTimer_(new QTimer(this)) {
     progressTimer_->setInterval(ProgressTickMs);
     connect(progressTimer_, &QTimer::timeout, this, [this] {

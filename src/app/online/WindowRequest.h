@@ -2,6 +2,7 @@
 // One service request of an online window at a time: the worker thread's blocks and outcome
 // brought to the GUI thread, the payload assembled there, the asterisk progress label run.
 
+#include "online/Protocol.h"
 #include "online/ReplyFraming.h"
 
 #include <QByteArray>
@@ -31,8 +32,10 @@ class WindowRequest : public QObject {
     using EndHandler = std::function<void(int)>;
 
     // progress: the label the timer fills with asterisks (may be null); takeServerMessage:
-    // a "<*msg>" server message at the payload's start is taken out (ServerMessage).
-    WindowRequest(QObject* owner, QLabel* progress, bool takeServerMessage = false);
+    // a "<*msg>" server message at the payload's start is taken out (ServerMessage); keep:
+    // most payload characters kept (the guess game's replies are longer).
+    WindowRequest(QObject* owner, QLabel* progress, bool takeServerMessage = false,
+                  std::size_t keep = online::PayloadKeep);
     // Waits for a running request: its thread must not outlive the window.
     ~WindowRequest() override;
 

@@ -88,6 +88,13 @@ inline constexpr int LoginBeforePassword = 219;
 // The message board's texts the command line prints too.
 inline constexpr int WriteOrRateFirst = 202, RateNeedsLogin = 203, MessagesTotal = 208,
                      PageHeading = 210;
+// The rest of the message board's texts.
+inline constexpr int SeeReviewsHelp = 204;
+inline constexpr int CharacterNotAllowed = 205;
+inline constexpr int ConfirmDeleteMessage = 206;
+inline constexpr int SendingMessage = 207;
+inline constexpr int PageWord = 209;
+inline constexpr int GettingReviews = 212;
 
 // Slots copied into the named message texts after every load.
 inline constexpr int MessagesFirst = 184, MessagesLast = 222;
