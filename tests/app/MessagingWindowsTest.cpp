@@ -194,6 +194,12 @@ class MessagingWindowsTest : public AppTest {
                               Text(slot::CharacterNotAllowed), Text(slot::WriteOrRateFirst)}));
         QVERIFY(!frame.Busy());
         QVERIFY(In<QLabel>(frame, "Label3")->text().isEmpty());
+        // A text the service refuses (logged out) stays in the box.
+        In<QPlainTextEdit>(frame, "Memo2")->setPlainText(QStringLiteral("kept words"));
+        In<QPushButton>(frame, "SpeedButton3")->click();
+        QTRY_VERIFY(!frame.Busy());
+        QVERIFY(!In<QPlainTextEdit>(frame, "Memo3")->toPlainText().isEmpty());
+        QCOMPARE(In<QPlainTextEdit>(frame, "Memo2")->toPlainText(), QStringLiteral("kept words"));
 
         // Logged in, a mark goes alone; a second one replaces the first.
         LogInAs("tester");

@@ -353,13 +353,17 @@ void MessageFrame::Send() {
         return;
     }
     memo3_->clear();
+    sendAccepted_ = false;
     speedButton3_->setEnabled(false);
     label3_->setText(QStringLiteral("Status: ") + Text(slot::SendingMessage));
     const auto& state = online::OnlineState::Instance();
     const std::string user = state.LoginUser();
     send_->Start(
         online::BoardSendBody({user, state.LoginCode()}, board_, mark, text),
-        [this](const std::string& payload) { memo3_->setPlainText(Lines(payload)); },
+        [this](const std::string& payload) {
+            sendAccepted_ = online::BoardSendAccepted(payload);
+            memo3_->setPlainText(Lines(payload));
+        },
         [this](int ended) { SendEnded(ended); });
     comboBox2_->setCurrentIndex(-1);
 }
@@ -368,7 +372,8 @@ void MessageFrame::SendEnded(int state) {
     const bool completed = state == online::Completed;
     label3_->setText(QStringLiteral("Status: ") +
                      Text(completed ? slot::Completed : slot::ServerNotAvailable));
-    if (completed) memo2_->clear();
+    // A refused text (e.g. logged out) stays in the box, so nothing typed is lost.
+    if (completed && sendAccepted_) memo2_->clear();
     speedButton3_->setEnabled(true);
 }
 

@@ -62,6 +62,7 @@ class MessageFrame : public QWidget {
     std::string board_;
     std::string buffer_;
     bool everRead_ = false;
+    bool sendAccepted_ = false; // the service's answer to the last send was an acceptance
     int panelCount_ = 0;
 
     QLabel* label8_ = nullptr;
