@@ -68,7 +68,11 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     SyncAll();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The tool bar would hand the driver box back as a window of its own before deleting it,
+    // and in that window's font the box lays out all its names again: it goes first.
+    delete comboBox2_;
+}
 
 void MainWindow::BuildCentral() {
     central_ = new QWidget(this);
