@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Cold start of the desktop program until its first table is painted, against the smallest Qt
 # Widgets program that shows an empty window, both on the offscreen platform (Release build).
-# Prints the median wall time of each and their ratio, then the peak memory (maximum resident
-# set size, from /usr/bin/time) of one run of each.
+# Prints the median wall time of each (runs taken in turn) and their ratio, then the peak
+# memory (maximum resident set size, from /usr/bin/time) of one run of each.
 # Usage: scripts/bench-startup.sh [RUNS]   (default 21)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,21 +18,31 @@ cp build/bench/bin/f1data5.dat build/bench/bin/TR.dt build/bench/bin/flags.dat \
    build/bench/bin/other_names.txt "$work/"
 export QT_QPA_PLATFORM=offscreen
 
-# Median wall time in microseconds of RUNS runs of a command (after one warm-up run, so that
-# both programs find the shared libraries and fonts in the page cache).
-median_us() {
+# Wall time in microseconds of one run of a command.
+run_us() {
+  local start end
+  start=$(date +%s%N)
   "$@" >/dev/null 2>&1
-  for _ in $(seq "$runs"); do
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(( (end - start) / 1000 ))
-  done | sort -n | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }'
+  end=$(date +%s%N)
+  echo $(( (end - start) / 1000 ))
 }
+median() { sort -n | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }'; }
 
-empty=$(median_us build/bench/bin/qor-empty-window)
-qor=$(median_us build/bench/bin/qor --data "$work" --quit-after-first-table)
+# One warm-up run of each (both then find the shared libraries and fonts in the page cache),
+# then RUNS runs of the two in turn, so that a change of load on a shared machine weighs on
+# both alike.
+empty_cmd=(build/bench/bin/qor-empty-window)
+qor_cmd=(build/bench/bin/qor --data "$work" --quit-after-first-table)
+"${empty_cmd[@]}" >/dev/null 2>&1
+"${qor_cmd[@]}" >/dev/null 2>&1
+: >"$work/empty.us"
+: >"$work/qor.us"
+for _ in $(seq "$runs"); do
+  run_us "${empty_cmd[@]}" >>"$work/empty.us"
+  run_us "${qor_cmd[@]}" >>"$work/qor.us"
+done
+empty=$(median <"$work/empty.us")
+qor=$(median <"$work/qor.us")
 awk -v e="$empty" -v q="$qor" -v n="$runs" 'BEGIN {
   printf "empty Qt window, shown and painted:     %7.1f ms (median of %d)\n", e / 1000, n
   printf "qor, first GP table painted:            %7.1f ms (median of %d)\n", q / 1000, n

@@ -60,7 +60,6 @@ FilterBox::FilterBox(const MainSession& session, QWidget* parent)
     : QComboBox(parent), session_(session) {
     setObjectName(QStringLiteral("filter_box"));
     setMaxVisibleItems(12);
-    setItemDelegate(new FilterItemDelegate(session, this));
     hide();
     connect(this, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { emit chosen(index); });
@@ -68,6 +67,12 @@ FilterBox::FilterBox(const MainSession& session, QWidget* parent)
 
 void FilterBox::Open(int x, int y, int width) {
     const QSignalBlocker block(this);
+    // The drop-down list (and its delegate) is made on the first opening: most sessions never
+    // filter, and the window is built faster without it.
+    if (!delegateSet_) {
+        setItemDelegate(new FilterItemDelegate(session_, this));
+        delegateSet_ = true;
+    }
     clear();
     for (const std::string& item : session_.filter.Box.Items)
         addItem(ToQt(item));

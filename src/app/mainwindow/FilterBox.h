@@ -28,6 +28,7 @@ class FilterBox : public QComboBox {
 
   private:
     const MainSession& session_;
+    bool delegateSet_ = false;
 };
 
 } // namespace qor::app

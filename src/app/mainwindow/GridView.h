@@ -36,6 +36,9 @@ class GridHeader : public QHeaderView {
     Q_OBJECT
   public:
     GridHeader(Qt::Orientation orientation, GridView& view);
+    // The grid fixes the title row's height and the number column's width, so the table takes
+    // those and not a hint: measuring every section's text for one would be wasted.
+    QSize sizeHint() const override { return minimumSize(); }
 
   protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;

@@ -23,6 +23,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -69,7 +70,11 @@ MainWindow::MainWindow(MainSession& session, SettingsStore& settings, Prompts& p
     SyncAll();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The tool bar would hand the driver box back as a window of its own before deleting it,
+    // and in that window's font the box lays out all its names again: it goes first.
+    delete comboBox2_;
+}
 
 void MainWindow::BuildCentral() {
     central_ = new QWidget(this);
@@ -152,15 +157,42 @@ void MainWindow::SyncTables() {
     tablo1_->viewport()->update();
     tablo1_->horizontalHeader()->viewport()->update();
     tablo1_->verticalHeader()->viewport()->update();
-    tablo2_->viewport()->update();
-    tablo2_->horizontalHeader()->viewport()->update();
-    tablo2_->verticalHeader()->viewport()->update();
+    if (tablo2_) {
+        tablo2_->viewport()->update();
+        tablo2_->horizontalHeader()->viewport()->update();
+        tablo2_->verticalHeader()->viewport()->update();
+    }
     const bool second = session_.ctx.grid.SecondTableVisible;
+    if (second) SecondGrid();
     if (panel12_->isVisible() != second) panel12_->setVisible(second);
 }
 
+namespace {
+
+// The window's labels and buttons by name, found in one walk instead of one findChild per
+// caption. The walk visits children in findChild's order (an object's children before their
+// own children), and the first of a name is kept, as findChild would return it.
+void CollectNamed(const QObject* parent, QHash<QString, QLabel*>& labels,
+                  QHash<QString, QToolButton*>& buttons) {
+    for (QObject* child : parent->children()) {
+        if (auto* label = qobject_cast<QLabel*>(child)) {
+            if (!labels.contains(label->objectName())) labels.insert(label->objectName(), label);
+        } else if (auto* button = qobject_cast<QToolButton*>(child)) {
+            if (!buttons.contains(button->objectName()))
+                buttons.insert(button->objectName(), button);
+        }
+    }
+    for (const QObject* child : parent->children())
+        CollectNamed(child, labels, buttons);
+}
+
+} // namespace
+
 void MainWindow::ApplyCaptions() {
     const Langs& l = session_.langs;
+    QHash<QString, QLabel*> labels;
+    QHash<QString, QToolButton*> buttons;
+    CollectNamed(this, labels, buttons);
     for (const ControlSlot& c : MainWindowCaptions) {
         const std::string name(c.Control);
         const std::string& text = l.Text(c.Slot);
@@ -169,9 +201,9 @@ void MainWindow::ApplyCaptions() {
             continue;
         }
         const QString objectName = QString::fromStdString(name);
-        if (auto* label = findChild<QLabel*>(objectName))
+        if (QLabel* label = labels.value(objectName))
             label->setText(LabelText(text));
-        else if (auto* button = findChild<QToolButton*>(objectName))
+        else if (QToolButton* button = buttons.value(objectName))
             button->setText(ToQt(text));
     }
     speedButton13_->setText(LabelText(l.Text(slot::FindName)));
@@ -197,7 +229,7 @@ void MainWindow::ApplyTheme() {
         title->setPalette(p);
     }
     tablo1_->SetCornerColour(ToQColor(pal.FixedCellColor));
-    tablo2_->SetCornerColour(ToQColor(pal.FixedCellColor));
+    if (tablo2_) tablo2_->SetCornerColour(ToQColor(pal.FixedCellColor));
     for (QListWidget* list : {gpListBox1_, listBox2_, listBox3_}) {
         QPalette lp = list->palette();
         lp.setColor(QPalette::Base, ToQColor(pal.ListBack));
@@ -240,8 +272,12 @@ void MainWindow::SyncDriverBox() {
     if (shownDriverItems_ != session_.DriverBoxItems) {
         const QSignalBlocker block(comboBox2_);
         comboBox2_->clear();
+        // In one insertion: the box (and its completer) then take in the ~800 names at once.
+        QStringList names;
+        names.reserve(static_cast<qsizetype>(session_.DriverBoxItems.size()));
         for (const auto& name : session_.DriverBoxItems)
-            comboBox2_->addItem(ToQt(name));
+            names << ToQt(name);
+        comboBox2_->addItems(names);
         shownDriverItems_ = session_.DriverBoxItems;
     }
     const QString text = ToQt(session_.ctx.browser.DriverBox);

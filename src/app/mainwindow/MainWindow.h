@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow {
     MainSession& Session() { return session_; }
     GridView& Grid1() { return *tablo1_; }
     GridView& Grid2() { return *tablo2_; }
+    // The second table's grid, built on first use (Grid2() is valid once the table was shown).
+    GridView& SecondGrid();
     FilterBox& Filter() { return *filterBox_; }
     // The popup opened by the last right click on a grid (null when none opened).
     QMenu* OpenedPopup() const { return openedPopup_; }

@@ -118,9 +118,7 @@ void MainWindow::BuildGridPanel() {
     head2->addStretch(1);
     head2->addWidget(speedButton12_);
     v12->addLayout(head2);
-    tablo2_ = new GridView(session_, session_.ctx.grid.tablo2, panel12_);
-    tablo2_->setObjectName(QStringLiteral("tablo2"));
-    v12->addWidget(tablo2_);
+    // tablo2 (SecondGrid) follows the heading when a table is first copied there.
     panel12_->hide();
     splitter1_->addWidget(panel13_);
     splitter1_->addWidget(panel12_);
@@ -129,11 +127,9 @@ void MainWindow::BuildGridPanel() {
     filterBox_ = new FilterBox(session_, panel13_);
     connect(filterBox_, &FilterBox::chosen, this, &MainWindow::OnFilterChosen);
 
-    for (GridView* g : {tablo1_, tablo2_}) {
-        connect(g, &GridView::cellPressed, this, &MainWindow::OnCellPressed);
-        connect(g, &GridView::cellDoubleClicked, this, &MainWindow::OnCellDoubleClicked);
-        connect(g, &GridView::cellSelected, this, &MainWindow::OnCellSelected);
-    }
+    connect(tablo1_, &GridView::cellPressed, this, &MainWindow::OnCellPressed);
+    connect(tablo1_, &GridView::cellDoubleClicked, this, &MainWindow::OnCellDoubleClicked);
+    connect(tablo1_, &GridView::cellSelected, this, &MainWindow::OnCellSelected);
     connect(backButton_, &QToolButton::clicked, this, &MainWindow::Back);
     connect(nextButton_, &QToolButton::clicked, this, &MainWindow::Next);
     connect(speedButton17_, &QToolButton::clicked, this, &MainWindow::OpenHistoryMenu);
@@ -233,11 +229,28 @@ void MainWindow::OnCellSelected(GridView* view, int col, int row) {
     status_->setText(ToQt(session_.ctx.browser.Status));
 }
 
+GridView& MainWindow::SecondGrid() {
+    // Most sessions never copy a table: its grid is not built (nor styled) at start-up.
+    if (tablo2_) return *tablo2_;
+    tablo2_ = new GridView(session_, session_.ctx.grid.tablo2, panel12_);
+    tablo2_->setObjectName(QStringLiteral("tablo2"));
+    static_cast<QBoxLayout*>(panel12_->layout())->addWidget(tablo2_);
+    // Shown with its panel, and reached by Tab right after the panel's close button, as when
+    // it was built with the window.
+    tablo2_->show();
+    QWidget::setTabOrder(speedButton12_, tablo2_);
+    tablo2_->SetCornerColour(ToQColor(session_.palette.FixedCellColor));
+    connect(tablo2_, &GridView::cellPressed, this, &MainWindow::OnCellPressed);
+    connect(tablo2_, &GridView::cellDoubleClicked, this, &MainWindow::OnCellDoubleClicked);
+    connect(tablo2_, &GridView::cellSelected, this, &MainWindow::OnCellSelected);
+    return *tablo2_;
+}
+
 void MainWindow::OnFilterChosen(int index) {
     GridTable* grid = session_.filter.Box.Grid;
     session_.filter.Apply(index);
-    GridView* view = grid == &session_.ctx.grid.tablo2 ? tablo2_ : tablo1_;
-    view->ApplyRowHeights();
+    GridView& view = grid == &session_.ctx.grid.tablo2 ? SecondGrid() : *tablo1_;
+    view.ApplyRowHeights();
     SyncLabels();
 }
 
@@ -281,7 +294,7 @@ void MainWindow::CopyToNewTable() {
         const int total = splitter1_->height();
         splitter1_->setSizes({total / 2, total - total / 2});
     }
-    tablo2_->Reload();
+    SecondGrid().Reload();
     SyncAll();
 }
 

@@ -233,7 +233,7 @@ void MainWindow::BuildPopups() {
     connect(highlight, &QAction::triggered, this, [this] {
         session_.ToggleHighlightOfSelectedDriver();
         tablo1_->viewport()->update();
-        tablo2_->viewport()->update();
+        if (tablo2_) tablo2_->viewport()->update();
     });
     recordPopup(GridPopup::Team, "popupteam", "aboutteam1");
     recordPopup(GridPopup::Track, "Popuppist", "aboutpist1");
@@ -364,7 +364,7 @@ void MainWindow::ChooseLanguage(std::uint8_t mode) {
     if (r.FileWrong) prompts_.Inform(this, QString::fromLatin1(LanguageFileWrongMessage));
     ApplyCaptions();
     tablo1_->Reload();
-    tablo2_->Reload();
+    if (tablo2_) tablo2_->Reload();
     SyncAll();
 }
 
@@ -379,7 +379,7 @@ void MainWindow::ChooseLanguageFile() {
     if (r->FileWrong) prompts_.Inform(this, QString::fromLatin1(LanguageFileWrongMessage));
     ApplyCaptions();
     tablo1_->Reload();
-    tablo2_->Reload();
+    if (tablo2_) tablo2_->Reload();
     SyncAll();
 }
 } // namespace qor::app

@@ -250,15 +250,21 @@ void MainWindow::SyncBrowser() {
         if (shown == items) return;
         const QSignalBlocker block(list);
         list->clear();
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(items.size()));
         for (const auto& i : items)
-            list->addItem(ToQt(i));
+            texts << ToQt(i);
+        list->addItems(texts); // one insertion, not one relayout per item
         shown = items;
     };
     if (shownYears_ != b.Years) {
         const QSignalBlocker block(comboBox1_);
         comboBox1_->clear();
+        QStringList years;
+        years.reserve(static_cast<qsizetype>(b.Years.size()));
         for (const auto& y : b.Years)
-            comboBox1_->addItem(ToQt(y));
+            years << ToQt(y);
+        comboBox1_->addItems(years);
         shownYears_ = b.Years;
     }
     if (comboBox1_->currentIndex() != b.YearIndex) {

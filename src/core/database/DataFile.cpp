@@ -6,6 +6,7 @@
 #include "settings/DataFolder.h"
 #include "text/Encoding.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -539,15 +540,20 @@ bool The_Class::SaveViewSettings() {
     std::vector<std::uint8_t> file;
     if (DataFileName.empty() || !ReadWholeFile(DataFileName, file) || file.size() < 32)
         return false;
-    file[12] = LanguageMode;
-    file[13] = ColorTheme;
-    file[14] = static_cast<std::uint8_t>((OddEvenRows << 4) | (GridLineStyle & 0x0F));
-    file[15] = SpareOption;
-    file[16] = CompareView;
-    file[17] = StatsWindowSize;
-    file[18] = DarkLevel;
-    file[19] = FontSizeMode;
-    file[20] = OnlineOption;
+    const std::uint8_t settings[] = {
+        LanguageMode,
+        ColorTheme,
+        static_cast<std::uint8_t>((OddEvenRows << 4) | (GridLineStyle & 0x0F)),
+        SpareOption,
+        CompareView,
+        StatsWindowSize,
+        DarkLevel,
+        FontSizeMode,
+        OnlineOption};
+    // Most runs end with the view as it started: the file is then left alone, without a
+    // rewrite and two disk flushes on every exit.
+    if (std::equal(std::begin(settings), std::end(settings), file.begin() + 12)) return true;
+    std::copy(std::begin(settings), std::end(settings), file.begin() + 12);
     return AtomicFile::Replace(DataFileName, file);
 }
 

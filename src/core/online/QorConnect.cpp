@@ -1,53 +1,49 @@
 #include "online/QorConnect.h"
 
+#include "online/CurlLibrary.h"
 #include "online/Discovery.h"
 #include "online/HttpCalls.h"
 #include "online/OnlineState.h"
 #include "online/ReplyFraming.h"
 
 #include <array>
-#include <curl/curl.h>
-#include <mutex>
+#include <atomic>
 
 namespace qor::online {
 
 namespace {
 std::atomic<long> connectTimeoutMs{5000}, totalTimeoutMs{20000};
 
-void GlobalInit() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-// A libcurl handle with the settings every request shares.
+// A libcurl handle with the settings every request shares (null when libcurl is missing).
 struct Easy {
+    const CurlLibrary* curl = Curl();
     CURL* h = nullptr;
     curl_slist* headers = nullptr;
     Easy(const std::string& url, const char* agent) {
-        GlobalInit();
-        h = curl_easy_init();
+        if (!curl) return;
+        h = curl->easy_init();
         if (!h) return;
-        curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-        curl_easy_setopt(h, CURLOPT_USERAGENT, agent);
-        curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectTimeoutMs.load());
-        curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, totalTimeoutMs.load());
-        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http");
-        curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
+        curl->easy_setopt(h, CURLOPT_URL, url.c_str());
+        curl->easy_setopt(h, CURLOPT_USERAGENT, agent);
+        curl->easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+        curl->easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectTimeoutMs.load());
+        curl->easy_setopt(h, CURLOPT_TIMEOUT_MS, totalTimeoutMs.load());
+        curl->easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http");
+        curl->easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
     }
     ~Easy() {
-        if (headers) curl_slist_free_all(headers);
-        if (h) curl_easy_cleanup(h);
+        if (headers) curl->slist_free_all(headers);
+        if (h) curl->easy_cleanup(h);
     }
     // A form-encoded POST of body, followed by one zero byte on the wire.
     void Post(const std::string& body) {
-        headers = curl_slist_append(headers, "Accept: */*");
-        headers = curl_slist_append(headers, "Content-Type: application/x-www-form-urlencoded");
-        curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers);
-        curl_easy_setopt(h, CURLOPT_POST, 1L);
-        curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE, static_cast<long>(body.size() + 1));
+        headers = curl->slist_append(headers, "Accept: */*");
+        headers = curl->slist_append(headers, "Content-Type: application/x-www-form-urlencoded");
+        curl->easy_setopt(h, CURLOPT_HTTPHEADER, headers);
+        curl->easy_setopt(h, CURLOPT_POST, 1L);
+        curl->easy_setopt(h, CURLOPT_POSTFIELDSIZE, static_cast<long>(body.size() + 1));
         // c_str() carries the terminating zero byte the service has always received.
-        curl_easy_setopt(h, CURLOPT_POSTFIELDS, body.c_str());
+        curl->easy_setopt(h, CURLOPT_POSTFIELDS, body.c_str());
     }
 };
 
@@ -63,9 +59,9 @@ struct Capped {
     }
 };
 
-bool Ok(CURL* h, CURLcode rc, bool stoppedWhenFull) {
+bool Ok(const Easy& e, CURLcode rc, bool stoppedWhenFull) {
     long status = 0;
-    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+    e.curl->easy_getinfo(e.h, CURLINFO_RESPONSE_CODE, &status);
     return (rc == CURLE_OK || (stoppedWhenFull && rc == CURLE_WRITE_ERROR)) && status >= 200 &&
            status < 300;
 }
@@ -75,10 +71,10 @@ bool FetchCapped(const std::string& url, const char* agent, std::size_t limit, s
     Easy e(url, agent);
     if (!e.h) return false;
     Capped c{{}, limit};
-    curl_easy_setopt(e.h, CURLOPT_WRITEFUNCTION, &Capped::Write);
-    curl_easy_setopt(e.h, CURLOPT_WRITEDATA, &c);
-    const CURLcode rc = curl_easy_perform(e.h);
-    if (!Ok(e.h, rc, c.data.size() == limit)) return false;
+    e.curl->easy_setopt(e.h, CURLOPT_WRITEFUNCTION, &Capped::Write);
+    e.curl->easy_setopt(e.h, CURLOPT_WRITEDATA, &c);
+    const CURLcode rc = e.curl->easy_perform(e.h);
+    if (!Ok(e, rc, c.data.size() == limit)) return false;
     out = std::move(c.data);
     return true;
 }
@@ -88,9 +84,9 @@ bool PostOnly(const std::string& url, const char* agent, const std::string& body
     if (!e.h) return false;
     e.Post(body);
     Capped c{{}, 0};
-    curl_easy_setopt(e.h, CURLOPT_WRITEFUNCTION, &Capped::Write);
-    curl_easy_setopt(e.h, CURLOPT_WRITEDATA, &c);
-    const CURLcode rc = curl_easy_perform(e.h);
+    e.curl->easy_setopt(e.h, CURLOPT_WRITEFUNCTION, &Capped::Write);
+    e.curl->easy_setopt(e.h, CURLOPT_WRITEDATA, &c);
+    const CURLcode rc = e.curl->easy_perform(e.h);
     return rc == CURLE_OK || rc == CURLE_WRITE_ERROR;
 }
 
@@ -181,13 +177,13 @@ void tQorConnect::PostAndRead() {
     BlockReader reader{&OnChunk};
     Capped ignored{{}, 0};
     if (sendOnly_) {
-        curl_easy_setopt(e.h, CURLOPT_WRITEFUNCTION, &Capped::Write);
-        curl_easy_setopt(e.h, CURLOPT_WRITEDATA, &ignored);
+        e.curl->easy_setopt(e.h, CURLOPT_WRITEFUNCTION, &Capped::Write);
+        e.curl->easy_setopt(e.h, CURLOPT_WRITEDATA, &ignored);
     } else {
-        curl_easy_setopt(e.h, CURLOPT_WRITEFUNCTION, &BlockReader::Write);
-        curl_easy_setopt(e.h, CURLOPT_WRITEDATA, &reader);
+        e.curl->easy_setopt(e.h, CURLOPT_WRITEFUNCTION, &BlockReader::Write);
+        e.curl->easy_setopt(e.h, CURLOPT_WRITEDATA, &reader);
     }
-    const CURLcode rc = curl_easy_perform(e.h);
+    const CURLcode rc = e.curl->easy_perform(e.h);
     if (sendOnly_) {
         connectState_ = Completed;
         return;

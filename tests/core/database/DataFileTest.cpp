@@ -195,6 +195,10 @@ TEST(DataFile, SaveViewSettingsRewritesOnlyTheSettingBytes) {
     expected[14] = 0x13;
     expected[19] = 1;
     EXPECT_EQ(ReadFileBytes(dir.file("f1data5.dat")), expected);
+    // Nothing changed since: nothing is written, so even a failing disk goes unnoticed.
+    AtomicFile::FailAfterOperations(1);
+    EXPECT_TRUE(db->SaveViewSettings());
+    AtomicFile::FailAfterOperations(0);
 
     auto nowhere = std::make_unique<The_Class>();
     nowhere->DataFileName = dir.file("missing.dat");
