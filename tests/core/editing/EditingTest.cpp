@@ -270,17 +270,6 @@ class Import : public ::testing::Test {
     ImportSession session{*db};
 };
 
-// Files that earlier versions saved with a season's empty standings range as 0..0 can be
-// imported from.
-TEST_F(Import, AFileWithZeroStandingRangesOpens) {
-    TSeasonRow& s = old->Seasons[1951];
-    s.FirstDriverStanding = s.LastDriverStanding = s.FirstTeamStanding = s.LastTeamStanding = 0;
-    const auto data = old->BuildDataImage(), notes = old->BuildNotesImage();
-    WriteFileBytes(oldDir.file("f1data5.dat"), std::string(data.begin(), data.end()));
-    WriteFileBytes(oldDir.file("f1notes5.dat"), std::string(notes.begin(), notes.end()));
-    EXPECT_EQ(session.Open(oldDir.file("f1data5.dat")), Open::Opened) << session.Message();
-}
-
 TEST_F(Import, OnlyDifferencesThatMatterAreListed) {
     const struct {
         std::function<void(The_Class&, TGPRow&)> change; // to 9 May 2006 of the old copy

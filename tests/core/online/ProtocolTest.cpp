@@ -116,13 +116,7 @@ TEST(AccountReplies, LoginLayoutPopupAndInformation) {
         EXPECT_EQ(r.Popup, c.popup);
         EXPECT_EQ(r.Information, c.info);
     }
-    // What the service writes, the program reads back.
-    const LoginReply back = ParseLoginReply(FormatLoginReply(true, 10001, "Hello", {}, "Note"));
-    EXPECT_TRUE(back.Accepted());
-    EXPECT_EQ(back.Message, "Hello");
-    EXPECT_EQ(back.Popup, "Note");
-    EXPECT_FALSE(ParseLoginReply(FormatLoginReply(false, 10001, "No")).Accepted());
-    EXPECT_TRUE(ParseStatusReply(FormatStatusReply(true, "Done")).Accepted());
+    // What the service writes the program reads back in the command line's end-to-end tests.
     EXPECT_EQ(ParseStatusReply("000Name taken").Message, "Name taken");
     EXPECT_EQ(OnlineText("a\r\nb"), "a;  b");
 }
