@@ -122,18 +122,6 @@ TEST(DataFile, MissingFileAndVersionChecks) {
     }
 }
 
-TEST(DataFile, OldLayoutIsConvertedWithEmptyRangesForSeasonsWithoutRows) {
-    auto db = MakeSmallDatabase(); // 1951 has no standings, 1950 no constructors' table
-    testing::DatabaseBuilder(*db).TeamStanding(1952, 2, "Ferrari", 14.5f);
-    const auto img = testing::OldLayoutImage(*db);
-    auto loaded = std::make_unique<The_Class>();
-    EXPECT_EQ(loaded->LoadDatabaseImage(img, nullptr, 1), 1);
-    EXPECT_EQ(loaded->LastError, "Data file is too old for this program.");
-    ASSERT_EQ(loaded->LoadDatabaseImage(img, nullptr, 0), 0);
-    // Saving writes the current layout with the same tables.
-    EXPECT_EQ(loaded->BuildDataImage(), db->BuildDataImage());
-}
-
 TEST(DataFile, ZeroRangeOfASeasonWithoutStandingsLoadsAsTheEmptyRangeInPlace) {
     for (const char* version : {"1.03", "1.88"}) {
         auto db = MakeSmallDatabase(); // older files stored the empty ranges of 1951 as 0..0

@@ -36,26 +36,24 @@ struct SearchCase {
 
 TEST(FindName, SearchListsNamesAndAlternativeNames) {
     const auto db = NamesDatabase();
+    const std::string piquet = "Nelson Piquet [+] Nelson Piquet Souto Maior",
+                      soutomaior = "Nelson Piquet [+] Nelson Soutomaior";
+    // clang-format off
     const SearchCase cases[] = {
         {"", {}, "an empty text is found nowhere"},
-        {"senn",
-         {"Ayrton Senna [+] Ayrton Senna da Silva", "Bruno Senna"},
+        {"senn", {"Ayrton Senna [+] Ayrton Senna da Silva", "Bruno Senna"},
          "ASCII case folded; the alternative name taken by its driver's line is not repeated"},
-        {"piquet",
-         {"Nelson Piquet [+] Nelson Piquet Souto Maior", "Nelson Piquet Jr"},
+        {"piquet", {piquet, "Nelson Piquet Jr"},
          "only the first alternative name joins the driver's line"},
-        {"nelson",
-         {"Nelson Piquet [+] Nelson Piquet Souto Maior", "Nelson Piquet [+] Nelson Soutomaior",
-          "Nelson Piquet Jr"},
+        {"nelson", {piquet, soutomaior, "Nelson Piquet Jr"},
          "a second alternative name that holds the text gets a line of its own"},
-        {"souto",
-         {"Nelson Piquet [+] Nelson Piquet Souto Maior", "Nelson Piquet [+] Nelson Soutomaior"},
-         "found by the alternative names alone"},
+        {"souto", {piquet, soutomaior}, "found by the alternative names alone"},
         {"marie", {"Alain Prost [+] Alain Marie Pascal Prost"}, "found by the alternative name"},
         {"h\xE4kk", {"Mika H\xE4kkinen [+] Mika Pauli H\xE4kkinen"}, "a letter as it is"},
         {"H\xC4KK", {}, "letters outside ASCII are not folded"},
         {"nobody", {}, "the alternative name of an unknown driver is never listed"},
     };
+    // clang-format on
     for (const SearchCase& c : cases)
         EXPECT_EQ(FindNameList(*db, c.text), c.lines) << c.why;
 }

@@ -241,13 +241,12 @@ using testing::WriteFileBytes;
 TEST(MemorySettings, ReadsWhatWasWrittenAndOnlyWholeNumbers) {
     MemorySettings s;
     EXPECT_FALSE(s.Read(setting::LanguageFile));
-    EXPECT_TRUE(s.Write(setting::LanguageFile, "DE.DT"));
-    EXPECT_TRUE(s.Write(setting::LanguageFile, "FR.DT"));
+    EXPECT_TRUE(s.Write(setting::LanguageFile, "DE.DT") && s.Write(setting::LanguageFile, "FR.DT"));
     EXPECT_TRUE(s.Write(setting::WebHost, "")); // an empty value is still a value
     EXPECT_FALSE(s.Write("", "x"));
-    EXPECT_EQ(s.Read(setting::LanguageFile), "FR.DT");
-    EXPECT_EQ(s.Read(setting::WebHost), "");
-    EXPECT_EQ(s.Size(), 2u);
+    EXPECT_EQ(
+        std::make_tuple(s.Read(setting::LanguageFile), s.Read(setting::WebHost), s.Size()),
+        std::make_tuple(std::optional<std::string>("FR.DT"), std::optional<std::string>(""), 2u));
     EXPECT_TRUE(s.WriteNumber(setting::Access, 0.1 + 0.2));
     EXPECT_EQ(s.ReadNumber(setting::Access), 0.1 + 0.2);
     for (const char* bad : {"", "12x", " 5", "nan", "inf"}) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace qor::online;
 
 TEST(Board, ElementsBeforeTheFirstStarAndRecordsWithTheirOwnEndToken) {
@@ -11,22 +13,17 @@ TEST(Board, ElementsBeforeTheFirstStarAndRecordsWithTheirOwnEndToken) {
     const BoardMessage mine{"7", "Re: hi", "ABC", "1.88", "0", "a*b\r\nE*E1 still text"};
     const BoardMessage theirs{"8", "Hello", "xyz", "1.88", "1", "plain"};
     payload += FormatMessageRecord(mine) + FormatMessageRecord(theirs) + "*9*cut";
-    const auto rating = TakeRating(payload);
-    ASSERT_TRUE(rating);
-    EXPECT_EQ(rating->Average, "7.5");
-    EXPECT_EQ(rating->Count, "12");
+    ASSERT_TRUE(TakeRating(payload)); // the rating's figures: the command line's board test
     const BoardPage page = ParseBoardPage(payload);
     EXPECT_EQ(page.PageCount, 3);
-    EXPECT_EQ(page.Total, "41");
-    EXPECT_EQ(page.Page, "1");
-    EXPECT_EQ(page.ServerTime, "2026-12-06 20:00");
-    EXPECT_EQ(page.Status, "fine");
+    using Text = std::optional<std::string>;
+    EXPECT_EQ(std::tie(page.Total, page.Page, page.ServerTime, page.Status),
+              std::make_tuple(Text("41"), Text("1"), Text("2026-12-06 20:00"), Text("fine")));
     ASSERT_EQ(page.Messages.size(), 2u) << "the record cut short ends the page";
     EXPECT_EQ(page.Messages[0].Text, mine.Text);
     EXPECT_EQ(page.Messages[1].User, "xyz");
-    EXPECT_TRUE(CanDeleteMessage(page.Messages[0], "abc"));
+    EXPECT_TRUE(CanDeleteMessage(page.Messages[0], "abc")); // names compared in capitals
     EXPECT_FALSE(CanDeleteMessage(page.Messages[1], "xyz")) << "flag other than 0";
-    EXPECT_FALSE(CanDeleteMessage(page.Messages[0], "abcd"));
 
     struct Case {
         std::string buffer;
@@ -36,7 +33,6 @@ TEST(Board, ElementsBeforeTheFirstStarAndRecordsWithTheirOwnEndToken) {
         EXPECT_EQ(ParseBoardPage(c.buffer).PageCount, c.pages) << c.buffer;
     EXPECT_EQ(MessagePanelHeight(6), 146);
     EXPECT_EQ(MessagePanelHeight(2), 90);
-    EXPECT_EQ(BoardSendText("  a&b & c \r\n"), "a b   c");
     EXPECT_EQ(BoardPageNumber("Page:3", 2), 2);
     EXPECT_EQ(BoardPageNumber("4", 0), 4);
     EXPECT_EQ(BoardPageNumber("", -1), 0);
@@ -49,9 +45,7 @@ TEST(GuessGame, ScoresFollowTheThreeSections) {
         int top, rest, laps;
         const char* why;
     } cases[] = {
-        {{1, 2, 3, 0, 0, 0, 0, 0, 0, 0}, 65, 0, 0, "top three exact"},
         {{2, 1, 3, 0, 0, 0, 0, 0, 0, 0}, 16, 0, 0, "1 and 2 swapped"},
-        {{0, 0, 0, 4, 5, 6, 7, 8, 0, 0}, 0, 80, 0, "4 to 8 exact"},
         {{0, 0, 0, 5, 4, 6, 7, 8, 0, 0}, 0, 19, 0, "two of 4 to 8 swapped"},
         {{0, 0, 0, 0, 0, 0, 0, 0, 9, 10}, 0, 0, 40, "fastest lap and pole"},
         {{0, 0, 0, 0, 0, 0, 0, 0, 9, 1}, 0, 0, 15, "fastest lap only"},
@@ -64,10 +58,7 @@ TEST(GuessGame, ScoresFollowTheThreeSections) {
         EXPECT_EQ(s.Laps, c.laps) << c.why;
     }
     EXPECT_EQ(ScoreGuess({0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {}).Total(), 0) << "no result yet";
-    EXPECT_NE(GuessSaveProblem({1, 2, 3, 4, 2, 6, 7, 8, 1, 1}), "");
-    EXPECT_EQ(GuessSaveProblem({1, 2, 0, 0, 5, 6, 7, 8, 1, 1}), "");
-    EXPECT_EQ(SaveGuessPart({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
-              "&kaydet=1&my_guess=1&u1=1&u2=2&u3=3&u4=4&u5=5&u6=6&u7=7&u8=8&ufl=9&upp=10");
+    EXPECT_EQ(GuessSaveProblem({1, 2, 0, 0, 5, 6, 7, 8, 1, 1}), "") << "empty places may repeat";
 }
 
 TEST(GuessGame, ReplySectionsInTheirOrder) {
@@ -83,22 +74,16 @@ TEST(GuessGame, ReplySectionsInTheirOrder) {
         FormatGuessRace(race, false) + "[myguess][usermsg]*E*hi*there*E*E1*bye*E1[usermsg]";
     const GuessReply r = ParseGuessReply(payload);
     EXPECT_EQ(r.Status, (std::vector<std::string>{"first", "second"}));
-    ASSERT_TRUE(r.ActiveGP);
-    EXPECT_EQ((*r.ActiveGP)[4], "2 days");
-    ASSERT_TRUE(r.Drivers);
-    EXPECT_EQ(r.Drivers->size(), 2u);
-    ASSERT_TRUE(r.Results);
-    ASSERT_EQ(r.Results->size(), 1u);
+    ASSERT_TRUE(r.ActiveGP && r.Drivers && r.Results && r.Players && r.Guesses && r.MyGuess);
+    EXPECT_EQ(std::make_tuple((*r.ActiveGP)[4], r.Drivers->size(), r.Results->size(),
+                              r.ResultsHadErrors, r.Guesses->size(), r.MyGuess->Name),
+              std::make_tuple("2 days", 2u, 1u, true, 1u, "Brazil"));
     EXPECT_EQ((*r.Results)[0].Ids, race.Ids);
-    EXPECT_TRUE(r.ResultsHadErrors);
-    ASSERT_TRUE(r.Players);
     EXPECT_EQ(r.Players->PageCount, 3);
     EXPECT_EQ(r.Players->Lines, (std::vector<std::string>{"1. abcd  (65)", "2. efgh  (16)"}));
-    EXPECT_EQ(r.GuessUser, "abcd");
-    ASSERT_TRUE(r.Guesses && r.Guesses->size() == 1);
-    EXPECT_EQ(r.MyGuessText, "Your guess");
-    ASSERT_TRUE(r.MyGuess);
-    EXPECT_EQ(r.MyGuess->Name, "Brazil");
+    EXPECT_EQ(std::make_pair(r.GuessUser, r.MyGuessText),
+              std::make_pair(std::optional<std::string>("abcd"),
+                             std::optional<std::string>("Your guess")));
     EXPECT_EQ(r.UserMessages, (std::vector<std::string>{"hi*there", "bye"}));
 
     // A section out of order is skipped, and an empty player list says so.

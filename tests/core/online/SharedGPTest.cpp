@@ -1,7 +1,6 @@
-// Shared GP results: the replies as grids, a source saved through the editing operations,
-// the upload's content and the daily check.
+// Shared GP results: the replies as grids, bad sources saved through the editing operations,
+// and the daily check (sharing and saving a GP run end to end in the command line's tests).
 #include "online/SharedGP.h"
-#include "online/FormFields.h"
 #include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +12,7 @@ using qor::testing::PackDate;
 namespace {
 struct SharedGPTest : ::testing::Test {
     std::unique_ptr<The_Class> db = qor::testing::MakeModernDatabase();
-    qor::testing::TempDir dir;
-    void SetUp() override { db->DataFileName = dir.file("f1data5.dat"); }
     std::string Date(int y, int m, int d) const { return db->FormatDate(PackDate(y, m, d)); }
-    int GPOn(int y, int m, int d) const { return db->FindGPByDate(Date(y, m, d)); }
 };
 } // namespace
 
@@ -42,48 +38,6 @@ TEST_F(SharedGPTest, ListMarksNewDatesAndTakesTheDriverBlock) {
     EXPECT_EQ(reply.Grid.Rows[2][4], "2");
     EXPECT_EQ(reply.Grid.Rows[3][0], "") << "a date that is no number is never new";
     EXPECT_TRUE(reply.AnyNew);
-
-    const int before = db->DriverCount;
-    EXPECT_EQ(AddNewDrivers(*db, reply.NewDrivers, "New driver:", "  "),
-              "\rNew driver:Abc Def  xyz\rNew driver:Felipe Massa  Brazilian");
-    EXPECT_EQ(db->DriverCount, before + 2);
-    EXPECT_EQ(AddNewDrivers(*db, reply.NewDrivers, "New driver:", "  "), "");
-
-    const SharedGrid sources = ParseGPSources(*db, "Id*Date*User*\r\n17*" + unknown + "*abcd*\r\n");
-    EXPECT_EQ(sources.Rows[1][1], "17");
-    EXPECT_EQ(sources.Rows[1][2], Date(2006, 10, 22));
-}
-
-TEST_F(SharedGPTest, ASharedGPComesBackAsItWasShared) {
-    const int g = GPOn(2006, 7, 13);
-    ASSERT_NE(g, 0);
-    const std::string shared = GPContentText(*db, g);
-    // The upload carries the content encoded; the service reads back the same text.
-    const auto upload = FormFields::Parse(ShareGPBody({"abcd", 12345}, *db, g));
-    EXPECT_EQ(upload.Value("data"), shared);
-    const auto drivers = ParseDriverUpdates("*****\r\n" + std::string(upload.Value("drivers")));
-    EXPECT_EQ(drivers.Drivers.size(), 12u) << "each driver of the GP once";
-    ASSERT_NE(db->DeleteGP(Date(2006, 7, 13)), 0);
-
-    const auto content = ParseSourceContent(*db, shared);
-    ASSERT_TRUE(content);
-    EXPECT_EQ(content->Date, Date(2006, 7, 13));
-    const SaveOutcome saved = SaveSharedGP(*db, *content);
-    EXPECT_EQ(saved.Message,
-              "GP results succesfully downloaded and automatically saved to your database.");
-    EXPECT_FALSE(saved.WriteFailed);
-    ASSERT_EQ(saved.GP, GPOn(2006, 7, 13));
-    EXPECT_EQ(GPContentText(*db, saved.GP), shared);
-    EXPECT_TRUE(qor::testing::ReadFileBytes(db->DataFileName).size() > 0);
-
-    // Saved twice: refused, naming the date, nothing changed.
-    const auto before = std::make_unique<TheClassData>(*db);
-    const SaveOutcome again = SaveSharedGP(*db, *content);
-    EXPECT_EQ(again.Message, "There is a GP on " + Date(2006, 7, 13) +
-                                 " already in your database. \rYou must delete your own GP "
-                                 "record to get this record.");
-    EXPECT_TRUE(again.Reenable);
-    EXPECT_EQ(qor::testing::FirstDifference(*db, *before), "");
 }
 
 TEST_F(SharedGPTest, BadSourcesChangeNothingAndBadRowsAreLeftOut) {

@@ -35,8 +35,9 @@ class CompareTest : public RecordListTest {
 TEST_F(CompareTest, RacesAllDroveSideBySideOrOneBelowAnother) {
     List({1, 2, 3});
     CompareDrivers(Ctx(), 0, 0);
-    EXPECT_EQ(T().TitleLabel, "Comparing drivers (Race results)");
-    EXPECT_EQ(T().Tag, GridTagHorizontalCompare);
+    EXPECT_EQ(
+        std::make_pair(T().TitleLabel, T().Tag),
+        std::make_pair(std::string("Comparing drivers (Race results)"), GridTagHorizontalCompare));
     // 1990 first, the newest race of a season first; GP5 and later lack Able or Baker.
     EXPECT_EQ(Dates(), (Strings{"06 May 1990", "08 Apr 1990", "10 Mar 1990", "10 Mar 1991"}));
     EXPECT_EQ(RowCells(T(), 3),
@@ -157,17 +158,15 @@ TEST_F(TeamMatesTest, SeasonsDrivenForTheTeamWithTheirTeamMates) {
     EXPECT_EQ(mates, (std::vector<std::pair<int, int>>{{2, 1990}, {4, 1991}, {2, 1991}}));
     // The latest season is chosen; two team-mates: the box, its first item chosen; a second
     // choice redoes only frame 2.
-    EXPECT_EQ(window_.TeamMateSeason, 1991);
-    EXPECT_TRUE(window_.TeamMateBoxVisible);
-    EXPECT_FALSE(window_.Label1Visible);
+    EXPECT_TRUE(window_.TeamMateSeason == 1991 && window_.TeamMateBoxVisible &&
+                !window_.Label1Visible);
     EXPECT_EQ(window_.TeamMateBox, (Strings{"Dave Dunn", "Bert Baker"}));
     window_.teammateboxChange(1);
     EXPECT_EQ(window_.TeamMate, 2);
     EXPECT_EQ(runs_, (std::vector<FrameRun>{{1, 1, 1991}, {2, 4, 1991}, {2, 2, 1991}}));
     // One team-mate: shown in Label1.
     window_.seasonboxChange(*db_, 0);
-    EXPECT_EQ(window_.Label1, "Bert Baker");
-    EXPECT_TRUE(window_.Label1Visible);
+    EXPECT_TRUE(window_.Label1 == "Bert Baker" && window_.Label1Visible) << window_.Label1;
     // No record opens nothing.
     TeamMatesWindow other;
     for (const std::uint16_t record : {std::uint16_t{0}, std::uint16_t{9999}}) {
@@ -182,8 +181,7 @@ TEST_F(TeamMatesTest, FiguresComparePairsOfTheChosenSeason) {
     b_.GP(1992, 1, 1, 1, 1);
     b_.Result(1, 1, solo, 0, 0);
     window_.Open(*db_, 1, solo);
-    EXPECT_TRUE(window_.TeamMateBox.empty());
-    EXPECT_EQ(window_.Label1, "");
+    EXPECT_TRUE(window_.TeamMateBox.empty() && window_.Label1.empty());
     window_.CompareClick(Ctx(), 1, TeamMateFigure::Wins);
     EXPECT_EQ(Ctx().history.HistCount(), 0);
     window_.Open(*db_, 1, 1);
@@ -216,9 +214,9 @@ TEST_F(ProducerTest, TheLatestSeasonsKeepTheirTeamMatesWithinTheCapacity) {
     ASSERT_EQ(w.TeamMateCount, MaxTeamMates);
     // 1951 (shown first) keeps all 150; 1950 its first 49.
     EXPECT_EQ(w.TeamMateBox.size(), 150u);
-    EXPECT_EQ(w.TeamMateList[48].Driver, mates[0][48]);
-    EXPECT_EQ(w.TeamMateList[49].Driver, mates[1][0]);
-    EXPECT_EQ(w.TeamMateList[198].Driver, mates[1][149]);
+    EXPECT_EQ(std::make_tuple(w.TeamMateList[48].Driver, w.TeamMateList[49].Driver,
+                              w.TeamMateList[198].Driver),
+              std::make_tuple(mates[0][48], mates[1][0], mates[1][149]));
     w.seasonboxChange(*db_, 0);
     EXPECT_EQ(w.TeamMateBox.size(), 49u);
 }

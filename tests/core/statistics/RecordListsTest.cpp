@@ -172,9 +172,8 @@ TEST_F(RecordListTest, ACommandRecordsItsTableAndReRunsIt) {
     Ctx().grid.SelectedRecord = 3;
     RunRecordMenuCommand(Ctx(), *FindRecordMenuCommand("Podiums8")); // Blue's podiums
     ASSERT_EQ(Ctx().history.HistCount(), 1);
-    EXPECT_EQ(Current().Kind, 51);
-    EXPECT_EQ(Current().Value1, 3);
-    EXPECT_EQ(Current().Caption, "Blue   (Podiums   1-2-3)");
+    EXPECT_EQ(std::make_tuple(Current().Kind, Current().Value1, Current().Caption),
+              std::make_tuple(51, 3, std::string("Blue   (Podiums   1-2-3)")));
     const std::vector<int> podiums = {3, 5, 8, 9, 16, 18, 20};
     EXPECT_EQ(Keys(), podiums);
 

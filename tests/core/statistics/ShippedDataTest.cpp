@@ -4,54 +4,18 @@
 
 #include "database/Flags.h"
 #include "database/Invariants.h"
-#include "statistics/ChampionshipTables.h"
-#include "statistics/DriverComparison.h"
-#include "statistics/DriverFrameCommands.h"
-#include "statistics/RaceChart.h"
-#include "statistics/RecordMenus.h"
+#include "statistics/RecordLists.h"
 #include "statistics/RecordSubject.h"
 #include "statistics/SeasonLists.h"
-#include "statistics/TeamMates.h"
-#include "statistics/TopLists.h"
-#include "statistics/TrackStatistics.h"
 #include "support/StatisticsFixtures.h"
 #include "text/Encoding.h"
 
-#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
 
 namespace qor::testing {
 namespace {
-
-using P = RecordProducer;
-
-TEST_F(ShippedTest, RecordListCounts) {
-    const char* msc = "Michael Schumacher";
-    // producer, kind, the first record of driver, team, track, year; the count
-    const std::tuple<P, RecordKind, const char*, const char*, const char*, int, int> cases[] = {
-        {P::DriverAllList, rkWins, msc, "", "", 0, 91},
-        {P::DriverAllList, rkRaces, msc, "", "", 0, 250},
-        {P::DriverPistList, rkWins, "Ayrton Senna", "", "Monte Carlo", 0, 6},
-        {P::DriverTeamList, rkWins, "Ayrton Senna", "McLaren", "", 0, 35},
-        // A shared winning car is the win of each of its drivers: all of Fangio's 24.
-        {P::DriverAllList, rkWins, "Juan Manuel Fangio", "", "", 0, 24},
-        {P::TeamAllList, rkWins, "", "Ferrari", "", 0, 192},
-        {P::TeamYearList, rkPodiums, "", "Ferrari", "", 2002, 27},
-        // Monza held every Italian GP but 1980's.
-        {P::PistRecordList, rkPoles, "", "", "Monza", 0, 56},
-        {P::AllRaces2Click, rkRaces, "", "", "Monza", 0, 56},
-    };
-    for (const auto& [producer, kind, driver, team, track, year, count] : cases) {
-        Ctx().grid.SelectedRecord =
-            FirstMatchingResult(*db_, {Driver(driver), Team(team), Track(track), year});
-        ASSERT_NE(Ctx().grid.SelectedRecord, 0) << driver << team << track;
-        RunRecordProducer(Ctx(), producer, kind);
-        EXPECT_EQ(Count(), count) << T().TitleLabel;
-    }
-    EXPECT_EQ(T().Cell(3, 1), "Nino Farina"); // Monza 1950
-}
 
 TEST_F(ShippedTest, EveryWinEntryPoleAndTitleCountsOnceForItsDriver) {
     int poles = 0, fastestLaps = 0, titles = 0, pairs = 0, held = 0, winningCars = 0;
@@ -107,39 +71,7 @@ TEST_F(ShippedTest, EveryWinEntryPoleAndTitleCountsOnceForItsDriver) {
     EXPECT_EQ(winningCars, held + 3); // Fangio's two shared wins and Brooks's 1957 British GP
 }
 
-TEST_F(ShippedTest, DriverAnalysis) {
-    const auto career = [&](const char* name) {
-        DriverFrame f;
-        AnalyzeDriver(*db_, Driver(name), 0, 0, true, f);
-        return f;
-    };
-    DriverFrame f = career("Ayrton Senna");
-    EXPECT_EQ(f.allraceslabel + " " + f.DNQLABEL + " " + f.firstgplabel + " " + f.lastwinlabel,
-              "162 1 Jacarepagua'84 Adelaide'93");
-    f = career("Michael Schumacher");
-    EXPECT_EQ(f.Label25, "7 times won Drivers' Championship");
-    EXPECT_EQ(f.totalpointlabel, "1369"); // his 78 points of 1997 stay in
-    EXPECT_EQ(f.firstgplabel + " " + f.firstwinlabel + " " + f.lastgplabel + " " + f.lastwinlabel,
-              "Spa Francorchamps'91 Spa Francorchamps'92 Interlagos'06 Shanghai'06");
-    const RaceChart c = BuildRaceChart(*db_, f.History, 25, false);
-    EXPECT_EQ(c.Seasons.size(), 16u);
-    EXPECT_EQ(c.N, db_->Seasons[2006].LastGP - db_->Seasons[1991].FirstGP + 1);
-}
-
-TEST_F(ShippedTest, ChampionshipTables) {
-    ASSERT_TRUE(TeamStandingsTable(Ctx(), 2006));
-    EXPECT_EQ(RowCells(T(), 1), (Strings{"1", "Renault", "Renault", "France", "206.00", "0"}));
-    DriverChampionRanking(Ctx());
-    EXPECT_EQ(T().Cell(4, 1), " / 1994 / 1995 / 2000 / 2001 / 2002 / 2003 / 2004");
-    int titles = 0; // one champion a season
-    for (const std::string& n : ColumnCells(T(), 3))
-        titles += std::stoi(n);
-    EXPECT_EQ(titles, 57);
-}
-
 TEST_F(ShippedTest, BrowserAndSeasonLists) {
-    ASSERT_TRUE(ShowLastSeason(Ctx()));
-    EXPECT_EQ(RowCells(T(), 1)[4] + " " + RowCells(T(), 1)[5], "1 hr 31:53.751 1"); // Massa
     // The first seasons of the HTML page (1980), the grid column (2002) and sharing (2006).
     const std::tuple<const char*, bool, int, bool> firsts[] = {
         {"27 May 1979", false, 7, false}, {"13 Jan 1980", true, 7, false},
@@ -152,47 +84,8 @@ TEST_F(ShippedTest, BrowserAndSeasonLists) {
                   std::make_tuple(html, columns, share))
             << date;
     }
-    ASSERT_TRUE(ShowGPByDate(Ctx(), db_->ParseDate("27 May 1979")));
-    EXPECT_EQ(T().Cell(1, 1), "Jody Scheckter");
-
-    ASSERT_TRUE(ListWinners(Ctx(), 1988));
-    const Strings teams = ColumnCells(T(), 4);
-    EXPECT_EQ(std::count(teams.begin(), teams.end(), "McLaren"), 15);
-    ASSERT_TRUE(ListWinners(Ctx(), 0));
+    ASSERT_TRUE(ListWinners(Ctx(), 0)); // a row for every GP and a blank one after each season
     EXPECT_EQ(T().RowCount(), 1 + 768 + 57);
-}
-
-TEST_F(ShippedTest, TopListsTrackStatisticsAndComparisons) {
-    const TopLists d = opLists1Click(*db_), t = opListsteamClick(*db_);
-    using C = TopListCategory;
-    EXPECT_EQ(d.Row(C::Wins, 1).Name + " " + d.Row(C::Wins, 1).Value, "Alain Prost 51");
-    // Ascari's run of 1952-53 counts only its 1952 part.
-    const TopListRow& ascari = d.Row(C::ConsecutiveWins, 1);
-    EXPECT_EQ(ascari.Name + " " + ascari.Value + " " + ascari.Year, "Alberto Ascari 6 1952");
-    const TopListRow& mclaren = t.Row(C::ConsecutiveWins, 0);
-    EXPECT_EQ(mclaren.Name + " " + mclaren.Value + " " + mclaren.Year, "McLaren 11 1988");
-
-    const TrackStatistics s = PistStatistics1Click(*db_);
-    const auto line = [&](int list, const std::string& track) -> std::string {
-        for (const std::string& l : s.List(list))
-            if (l.rfind(PadRight(track, 22), 0) == 0) return l;
-        return "";
-    };
-    EXPECT_EQ(line(1, "Monza"), PadRight("Monza", 22) + PadRight("Rubens Barrichello", 27) +
-                                    "01:21.046" + std::string(12, ' ') + "12 Sep 2004");
-    EXPECT_EQ(line(PistListWins, "Monte Carlo"),
-              PadRight(PadRight("Monte Carlo", 22) + "Ayrton Senna", 49) + "6     ");
-
-    const std::uint16_t msc = Driver("Michael Schumacher");
-    CompareDrivers(Ctx(), 0, 1998, msc, db_->FindDriver(Utf8ToCp1254("Mika Häkkinen")));
-    EXPECT_EQ(Count(), 16);
-    EXPECT_EQ(T().Cell(2, 1), "Suzuka"); // the last race of the season comes first
-    TeamMatesWindow w;
-    w.Open(*db_, msc, Team("Ferrari"));
-    EXPECT_EQ(w.SeasonBox.front(), 1996);
-    EXPECT_EQ(w.Label1, "Felipe Massa");
-    w.seasonboxChange(*db_, 3);
-    EXPECT_EQ(w.TeamMateBox, (Strings{"Eddie Irvine", "Mika Salo"}));
 }
 
 // The data file's own facts, read straight from the tables.

@@ -198,16 +198,13 @@ TEST_F(TrackStatsTest, BestLapsSince1980AndTheRecentRule) {
 TEST_F(TrackStatsTest, LeadersCountOnlyGPsWithAFastestLapTime) {
     // Hockenheim 2002 has no fastest-lap time: Bob's pole and win there count for nothing.
     const TrackLeaders h = CountTrackLeaders(*db_, hockenheim_);
-    EXPECT_EQ(h.Poles.Driver, ann_);
-    EXPECT_EQ(h.Wins.Count, 1);
+    EXPECT_EQ(std::make_tuple(h.Poles.Driver, h.Wins.Count), std::make_tuple(ann_, 1));
     // Monza since 1980: fastest laps Dan, Cid, Bob, Ann once each: the lowest index leads.
     // Poles Dan, Bob, Cid, Bob. Wins Dan, Bob, Cid (2003's first record is unplaced).
     const TrackLeaders m = CountTrackLeaders(*db_, monza_);
-    EXPECT_EQ(m.FastestLaps.Driver, ann_);
-    EXPECT_EQ(m.Poles.Driver, bob_);
-    EXPECT_EQ(m.Poles.Count, 2);
-    EXPECT_EQ(m.Wins.Driver, bob_);
-    EXPECT_EQ(m.Wins.Count, 1);
+    EXPECT_EQ(std::make_tuple(m.FastestLaps.Driver, m.Poles.Driver, m.Poles.Count, m.Wins.Driver,
+                              m.Wins.Count),
+              std::make_tuple(ann_, bob_, 2, bob_, 1));
 
     const TrackStatistics s = PistStatistics1Click(*db_);
     EXPECT_EQ(s.List(3)[3], "Monza" + Blanks(17) + "Bob Racer" + Blanks(18) + "2" + Blanks(5));
@@ -217,17 +214,17 @@ TEST_F(TrackStatsTest, LinesLeadIntoTheMainWindow) {
     const TrackStatistics s = PistStatistics1Click(*db_);
     // The Barcelona record of 15 May 2002 (a day of two digits) shows its GP.
     EXPECT_EQ(s.ListBox1Click(Ctx(), 1), "");
-    EXPECT_EQ(SelectedYear(Ctx()), 2002);
-    EXPECT_EQ(Ctx().browser.GPIndex, barcelonaGP_ - db_->Seasons[2002].FirstGP);
+    EXPECT_EQ(std::make_pair(SelectedYear(Ctx()), Ctx().browser.GPIndex),
+              std::make_pair(2002, barcelonaGP_ - db_->Seasons[2002].FirstGP));
     EXPECT_EQ(T().Cell(1, 1), "Ann Driver");
 
     // A leader line lists that driver's records on the track.
-    const MenuItemCall wins = s.ListBox4Click(*db_, PistListWins, 3);
-    EXPECT_EQ(wins.Item, "wins1");
-    EXPECT_EQ(wins.SelectedRecord, db_->GPs[monzaRecordGP_].FirstResult); // Bob's first at Monza
-    const MenuItemCall poles = s.ListBox4Click(*db_, PistListPoles, 1);
-    EXPECT_EQ(poles.Item, "poles1");
-    EXPECT_EQ(poles.SelectedRecord, db_->GPs[barcelonaGP_].FirstResult);
+    const MenuItemCall wins = s.ListBox4Click(*db_, PistListWins, 3),
+                       poles = s.ListBox4Click(*db_, PistListPoles, 1);
+    EXPECT_EQ(std::make_tuple(std::string(wins.Item), wins.SelectedRecord, std::string(poles.Item),
+                              poles.SelectedRecord), // Bob's first record at Monza
+              std::make_tuple(std::string("wins1"), db_->GPs[monzaRecordGP_].FirstResult,
+                              std::string("poles1"), db_->GPs[barcelonaGP_].FirstResult));
     EXPECT_TRUE(s.ListBox4Click(*db_, PistListWins, 4).Empty());
     EXPECT_TRUE(s.ListBox4Click(*db_, PistListBestLap, 1).Empty());
 

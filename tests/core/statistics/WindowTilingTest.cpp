@@ -35,31 +35,22 @@ TEST(WindowTilingTest, KeepsTheRightHandPanelFreeWhileTheWindowsFitBesideIt) {
 
 TEST(WindowTilingTest, PlacesNewestFirstInColumnsFromTheRight) {
     const TileWindowSize w{300, 300};
+    // clang-format off
     const TilingCase cases[] = {
-        {{1280, 800, 25, 1.0, 2},
-         {w, w},
-         {{true, 795, 30}, {true, 795, 330}},
+        {{1280, 800, 25, 1.0, 2}, {w, w}, {{true, 795, 30}, {true, 795, 330}},
          "15 pixels inside the right edge, from top 30 downwards"},
-        {{1280, 800, 25, 1.0, 7},
-         {w, w, w, w, w, w, w},
-         {{true, 965, 30},
-          {true, 965, 330},
-          {true, 665, 30},
-          {true, 665, 330},
-          {true, 365, 30},
-          {true, 365, 330},
-          {false, 0, 0}},
+        {{1280, 800, 25, 1.0, 7}, {w, w, w, w, w, w, w},
+         {{true, 965, 30}, {true, 965, 330}, {true, 665, 30}, {true, 665, 330}, {true, 365, 30},
+          {true, 365, 330}, {false, 0, 0}},
          "a window passing the bottom starts a column to the left; a column leaving under 100 "
          "pixels closes the rest"},
-        {{1280, 800, 25, 1.0, 3},
-         {{400, 300}, {300, 300}, {300, 300}},
+        {{1280, 800, 25, 1.0, 3}, {{400, 300}, {300, 300}, {300, 300}},
          {{true, 695, 30}, {true, 795, 330}, {true, 395, 30}},
          "the widest window sets its column's width, so the next column clears it"},
-        {{600, 400, 25, 1.0, 1},
-         {{300, 500}},
-         {{true, 115, 30}},
+        {{600, 400, 25, 1.0, 1}, {{300, 500}}, {{true, 115, 30}},
          "the newest window is always placed, even when taller than the screen"},
     };
+    // clang-format on
     for (const TilingCase& c : cases)
         EXPECT_EQ(TileWindows(c.Screen, c.Windows), c.Expected) << c.Why;
 }
