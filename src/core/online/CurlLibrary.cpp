@@ -1,5 +1,6 @@
 #include "online/CurlLibrary.h"
 
+#include <cstdio>
 #include <dlfcn.h>
 #include <mutex>
 
@@ -14,7 +15,11 @@ template <typename F> bool Resolve(void* library, const char* name, F& target) {
 const CurlLibrary* Load() {
     // The soname every libcurl since 7.16 carries; a build against libcurl links the same.
     void* library = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-    if (!library) return nullptr;
+    if (!library) {
+        // Said once, so that a missing package is not mistaken for a service that is down.
+        std::fprintf(stderr, "qor: online requests are off: %s\n", dlerror());
+        return nullptr;
+    }
     static CurlLibrary api{};
     const bool complete = Resolve(library, "curl_global_init", api.global_init) &&
                           Resolve(library, "curl_easy_init", api.easy_init) &&
