@@ -1,4 +1,5 @@
 #include "Accounts.h"
+#include "ServiceText.h"
 
 #include "online/AccountReplies.h"
 #include "online/PasswordCodec.h"
@@ -24,10 +25,6 @@ constexpr std::string_view Busy = "The service is busy. Please try again in a mo
 constexpr std::int64_t PendingSeconds = 7 * 24 * 3600;
 // The longest server message a log-in reply carries (the reply must fit in one block).
 constexpr std::size_t MotdMax = 600;
-
-std::int64_t Now() {
-    return static_cast<std::int64_t>(std::time(nullptr));
-}
 
 bool NameChar(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||

@@ -1,4 +1,5 @@
 #include "Admin.h"
+#include "ServiceText.h"
 
 #include "Accounts.h"
 #include "Guesses.h"
@@ -40,12 +41,7 @@ const char* StateName(AccountState s) {
 
 std::string Date(std::int64_t seconds) {
     if (seconds == 0) return "-";
-    const std::time_t t = static_cast<std::time_t>(seconds);
-    std::tm tm{};
-    gmtime_r(&t, &tm);
-    char text[24];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &tm);
-    return text;
+    return UtcMinute(seconds);
 }
 
 std::string PackedDate(int packed) {

@@ -1,4 +1,5 @@
 #include "Boards.h"
+#include "ServiceText.h"
 
 #include "online/Board.h"
 #include "online/FormFields.h"
@@ -24,26 +25,6 @@ constexpr std::size_t ElementsRoom = 300;
 // separators, each at its longest.
 constexpr std::size_t RecordRoom = 100;
 constexpr std::size_t VersionMax = 10;
-
-std::int64_t Now() {
-    return static_cast<std::int64_t>(std::time(nullptr));
-}
-
-std::string Clock(std::int64_t seconds) {
-    const std::time_t t = static_cast<std::time_t>(seconds);
-    std::tm tm{};
-    gmtime_r(&t, &tm);
-    char text[24];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &tm);
-    return text;
-}
-
-std::optional<std::int64_t> Number(std::string_view s) {
-    std::int64_t n = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-    return n;
-}
 
 bool ValidBoard(std::string_view board) {
     return board == "general" || board == "guess";
@@ -113,7 +94,7 @@ std::string Boards::Read(const online::FormFields& fields, const std::string& ad
             : accounts_.CheckLogIn(fields.Value("user"), fields.Value("kod"), address, key).empty();
     std::string status;
     if (const auto target = fields.Get("delete_msg")) {
-        const auto id = Number(*target);
+        const auto id = WholeNumber(*target);
         if (!in)
             status = "Please log in to delete your messages.";
         else if (id && store_.RemoveMessage(board, *id, key))
@@ -126,7 +107,7 @@ std::string Boards::Read(const online::FormFields& fields, const std::string& ad
     const auto starts = CutPages(sizes);
     const int pages = std::max(1, static_cast<int>(starts.size()));
     const int page = static_cast<int>(
-        std::clamp<std::int64_t>(Number(fields.Value("page")).value_or(0), 0, pages - 1));
+        std::clamp<std::int64_t>(WholeNumber(fields.Value("page")).value_or(0), 0, pages - 1));
     const std::size_t from = starts.empty() ? 0 : starts[static_cast<std::size_t>(page)];
     const std::size_t to = static_cast<std::size_t>(page) + 1 < starts.size()
                                ? starts[static_cast<std::size_t>(page) + 1]
@@ -139,10 +120,10 @@ std::string Boards::Read(const online::FormFields& fields, const std::string& ad
     // Pages are shown counted from 1, as the page chooser names them.
     std::string out = "*R:" + std::string(average) + "*C:" + std::to_string(count) + "_" +
                       online::FormatBoardElements(pages, std::to_string(sizes.size()), page + 1,
-                                                  Clock(Now()) + " UTC", status);
+                                                  UtcMinute(Now()) + " UTC", status);
     for (const BoardPost& post :
          store_.ListMessages(board, static_cast<int>(from), static_cast<int>(to - from)))
-        out += online::FormatMessageRecord({std::to_string(post.Id), Clock(post.CreatedAt),
+        out += online::FormatMessageRecord({std::to_string(post.Id), UtcMinute(post.CreatedAt),
                                             post.UserName, post.Version,
                                             in && post.UserKey == key ? "0" : "1", post.Text});
     return out;
@@ -160,7 +141,7 @@ std::string Boards::Send(const online::FormFields& fields, const std::string& ad
                    : refusal;
     std::optional<std::int64_t> mark;
     if (const std::string_view rate = fields.Value("rate"); !rate.empty()) {
-        mark = Number(rate);
+        mark = WholeNumber(rate);
         if (!mark || *mark < 1 || *mark > 10) return "A mark must be 1 to 10.";
     }
     const std::string text = CleanText(fields.Value("data"));

@@ -1,4 +1,5 @@
 #include "Guesses.h"
+#include "ServiceText.h"
 
 #include "online/FormFields.h"
 #include "online/GuessGame.h"
@@ -22,24 +23,15 @@ namespace {
 constexpr std::size_t PayloadMax = online::GuessPayloadKeep - online::Marker.size();
 constexpr std::string_view NoGP = "There is no Grand Prix open for guessing.";
 
-std::int64_t Now() {
-    return static_cast<std::int64_t>(std::time(nullptr));
-}
-
 std::string Clock(std::int64_t seconds) {
-    const std::time_t t = static_cast<std::time_t>(seconds);
-    std::tm tm{};
-    gmtime_r(&t, &tm);
-    char text[24];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &tm);
-    return std::string(text) + " UTC";
+    return UtcMinute(seconds) + " UTC";
 }
 
 std::optional<int> Number(std::string_view s) {
-    int n = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-    return n;
+    const auto n = WholeNumber(s);
+    if (!n || *n < std::numeric_limits<int>::min() || *n > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(*n);
 }
 
 std::string Plural(std::int64_t n, const char* unit) {
@@ -130,9 +122,8 @@ std::string Guesses::Save(const online::FormFields& fields, const std::string& k
                                               "u6", "u7", "u8", "ufl", "upp"};
     for (std::size_t k = 0; k < ids.size(); ++k) {
         const auto id = Number(fields.Value(names[k]));
-        if (!id || *id < 0 || *id > std::numeric_limits<int>::max())
-            return "Your guess could not be read.";
-        ids[k] = static_cast<int>(*id);
+        if (!id || *id < 0) return "Your guess could not be read.";
+        ids[k] = *id;
     }
     if (std::string problem = online::GuessSaveProblem(ids); !problem.empty()) return problem;
     // A blank choice (0) is allowed and scores nothing; a guess of blanks only is no guess.

@@ -1,4 +1,5 @@
 #include "Pool.h"
+#include "ServiceText.h"
 
 #include "GPUpload.h"
 #include "online/AccountReplies.h"
@@ -22,10 +23,6 @@ constexpr std::size_t PayloadMax = online::PayloadKeep - online::Marker.size();
 // Grands Prix looked at for one list; far more than ever fit in it.
 constexpr int ListCandidates = 400;
 
-std::int64_t Now() {
-    return static_cast<std::int64_t>(std::time(nullptr));
-}
-
 std::string IsoDate(int packed) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", (packed >> 9) + 1950, packed >> 5 & 15,
@@ -33,19 +30,10 @@ std::string IsoDate(int packed) {
     return text;
 }
 
-std::string IsoTime(std::int64_t seconds) {
-    const std::time_t t = static_cast<std::time_t>(seconds);
-    std::tm tm{};
-    gmtime_r(&t, &tm);
-    char text[24];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &tm);
-    return text;
-}
-
+// A positive id or date number.
 std::optional<std::int64_t> Number(std::string_view s) {
-    std::int64_t n = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || n <= 0) return std::nullopt;
+    const auto n = WholeNumber(s);
+    if (!n || *n <= 0) return std::nullopt;
     return n;
 }
 
@@ -114,7 +102,7 @@ std::string Pool::Sources(std::string_view date, std::string_view name) {
     std::string out = header;
     for (const PoolSource& s : sources) {
         const std::string line = std::to_string(s.Id) + "*" + std::to_string(s.Date) + "*" +
-                                 s.UserName + "*" + IsoTime(s.UpdatedAt) + "*" +
+                                 s.UserName + "*" + UtcMinute(s.UpdatedAt) + "*" +
                                  std::to_string(s.Downloads) + "*\r\n";
         if (out.size() + line.size() > PayloadMax) break;
         out += line;
