@@ -315,6 +315,8 @@ class MainWindow : public QMainWindow {
 
   private:
     void BuildOnline();
+    // A button of the online row in tool bar Panel1, placed after those made before it.
+    QToolButton* AddOnlineButton(const char* name, const QString& caption);
     // `login` and `news` of ShowView; empty when the view is neither.
     std::optional<QString> ShowOnlineView(const QStringList& args);
     LoginWindow* loginWindow_ = nullptr;

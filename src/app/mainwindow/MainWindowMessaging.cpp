@@ -29,19 +29,10 @@ void MainWindow::BuildMessaging() {
 
     // The two buttons follow the other online buttons. The windows themselves are built when
     // first opened: start-up stays as quick as it was.
-    auto* panel1 = findChild<QToolBar*>(QStringLiteral("Panel1"));
-    QAction* before = nullptr;
-    for (QAction* a : panel1->actions())
-        if (!qobject_cast<QToolButton*>(panel1->widgetForAction(a))) {
-            before = a;
-            break;
-        }
-    QToolButton* sbt24 = MakeButton("Sbt24", QStringLiteral("<Qor Messaging>"), panel1);
-    connect(sbt24, &QToolButton::clicked, this, [this] { OpenMessaging(); });
-    panel1->insertWidget(before, sbt24);
-    QToolButton* sbt28 = MakeButton("Sbt28", QStringLiteral("<F1 Guess Game>"), panel1);
-    connect(sbt28, &QToolButton::clicked, this, [this] { OpenGuess(); });
-    panel1->insertWidget(before, sbt28);
+    connect(AddOnlineButton("Sbt24", QStringLiteral("<Qor Messaging>")), &QToolButton::clicked,
+            this, [this] { OpenMessaging(); });
+    connect(AddOnlineButton("Sbt28", QStringLiteral("<F1 Guess Game>")), &QToolButton::clicked,
+            this, [this] { OpenGuess(); });
 }
 
 MessagingWindow& MainWindow::OpenMessaging() {

@@ -31,7 +31,21 @@ void MainWindow::BuildOnline() {
     connect(AddAction(*online, "LookforNewVersion1", QStringLiteral("Qor News")),
             &QAction::triggered, this, [this] { OpenNews(); });
 
-    // The buttons go after the season-list buttons, before the right-aligned driver box.
+    connect(AddOnlineButton("Sbt26", QStringLiteral("<Login>")), &QToolButton::clicked, this,
+            [this] { OpenLogin(); });
+    connect(AddOnlineButton("Sbt23", QStringLiteral("<Qor News>")), &QToolButton::clicked, this,
+            [this] { OpenNews(); });
+
+    onlineLabel_ = MakeLabel("onlinelabel", this);
+    statusBar()->addPermanentWidget(onlineLabel_);
+    // The log-in sends the language of the string table loaded at start (and again at each
+    // log-in, as the language may change).
+    online::OnlineState::Instance().SetLanguageCode(session_.langs.LanguageCode);
+}
+
+QToolButton* MainWindow::AddOnlineButton(const char* name, const QString& caption) {
+    // After the season-list buttons and the online buttons made before, ahead of the
+    // right-aligned driver box.
     auto* panel1 = findChild<QToolBar*>(QStringLiteral("Panel1"));
     QAction* before = nullptr;
     for (QAction* a : panel1->actions())
@@ -39,18 +53,9 @@ void MainWindow::BuildOnline() {
             before = a;
             break;
         }
-    QToolButton* sbt26 = MakeButton("Sbt26", QStringLiteral("<Login>"), panel1);
-    connect(sbt26, &QToolButton::clicked, this, [this] { OpenLogin(); });
-    panel1->insertWidget(before, sbt26);
-    QToolButton* sbt23 = MakeButton("Sbt23", QStringLiteral("<Qor News>"), panel1);
-    connect(sbt23, &QToolButton::clicked, this, [this] { OpenNews(); });
-    panel1->insertWidget(before, sbt23);
-
-    onlineLabel_ = MakeLabel("onlinelabel", this);
-    statusBar()->addPermanentWidget(onlineLabel_);
-    // The log-in sends the language of the string table loaded at start (and again at each
-    // log-in, as the language may change).
-    online::OnlineState::Instance().SetLanguageCode(session_.langs.LanguageCode);
+    QToolButton* button = MakeButton(name, caption, panel1);
+    panel1->insertWidget(before, button);
+    return button;
 }
 
 LoginWindow& MainWindow::OpenLogin() {
