@@ -124,12 +124,20 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
     out.clear();
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return false;
-    std::uint8_t buf[64 * 1024];
+    // Sized once from the file's length (one byte more, so that the first read already sees
+    // the end): growing by doubling allocated about three times the file and copied it.
+    struct stat st {};
+    if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        out.reserve(static_cast<std::size_t>(st.st_size) + 1);
     bool ok = true;
     for (;;) {
-        const std::size_t n = std::fread(buf, 1, sizeof buf, f);
-        out.insert(out.end(), buf, buf + n);
-        if (n < sizeof buf) {
+        // A file that grew since fstat, or one that reports no size, is read on in blocks.
+        const std::size_t have = out.size();
+        const std::size_t room = out.capacity() > have ? out.capacity() - have : 64 * 1024;
+        out.resize(have + room);
+        const std::size_t n = std::fread(out.data() + have, 1, room, f);
+        out.resize(have + n);
+        if (n < room) {
             ok = !std::ferror(f);
             break;
         }

@@ -7,6 +7,7 @@
 #include "text/Encoding.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -537,9 +538,7 @@ int The_Class::SaveDatabase() {
 }
 
 bool The_Class::SaveViewSettings() {
-    std::vector<std::uint8_t> file;
-    if (DataFileName.empty() || !ReadWholeFile(DataFileName, file) || file.size() < 32)
-        return false;
+    if (DataFileName.empty()) return false;
     const std::uint8_t settings[] = {
         LanguageMode,
         ColorTheme,
@@ -550,10 +549,19 @@ bool The_Class::SaveViewSettings() {
         DarkLevel,
         FontSizeMode,
         OnlineOption};
-    // Most runs end with the view as it started: the file is then left alone, without a
-    // rewrite and two disk flushes on every exit.
-    if (std::equal(std::begin(settings), std::end(settings), file.begin() + 12)) return true;
-    std::copy(std::begin(settings), std::end(settings), file.begin() + 12);
+    constexpr std::size_t at = 12;
+    // Most runs end with the view as it started: the file's head says so, and the file is
+    // then neither read whole nor rewritten and flushed on every exit.
+    std::uint8_t head[at + sizeof settings] = {};
+    if (std::FILE* f = std::fopen(DataFileName.c_str(), "rb")) {
+        const std::size_t n = std::fread(head, 1, sizeof head, f);
+        std::fclose(f);
+        if (n == sizeof head && std::equal(std::begin(settings), std::end(settings), head + at))
+            return true;
+    }
+    std::vector<std::uint8_t> file;
+    if (!ReadWholeFile(DataFileName, file) || file.size() < 32) return false;
+    std::copy(std::begin(settings), std::end(settings), file.begin() + at);
     return AtomicFile::Replace(DataFileName, file);
 }
 

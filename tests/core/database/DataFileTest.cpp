@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace qor {
 namespace {
@@ -166,6 +168,29 @@ TEST(DataFile, OtherNamesFile) {
     EXPECT_EQ(names[99].Name, "Reggie 95");
     WriteFileBytes(dir.file("other_names.txt"), "just text\nmore text");
     EXPECT_EQ(LoadFrom(dir)->OtherNameCount, 0);
+}
+
+// Whole-file reads are sized from the file: every length around the 64 KiB blocks comes back
+// byte for byte, and so does a file that reports no size (procfs), read in blocks.
+TEST(DataFile, ReadWholeFileReturnsEveryByte) {
+    TempDir dir;
+    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65535},
+                                   std::size_t{65536}, std::size_t{65537}, std::size_t{300001}}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>(i * 7 + i / 251);
+        WriteFileBytes(dir.file("whole.bin"), bytes);
+        std::vector<std::uint8_t> read{1, 2, 3}; // replaced, not appended to
+        ASSERT_TRUE(ReadWholeFile(dir.file("whole.bin"), read)) << size;
+        EXPECT_EQ(std::string(read.begin(), read.end()), bytes) << size;
+    }
+    std::vector<std::uint8_t> none;
+    EXPECT_FALSE(ReadWholeFile(dir.file("missing.bin"), none));
+    std::ifstream version("/proc/version", std::ios::binary);
+    const std::string expected{std::istreambuf_iterator<char>(version), {}};
+    ASSERT_TRUE(ReadWholeFile("/proc/version", none));
+    EXPECT_EQ(std::string(none.begin(), none.end()), expected);
+    EXPECT_FALSE(expected.empty());
 }
 
 TEST(DataFile, SaveViewSettingsRewritesOnlyTheSettingBytes) {
