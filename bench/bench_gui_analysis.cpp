@@ -33,23 +33,12 @@ QApplication& App() {
     return bench::OffscreenApp();
 }
 
-// Answers nothing: the benchmarks never ask.
-class SilentPrompts : public app::Prompts {
-  public:
-    void Inform(QWidget*, const QString&) override {}
-    bool AskYesNo(QWidget*, const QString&) override { return false; }
-    QString PickLanguageFile(QWidget*, const QString&) override { return {}; }
-    bool OpenPage(const QString&) override { return false; }
-    int RunModal(QDialog&) override { return 0; }
-    QString PickImportFile(QWidget*, const QString&) override { return {}; }
-};
-
 // The main window started on the shipped data, shown at a desktop size. It is never closed,
 // so the data file's view settings are not written back.
 struct WindowFixture {
     MainSession session;
     MemorySettings settings;
-    SilentPrompts prompts;
+    bench::SilentPrompts prompts;
     std::unique_ptr<app::MainWindow> window;
 
     WindowFixture() {

@@ -22,22 +22,11 @@ namespace {
 
 using namespace qor;
 
-// Building a window asks nothing; these answers are never given.
-class SilentPrompts : public app::Prompts {
-  public:
-    void Inform(QWidget*, const QString&) override {}
-    bool AskYesNo(QWidget*, const QString&) override { return false; }
-    QString PickLanguageFile(QWidget*, const QString&) override { return {}; }
-    bool OpenPage(const QString&) override { return false; }
-    int RunModal(QDialog&) override { return 0; }
-    QString PickImportFile(QWidget*, const QString&) override { return {}; }
-};
-
 // The shipped data started as the program starts it (its last Grand Prix in tablo1).
 struct StartedSession {
     MainSession session;
     MemorySettings settings;
-    SilentPrompts prompts;
+    bench::SilentPrompts prompts;
 
     StartedSession() {
         bench::OffscreenApp();
